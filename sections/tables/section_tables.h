@@ -1,0 +1,68 @@
+#pragma once
+// The four section descriptions, as data: what each section panel is built from.
+// The section template (sections/section_screen.h) turns one into a panel; the
+// artwork generator reads the hotspot rectangles from here to place the scenes'
+// objects under them.
+#include <array>
+#include <span>
+#include <vector>
+
+#include "platform/twips.h"
+
+namespace ayat {
+
+struct HotspotSpec {
+    const char* name;    // control name; its click handler is <name>_Click
+    Twips rect;          // relative to the section panel
+    const char* covers;  // what it lies over in the scene
+};
+
+struct SectionItem {
+    const char* picture;     // item picture control and asset key
+    const char* recitation;  // bare audio file name that Play requests
+    const char* verse;       // English rendering shown in the verse box, exactly as stored
+    std::vector<HotspotSpec> hotspots;  // one or two
+};
+
+// Control names of the elements every section panel has.
+struct SectionNames {
+    const char* title;        // title label
+    const char* sayings;      // "Sayings in the Qur'an" caption
+    const char* english;      // "English Translation" caption
+    const char* prompt;       // "Please select object" label
+    const char* placeholder;  // placeholder picture
+    const char* verseBox;
+    const char* recitation;   // hidden recitation name label
+    const char* play;
+    const char* stop;
+    const char* exit;
+    const char* scene;        // scene picture; also the scene's asset key
+};
+
+struct SectionDescription {
+    const char* panel;        // panel name
+    const char* title;        // title text
+    int titleWidth;           // twips
+    int frameTop;             // twips: top of the item frame
+    int recitationLeft;       // twips: left of the hidden recitation name label
+    SectionNames names;
+    std::vector<SectionItem> items;
+    std::vector<const char*> stacking;    // every control of the panel, topmost first
+    std::array<const char*, 3> focusOrder; // the three buttons, in keyboard focus order
+};
+
+const SectionDescription& natureSection();
+const SectionDescription& spaceSection();
+const SectionDescription& foodsSection();
+const SectionDescription& animalsSection();
+
+// The four, in the order of the Category menu.
+std::array<const SectionDescription*, 4> allSections();
+
+// The common layout that every section shares, in twips relative to the panel.
+namespace section_layout {
+inline constexpr Twips kScene{120, 600, 6015, 5520};
+inline constexpr int kFrameLeft = 6240, kFrameWidth = 3075, kFrameHeight = 2115;
+} // namespace section_layout
+
+} // namespace ayat

@@ -1,0 +1,20 @@
+#pragma once
+// The sound service: the one place where a request to play an audio file by name
+// becomes sound. Every recitation and cue sound of the program goes through it.
+#include <functional>
+#include <string_view>
+
+namespace ayat {
+
+// Plays the audio file with this bare name, asynchronously: returns at once,
+// ends the sound in progress and starts the new one from its beginning. A name
+// that cannot be found or played plays nothing. The name is looked up in the
+// working directory first, then in the program's own folder, without regard to
+// case. Call from the user-interface thread.
+void RequestSound(std::string_view name);
+
+// Sees every request as it is made, before it is played (used by tests that
+// check which sounds the screens ask for). Pass an empty function to stop.
+void setSoundRequestListener(std::function<void(std::string_view)> listener);
+
+} // namespace ayat

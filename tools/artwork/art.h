@@ -1,0 +1,27 @@
+#pragma once
+// The artwork generator's pieces: each draws some of the catalogue's pictures as
+// full-colour images of exactly the catalogue's size; the encoders then write
+// them in the catalogue's encodings.
+#include <string_view>
+#include <vector>
+
+#include <QImage>
+#include <QString>
+
+namespace ayat::art {
+
+// scenes.cpp: the four scene pictures (Image1, Image19, Image13, Image22).
+QImage drawScene(std::string_view key);
+// The scene stretched into its 401 x 368 rectangle as the program shows it,
+// with every hotspot rectangle of its section drawn over it and labelled.
+QImage sceneDebugView(std::string_view key);
+
+// icons.cpp: the images of one icon, 32 x 32 first and 16 x 16 where the
+// catalogue has a second image; ARGB with every pixel either fully transparent
+// or one of the 16 classic colours.
+std::vector<QImage> drawIcon(std::string_view key);
+// ico.cpp: writes those images as a 16-colour (4 bits per pixel) icon file with a
+// 1-bit mask. Returns false and sets error on failure.
+bool writeIcon16(const QString& path, const std::vector<QImage>& images, QString* error);
+
+} // namespace ayat::art
