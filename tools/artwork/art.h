@@ -24,4 +24,12 @@ std::vector<QImage> drawIcon(std::string_view key);
 // 1-bit mask. Returns false and sets error on failure.
 bool writeIcon16(const QString& path, const std::vector<QImage>& images, QString* error);
 
+// pictures.cpp, titles.cpp, emblem.cpp, background.cpp: every other picture of
+// the catalogue (the 25 item pictures, the two title artworks, the two book
+// emblems, the home background and the placeholder), full colour at the
+// catalogue's size; `Image10` comes with alpha 0 on its transparent corners.
+QImage drawPicture(std::string_view key);
+// The source tree's root, for content files the generator reads (verses.json).
+QString sourcePath(const QString& relative);
+
 } // namespace ayat::art

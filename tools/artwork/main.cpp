@@ -1,0 +1,292 @@
+// ayat-artwork: draws the catalogue's pictures and writes them in their encodings.
+//
+//   ayat-artwork generate <dir> [key...]   every catalogue key, or only those named,
+//                                          as <dir>/<key>.<ext>
+//   ayat-artwork debug <dir>               PNG views for checking the artwork by eye
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include "art.h"
+#include "assets/catalogue.h"
+#include "encoders.h"
+
+namespace ayat::art {
+
+QString sourcePath(const QString& relative)
+{
+    return QDir(QStringLiteral(AYAT_SOURCE_DIR)).filePath(relative);
+}
+
+} // namespace ayat::art
+
+namespace {
+
+using namespace ayat;
+
+constexpr std::string_view kScenes[] = {"Image1", "Image19", "Image13", "Image22"};
+
+bool isScene(std::string_view key)
+{
+    for (auto s : kScenes)
+        if (s == key)
+            return true;
+    return false;
+}
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+QString sizeText(QSize s) { return QStringLiteral("%1 x %2").arg(s.width()).arg(s.height()); }
+
+void complain(const QString& text) { std::fprintf(stderr, "ayat-artwork: %s\n", qPrintable(text)); }
+
+QString fileName(const Asset& a) { return qs(a.key) + QLatin1Char('.') + qs(extension(a.encoding)); }
+
+// GIF settings: the scenes are dithered gently so that their gradients survive
+// 256 colours; the flat title artwork keeps its colours unmixed.
+art::QuantizeOptions gifOptions(const Asset& a)
+{
+    if (isScene(a.key))
+        return {256, 0.75f};
+    return {256, 0.0f};
+}
+
+bool writeAsset(const Asset& a, const QDir& dir)
+{
+    const QString path = dir.filePath(fileName(a));
+    QString error;
+    if (a.encoding == Encoding::Icon) {
+        const std::vector<QImage> images = art::drawIcon(a.key);
+        const std::size_t wanted = a.smallSize.isEmpty() ? 1 : 2;
+        if (images.size() != wanted) {
+            complain(QStringLiteral("%1: drawIcon gave %2 images, the catalogue has %3")
+                         .arg(qs(a.key)).arg(images.size()).arg(wanted));
+            return false;
+        }
+        if (images[0].size() != a.size || (wanted == 2 && images[1].size() != a.smallSize)) {
+            complain(QStringLiteral("%1: drawIcon gave images of the wrong size").arg(qs(a.key)));
+            return false;
+        }
+        if (!art::writeIcon16(path, images, &error)) {
+            complain(error);
+            return false;
+        }
+        return true;
+    }
+
+    const QImage image = isScene(a.key) ? art::drawScene(a.key) : art::drawPicture(a.key);
+    if (image.size() != a.size) {
+        complain(QStringLiteral("%1: drawn at %2, the catalogue says %3")
+                     .arg(qs(a.key), sizeText(image.size()), sizeText(a.size)));
+        return false;
+    }
+    bool ok = false;
+    switch (a.encoding) {
+    case Encoding::Bitmap24: ok = art::writeBmp24(path, image, &error); break;
+    case Encoding::Gif87a: ok = art::writeGif87a(path, image, gifOptions(a), &error); break;
+    case Encoding::Gif89a: ok = art::writeGif89aTransparent(path, image, gifOptions(a), &error); break;
+    case Encoding::Jpeg: ok = art::writeJpeg(path, image, 92, &error); break;
+    case Encoding::Icon: break;
+    }
+    if (!ok)
+        complain(error);
+    return ok;
+}
+
+int generate(const QString& dirName, const std::vector<std::string>& keys)
+{
+    QDir dir(dirName);
+    if (!dir.mkpath(QStringLiteral("."))) {
+        complain(QStringLiteral("cannot create %1").arg(dirName));
+        return 1;
+    }
+    std::vector<Asset> wanted;
+    if (keys.empty()) {
+        wanted.assign(catalogue().begin(), catalogue().end());
+    } else {
+        for (const std::string& k : keys) {
+            const auto a = findAsset(k);
+            if (!a) {
+                complain(QStringLiteral("no asset with the key %1").arg(qs(k)));
+                return 2;
+            }
+            wanted.push_back(*a);
+        }
+    }
+    int failures = 0;
+    for (const Asset& a : wanted) {
+        if (writeAsset(a, dir))
+            std::printf("%s\n", qPrintable(dir.filePath(fileName(a))));
+        else
+            ++failures;
+    }
+    return failures ? 1 : 0;
+}
+
+// The platform's sunken border of a text field, 2 px, drawn inside r.
+void drawSunkenBorder(QPainter& p, const QRect& r)
+{
+    auto edge = [&](int inset, QColor topLeft, QColor bottomRight) {
+        const QRect e = r.adjusted(inset, inset, -inset, -inset);
+        p.setPen(topLeft);
+        p.drawLine(e.topLeft(), e.topRight() - QPoint(1, 0));
+        p.drawLine(e.topLeft(), e.bottomLeft() - QPoint(0, 1));
+        p.setPen(bottomRight);
+        p.drawLine(e.bottomLeft(), e.bottomRight());
+        p.drawLine(e.topRight(), e.bottomRight());
+    };
+    edge(0, QColor(0xA0, 0xA0, 0xA0), QColor(0xFF, 0xFF, 0xFF));
+    edge(1, QColor(0x69, 0x69, 0x69), QColor(0xE3, 0xE3, 0xE3));
+}
+
+// The picture as the program decodes it: written in its encoding, read back.
+QImage roundTrip(const Asset& a, const QDir& tmp)
+{
+    if (!writeAsset(a, tmp))
+        return {};
+    QImage img(tmp.filePath(fileName(a)));
+    return img.convertToFormat(QImage::Format_ARGB32);
+}
+
+int debug(const QString& dirName)
+{
+    QDir dir(dirName);
+    QTemporaryDir tmpDir;
+    if (!dir.mkpath(QStringLiteral(".")) || !tmpDir.isValid()) {
+        complain(QStringLiteral("cannot create %1").arg(dirName));
+        return 1;
+    }
+    const QDir tmp(tmpDir.path());
+    int failures = 0;
+    auto save = [&](const QImage& img, const QString& name) {
+        const QString path = dir.filePath(name);
+        if (img.isNull() || !img.save(path)) {
+            complain(QStringLiteral("cannot write %1").arg(path));
+            ++failures;
+        } else {
+            std::printf("%s\n", qPrintable(path));
+        }
+    };
+
+    for (auto key : kScenes)
+        save(art::sceneDebugView(key), QStringLiteral("scene-%1.png").arg(qs(key)));
+
+    // Item pictures: stretched to the 201 x 137 inside of their 205 x 141 frame.
+    const QSize inside(201, 137), frame(205, 141);
+    std::vector<std::pair<QString, QImage>> items;
+    for (const Asset& a : catalogue()) {
+        if (a.encoding != Encoding::Bitmap24 || a.size.width() != 200)
+            continue;
+        const QImage decoded = roundTrip(a, tmp);
+        if (decoded.isNull()) {
+            ++failures;
+            continue;
+        }
+        QImage shown(frame, QImage::Format_RGB32);
+        shown.fill(QColor(0xF0, 0xF0, 0xF0));
+        {
+            QPainter p(&shown);
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.drawImage(QRect(QPoint(2, 2), inside), decoded);
+            drawSunkenBorder(p, shown.rect());
+        }
+        save(shown, QStringLiteral("item-%1.png").arg(qs(a.key)));
+        items.emplace_back(qs(a.key), shown);
+    }
+
+    // Contact sheet of the item pictures, five to a row, each labelled.
+    const int columns = 5, gap = 12, label = 18;
+    const int rows = int(items.size() + columns - 1) / columns;
+    QImage sheet(gap + columns * (frame.width() + gap), gap + rows * (frame.height() + label + gap),
+                 QImage::Format_RGB32);
+    sheet.fill(QColor(0xF0, 0xF0, 0xF0));
+    {
+        QPainter p(&sheet);
+        QFont f(QStringLiteral("Liberation Sans"));
+        f.setPixelSize(12);
+        p.setFont(f);
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            const int x = gap + int(i % columns) * (frame.width() + gap);
+            const int y = gap + int(i / columns) * (frame.height() + label + gap);
+            p.drawImage(x, y, items[i].second);
+            p.setPen(Qt::black);
+            p.drawText(QRect(x, y + frame.height(), frame.width(), label), Qt::AlignCenter, items[i].first);
+        }
+    }
+    save(sheet, QStringLiteral("items-sheet.png"));
+
+    // Every other picture as decoded, at its own size; the transparent emblem
+    // also over the About panel's colour; the home background also stretched.
+    for (const Asset& a : catalogue()) {
+        if (isScene(a.key) || (a.encoding == Encoding::Bitmap24 && a.size.width() == 200))
+            continue;
+        const QImage decoded = roundTrip(a, tmp);
+        if (decoded.isNull()) {
+            ++failures;
+            continue;
+        }
+        save(decoded, QStringLiteral("%1.png").arg(qs(a.key)));
+        if (a.encoding == Encoding::Gif89a) {
+            QImage on(decoded.size(), QImage::Format_RGB32);
+            on.fill(QColor(0xF0, 0xF0, 0xF0));
+            QPainter(&on).drawImage(0, 0, decoded);
+            save(on, QStringLiteral("%1-on-panel.png").arg(qs(a.key)));
+        }
+        if (a.key == "main") {
+            QImage shown(634, 421, QImage::Format_RGB32);
+            {
+                QPainter p(&shown);
+                p.setRenderHint(QPainter::SmoothPixmapTransform);
+                p.drawImage(QRect(2, 2, 629, 417), decoded);
+                drawSunkenBorder(p, shown.rect());
+            }
+            save(shown, QStringLiteral("main-stretched.png"));
+        }
+    }
+    return failures ? 1 : 0;
+}
+
+int usage()
+{
+    std::fprintf(stderr,
+                 "usage: ayat-artwork generate <dir> [key...]\n"
+                 "       ayat-artwork debug <dir>\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    // The fonts the artwork is set in, in case fontconfig does not list them.
+    for (const char* f : {"/usr/share/fonts/opentype/fonts-hosny-amiri/AmiriQuran.ttf",
+                          "/usr/share/fonts/truetype/liberation/LiberationSerif-Bold.ttf",
+                          "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf"})
+        if (QFileInfo::exists(QString::fromUtf8(f)))
+            QFontDatabase::addApplicationFont(QString::fromUtf8(f));
+
+    const QStringList args = app.arguments();
+    if (args.size() < 3)
+        return usage();
+    if (args[1] == QLatin1String("generate")) {
+        std::vector<std::string> keys;
+        for (int i = 3; i < args.size(); ++i)
+            keys.push_back(args[i].toStdString());
+        return generate(args[2], keys);
+    }
+    if (args[1] == QLatin1String("debug") && args.size() == 3)
+        return debug(args[2]);
+    return usage();
+}
