@@ -1,0 +1,173 @@
+#include "assets/loader.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFile>
+#include <QImageReader>
+#include <QPixmap>
+
+#include "assets/catalogue.h"
+
+namespace ayat {
+namespace {
+
+// No picture of the catalogue comes near these; anything larger is refused
+// before it is decoded.
+constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+constexpr int kMaxSide = 4096;
+
+void report(std::string_view key, const QString& path, const QString& reason)
+{
+    std::fprintf(stderr, "ayat-explorer: picture '%.*s' could not be loaded from %s: %s\n",
+                 int(key.size()), key.data(), qPrintable(path), qPrintable(reason));
+}
+
+std::vector<QImage> decode(const QByteArray& data, QString* reason)
+{
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    std::vector<QImage> images;
+    if (!reader.canRead()) {
+        *reason = QStringLiteral("not a picture in a known encoding");
+        return images;
+    }
+    const int count = qMax(1, reader.imageCount());
+    for (int i = 0; i < count && i < 16; ++i) {
+        if (i > 0 && !reader.jumpToImage(i))
+            break;
+        const QSize size = reader.size();
+        if (size.width() > kMaxSide || size.height() > kMaxSide) {
+            *reason = QStringLiteral("picture of %1 x %2 pixels is too large").arg(size.width()).arg(size.height());
+            return {};
+        }
+        QImage image = reader.read();
+        if (image.isNull()) {
+            if (images.empty())
+                *reason = reader.errorString();
+            break;
+        }
+        images.push_back(image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                                       : QImage::Format_RGB32));
+    }
+    return images;
+}
+
+} // namespace
+
+bool readRegularFile(const QString& path, qint64 maxBytes, QByteArray* data, QString* reason)
+{
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        *reason = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0;
+    if (ok && !S_ISREG(st.st_mode)) {
+        *reason = QStringLiteral("not a regular file");
+        ok = false;
+    } else if (ok && st.st_size > maxBytes) {
+        *reason = QStringLiteral("file of %1 bytes is too large").arg(qint64(st.st_size));
+        ok = false;
+    } else if (ok && st.st_size == 0) {
+        *reason = QStringLiteral("empty file");
+        ok = false;
+    }
+    if (ok) {
+        data->resize(qsizetype(st.st_size));
+        qsizetype done = 0;
+        while (done < data->size()) {
+            const ssize_t n = ::read(fd, data->data() + done, size_t(data->size() - done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            done += n;
+        }
+        data->resize(done);  // a file that shrank while read keeps what was there
+    }
+    ::close(fd);
+    return ok;
+}
+
+QString AssetStore::defaultFolder()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/assets");
+}
+
+AssetStore::AssetStore(QString folder) : folder_(std::move(folder)) {}
+
+QString AssetStore::pathOf(std::string_view key) const
+{
+    const auto asset = findAsset(key);
+    const std::string_view ext = asset ? extension(asset->encoding) : std::string_view("png");
+    return folder_ + QLatin1Char('/') + QString::fromLatin1(key.data(), qsizetype(key.size())) + QLatin1Char('.') +
+           QString::fromLatin1(ext.data(), qsizetype(ext.size()));
+}
+
+const std::vector<QImage>& AssetStore::images(std::string_view key) const
+{
+    if (auto it = cache_.find(key); it != cache_.end())
+        return it->second;
+    const QString path = pathOf(key);
+    QByteArray data;
+    QString reason;
+    std::vector<QImage> decoded;
+    if (!findAsset(key))
+        reason = QStringLiteral("no such picture in the catalogue");
+    else if (readRegularFile(path, kMaxFileBytes, &data, &reason))
+        decoded = decode(data, &reason);
+    if (decoded.empty()) {
+        report(key, path, reason);
+        failures_.emplace_back(key);
+    }
+    return cache_.emplace(std::string(key), std::move(decoded)).first->second;
+}
+
+QImage AssetStore::picture(std::string_view key) const
+{
+    const auto& all = images(key);
+    if (all.empty())
+        return {};
+    // A button or pointer takes the 32 x 32 image of an icon that holds two.
+    for (const QImage& image : all)
+        if (image.size() == QSize(32, 32))
+            return image;
+    return all.front();
+}
+
+QCursor AssetStore::hotspotPointer() const
+{
+    if (!pointerMade_) {
+        const QImage image = picture("magnifier");
+        // Without its picture the hotspots still show that they can be clicked.
+        pointer_ = image.isNull() ? QCursor(Qt::PointingHandCursor)
+                                  : QCursor(QPixmap::fromImage(image), image.width() / 2, image.height() / 2);
+        pointerMade_ = true;
+    }
+    return pointer_;
+}
+
+QIcon AssetStore::windowIcon(std::string_view key) const
+{
+    QIcon icon;
+    for (const QImage& image : images(key))
+        icon.addPixmap(QPixmap::fromImage(image));
+    return icon;
+}
+
+std::vector<std::string> AssetStore::failures() const { return failures_; }
+
+} // namespace ayat

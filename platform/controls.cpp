@@ -1,0 +1,84 @@
+#include "platform/controls.h"
+
+#include <ranges>
+
+#include <QPalette>
+
+namespace ayat {
+namespace {
+
+QString latin1(const char* s) { return s ? QString::fromLatin1(s) : QString(); }
+
+QWidget* make(QWidget* container, const Control& c, const Artwork& artwork)
+{
+    switch (c.kind) {
+    case ControlKind::Label: {
+        auto* label = new Label(container);
+        label->setFont(makeFont(c.font));
+        label->setColours(c.foreground, c.background);
+        label->setTransparent(c.transparent);
+        label->setBordered(c.bordered);
+        label->setText(latin1(c.text));
+        return label;
+    }
+    case ControlKind::Picture: {
+        auto* picture = new Picture(c.use, container);
+        if (c.picture)
+            picture->setImage(artwork.picture(c.picture));
+        return picture;
+    }
+    case ControlKind::Hotspot: {
+        auto* hotspot = new Hotspot(container);
+        hotspot->setCursor(artwork.hotspotPointer());
+        return hotspot;
+    }
+    case ControlKind::Button: {
+        auto* button = new PictureButton(container);
+        button->setFont(makeFont(c.font));
+        if (c.foreground != kDefaultColour) {
+            QPalette p = button->palette();
+            p.setColor(QPalette::ButtonText, QColor::fromRgb(QRgb(c.foreground)));
+            button->setPalette(p);
+        }
+        button->setText(latin1(c.text));
+        if (c.picture)
+            button->setPicture(artwork.picture(c.picture));
+        button->setTransparentFace(c.transparent);
+        button->setFocusOnClick(c.focusOnClick);
+        if (c.tooltip)
+            button->setToolTip(latin1(c.tooltip));
+        return button;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void build(QWidget* container, std::span<const Control> topmostFirst, const Artwork& artwork)
+{
+    // Each new child lies above the ones made before it, so the table is made
+    // from its last row up.
+    for (const Control& c : std::views::reverse(topmostFirst)) {
+        QWidget* w = make(container, c, artwork);
+        w->setObjectName(latin1(c.name));
+        w->setGeometry(toPixels(c.rect));
+        if (c.accessibleName)
+            w->setAccessibleName(latin1(c.accessibleName));
+        else if (c.tooltip)
+            w->setAccessibleName(latin1(c.tooltip));
+        w->setVisible(!c.hidden);
+    }
+}
+
+QWidget* findControl(const QWidget* container, std::string_view name)
+{
+    const QString wanted = QString::fromLatin1(name.data(), qsizetype(name.size()));
+    for (QObject* o : container->children()) {
+        if (o->isWidgetType() && o->objectName() == wanted)
+            return static_cast<QWidget*>(o);
+    }
+    qFatal("no control named %s", qPrintable(wanted));
+}
+
+} // namespace ayat

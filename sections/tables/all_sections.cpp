@@ -1,0 +1,10 @@
+#include "sections/tables/section_tables.h"
+
+namespace ayat {
+
+std::array<const SectionDescription*, 4> allSections()
+{
+    return {&natureSection(), &spaceSection(), &foodsSection(), &animalsSection()};
+}
+
+} // namespace ayat
