@@ -1,0 +1,229 @@
+// The main window: its size, its menu bar and the navigation between panels,
+// judged by what a user sees (what receives a click, the pixels of a grab).
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QTimer>
+#include <QtTest>
+
+#include "app/main_window.h"
+#include "app/program.h"
+
+using namespace ayat;
+
+namespace {
+
+const QStringList kPanels{"aboutprog", "help", "animals", "foods", "space", "nature"};
+
+// The names of the visible panels, topmost first.
+QStringList visiblePanels(const MainWindow& w)
+{
+    QStringList shown;
+    for (const QString& name : kPanels)
+        if (w.panels().panel(name.toStdString())->isVisibleTo(w.client()))
+            shown << name;
+    return shown;
+}
+
+// The panel that a click at this point of the client area reaches, or "home".
+QString seenAt(const MainWindow& w, QPoint point)
+{
+    QWidget* hit = w.client()->childAt(point);
+    for (QWidget* p = hit; p && p != w.client(); p = p->parentWidget())
+        if (kPanels.contains(p->objectName()) && p->parentWidget() == w.client())
+            return p->objectName();
+    return QStringLiteral("home");
+}
+
+QAction* action(const MainWindow& w, const char* name)
+{
+    auto* a = w.findChild<QAction*>(QString::fromLatin1(name));
+    if (!a)
+        qFatal("no menu item %s", name);
+    return a;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { setUpApplication(*qApp); }
+
+    void windowHasItsFixedSizeAndCaption()
+    {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.client()->size(), QSize(634, 425));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Ayat Explorer"));
+        QCOMPARE(w.minimumSize(), w.maximumSize());
+        QCOMPARE(w.objectName(), QStringLiteral("main"));
+        // The client area lies wholly below the menu bar.
+        QCOMPARE(w.client()->mapTo(&w, QPoint(0, 0)).y(), w.menuBar()->geometry().bottom() + 1);
+
+        // The strip along the right edge is never covered: it shows the face colour.
+        w.naturemnu_Click();
+        const QImage shot = w.client()->grab().toImage();
+        for (int y = 0; y < shot.height(); y += 20)
+            QCOMPARE(QColor(shot.pixel(633, y)), QColor(0xC0, 0xC0, 0xC0));
+    }
+
+    void menuBarHoldsExactlyItsItems()
+    {
+        MainWindow w;
+        QStringList seen;
+        for (QAction* top : w.menuBar()->actions()) {
+            seen << top->objectName() + "=" + top->text();
+            for (QAction* item : top->menu()->actions())
+                seen << item->objectName() + "=" + (item->isSeparator() ? QStringLiteral("-") : item->text());
+        }
+        const QStringList expected{"file=&File",        "exit=E&xit",          "cat=&Category",
+                                   "naturemnu=&Nature", "spacemnu=&Space",     "foodsmnu=&Foods",
+                                   "animalsmnu=&Animals", "spacer2mnu=-",      "mainmnu=&Main",
+                                   "helpmnu=&Help",     "proghelpmnu=Program help", "aboutmnu=A&bout"};
+        QCOMPARE(seen, expected);
+        for (QAction* top : w.menuBar()->actions())
+            for (QAction* item : top->menu()->actions()) {
+                QVERIFY(item->shortcut().isEmpty());
+                QVERIFY(!item->isCheckable());
+                QVERIFY(item->icon().isNull());
+                QVERIFY(item->isEnabled());
+            }
+    }
+
+    void panelsLieInTheirStackingOrder()
+    {
+        MainWindow w;
+        QStringList order;  // children lie bottom first
+        for (QObject* o : w.client()->children())
+            if (kPanels.contains(o->objectName()))
+                order.prepend(o->objectName());
+        QCOMPARE(order, kPanels);
+        QVERIFY(visiblePanels(w).isEmpty());
+        for (const QString& name : kPanels)
+            QCOMPARE(w.panels().panel(name.toStdString())->geometry(), QRect(0, 0, 633, 425));
+    }
+
+    void menuCommandsFollowTheNavigationTable_data()
+    {
+        QTest::addColumn<QStringList>("before");   // panels shown first, lowest first
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QStringList>("after");    // visible panels, topmost first
+        QTest::addColumn<QString>("seen");
+
+        QTest::newRow("nature") << QStringList{} << "naturemnu" << QStringList{"nature"} << "nature";
+        QTest::newRow("space hides nature") << QStringList{"nature"} << "spacemnu" << QStringList{"space"} << "space";
+        QTest::newRow("foods hides the rest") << QStringList{"nature", "space", "animals"} << "foodsmnu"
+                                              << QStringList{"foods"} << "foods";
+        QTest::newRow("animals") << QStringList{"foods"} << "animalsmnu" << QStringList{"animals"} << "animals";
+        QTest::newRow("same section again") << QStringList{"nature"} << "naturemnu" << QStringList{"nature"} << "nature";
+        QTest::newRow("main hides sections") << QStringList{"space"} << "mainmnu" << QStringList{} << "home";
+        QTest::newRow("help") << QStringList{} << "proghelpmnu" << QStringList{"help"} << "help";
+        QTest::newRow("about") << QStringList{} << "aboutmnu" << QStringList{"aboutprog"} << "aboutprog";
+        QTest::newRow("section under help") << QStringList{"help"} << "spacemnu" << QStringList{"help", "space"} << "help";
+        QTest::newRow("section under about") << QStringList{"nature", "aboutprog"} << "animalsmnu"
+                                             << QStringList{"aboutprog", "animals"} << "aboutprog";
+        QTest::newRow("main over help") << QStringList{"nature", "help"} << "mainmnu" << QStringList{"help"} << "help";
+        QTest::newRow("help under about") << QStringList{"aboutprog"} << "proghelpmnu"
+                                          << QStringList{"aboutprog", "help"} << "aboutprog";
+        QTest::newRow("about over help") << QStringList{"help"} << "aboutmnu" << QStringList{"aboutprog", "help"}
+                                         << "aboutprog";
+        QTest::newRow("main leaves info panels") << QStringList{"foods", "help", "aboutprog"} << "mainmnu"
+                                                 << QStringList{"aboutprog", "help"} << "aboutprog";
+    }
+
+    void menuCommandsFollowTheNavigationTable()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QString, command);
+        QFETCH(QStringList, after);
+        QFETCH(QString, seen);
+
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        for (const QString& name : before)
+            w.panels().show(name.toStdString());
+        action(w, command.toLatin1().constData())->trigger();
+        QCOMPARE(visiblePanels(w), after);
+        // What a click reaches, in the middle and near the corners of the client area.
+        for (QPoint at : {QPoint(300, 200), QPoint(20, 20), QPoint(600, 400)})
+            QCOMPARE(seenAt(w, at), seen);
+    }
+
+    void hidingTheTopPanelRevealsWhatLayBeneath()
+    {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.naturemnu_Click();
+        const QImage natureShot = w.client()->grab().toImage();
+        w.proghelpmnu_Click();
+        w.aboutmnu_Click();
+        QCOMPARE(seenAt(w, {300, 200}), QStringLiteral("aboutprog"));
+        w.panels().hide("aboutprog");
+        QCOMPARE(seenAt(w, {300, 200}), QStringLiteral("help"));
+        w.panels().hide("help");
+        QCOMPARE(w.client()->grab().toImage(), natureShot);
+        w.mainmnu_Click();
+        QCOMPARE(seenAt(w, {300, 200}), QStringLiteral("home"));
+        // No panel is seen: the strip along the bottom shows the window's face.
+        const QImage home = w.client()->grab().toImage();
+        QCOMPARE(QColor(home.pixel(300, 423)), QColor(0xC0, 0xC0, 0xC0));
+    }
+
+    void accessKeysOpenMenusAndChooseEntries()
+    {
+        MainWindow w;
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(&w, Qt::Key_C, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_N);
+        QTRY_COMPARE(visiblePanels(w), QStringList{"nature"});
+
+        QTest::keyClick(&w, Qt::Key_H, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_B);
+        QTRY_COMPARE(visiblePanels(w), (QStringList{"aboutprog", "nature"}));
+    }
+
+    void fileExitEndsTheProgramAtOnce()
+    {
+        QPointer<MainWindow> w = new MainWindow;
+        w->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QTimer::singleShot(0, [&] {
+            QTest::keyClick(w, Qt::Key_F, Qt::AltModifier);
+            QTimer::singleShot(50, [] {
+                if (QWidget* menu = QApplication::activePopupWidget())
+                    QTest::keyClick(menu, Qt::Key_X);
+            });
+        });
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });  // not ended: fail, don't hang
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(clock.elapsed() < 2000);
+        QVERIFY(!w->isVisible());
+        delete w;
+    }
+
+    void closingTheWindowDestroysIt()
+    {
+        QPointer<MainWindow> w = new MainWindow;
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        w->close();
+        QTRY_VERIFY(w.isNull());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "test_main_window.moc"
