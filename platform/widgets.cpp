@@ -189,7 +189,8 @@ Picture::Picture(Use use, QWidget* parent) : QWidget(parent), use_(use)
 
 void Picture::setImage(const QImage& image)
 {
-    image_ = image;
+    // A stretched picture covers its whole rectangle: it has no transparent pixels.
+    image_ = use_ == Use::Stretched && image.hasAlphaChannel() ? image.convertToFormat(QImage::Format_RGB32) : image;
     scaled_ = QPixmap();
     update();
 }

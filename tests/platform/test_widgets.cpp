@@ -1,0 +1,264 @@
+// The control widgets as a user sees them: label wrapping and clipping, the
+// drawing rules of pictures and picture buttons, hotspots that draw nothing.
+#include <QApplication>
+#include <QtTest>
+
+#include "platform/controls.h"
+#include "platform/widgets.h"
+
+using namespace ayat;
+
+namespace {
+
+const QColor kFace(0xC0, 0xC0, 0xC0);
+
+class FixedArtwork : public Artwork {
+public:
+    std::map<std::string, QImage, std::less<>> pictures;
+    QImage picture(std::string_view key) const override
+    {
+        auto it = pictures.find(key);
+        return it == pictures.end() ? QImage() : it->second;
+    }
+    QCursor hotspotPointer() const override { return QCursor(Qt::CrossCursor); }
+};
+
+QImage filled(QSize size, QColor colour)
+{
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(colour);
+    return image;
+}
+
+// A container in the face colour, shown offscreen, with one table built into it.
+struct Screen {
+    QWidget container;
+    explicit Screen(std::initializer_list<Control> table, const Artwork& artwork, QSize size = {640, 480})
+    {
+        container.setPalette(classicPalette());
+        container.setAutoFillBackground(true);
+        container.resize(size);
+        build(&container, std::span<const Control>(table.begin(), table.size()), artwork);
+        container.show();
+    }
+    QImage shot() { return container.grab().toImage(); }
+};
+
+bool uniform(const QImage& image, QRect area, QColor colour)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (QColor(image.pixel(x, y)) != colour)
+                return false;
+    return true;
+}
+
+} // namespace
+
+class WidgetsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setPalette(classicPalette()); }
+
+    void twipsBecomePixelsInOnePlace()
+    {
+        QCOMPARE(toPixels(Twips{6240, 960, 3075, 2115}), QRect(416, 64, 205, 141));
+        QCOMPARE(toPixels(Twips{0, 0, 9495, 6375}), QRect(0, 0, 633, 425));
+    }
+
+    void wrappingBreaksAtSpacesOnly()
+    {
+        const QFont font = makeFont(defaultFontSpec());
+        const QFontMetrics fm(font);
+        const int width = fm.horizontalAdvance(QStringLiteral("date-palm and the vine"));
+        const QStringList lines = Label::wrapAtSpaces(QStringList(8, QStringLiteral("date-palm and the vine")).join(' '), fm, width);
+        QCOMPARE(lines.size(), 8);
+        for (const QString& line : lines)
+            QCOMPARE(line, QStringLiteral("date-palm and the vine"));
+
+        // Spaces at the start of a text are kept; those at a break are dropped.
+        QCOMPARE(Label::wrapAtSpaces(QStringLiteral(" It is"), fm, 1000), QStringList{" It is"});
+        const QStringList two = Label::wrapAtSpaces(QStringLiteral("aaaa bbbb"), fm, fm.horizontalAdvance("aaaa b"));
+        QCOMPARE(two, (QStringList{"aaaa", "bbbb"}));
+        // A word wider than the line is broken between characters, never lost.
+        const QStringList broken = Label::wrapAtSpaces(QStringLiteral("abcdefghijklmnop"), fm, fm.horizontalAdvance("abcde"));
+        QVERIFY(broken.size() > 1);
+        QCOMPARE(broken.join(QString()), QStringLiteral("abcdefghijklmnop"));
+        for (const QString& line : broken)
+            QVERIFY(fm.horizontalAdvance(line) <= fm.horizontalAdvance("abcde"));
+        QCOMPARE(Label::wrapAtSpaces(QString(), fm, 100), QStringList{QString()});
+    }
+
+    void labelNeverGrowsAndClips()
+    {
+        FixedArtwork art;
+        const QString longText = QStringList(60, QStringLiteral("word")).join(' ');
+        const QByteArray text = longText.toLatin1();
+        Screen s({Control{.name = "box", .kind = ControlKind::Label, .rect = {150, 150, 1500, 450}, .text = text.constData(),
+                          .foreground = 0xFFFFFF, .background = 0x00C0C0, .bordered = true}},
+                 art);
+        auto* box = child<Label>(&s.container, "box");
+        QCOMPARE(box->geometry(), QRect(10, 10, 100, 30));
+        QVERIFY(box->lines().size() > 3);  // more text than fits
+        box->setText(longText + longText);
+        QCOMPARE(box->geometry(), QRect(10, 10, 100, 30));
+        const QImage shot = s.shot();
+        // Nothing is drawn outside the label's rectangle.
+        QVERIFY(uniform(shot, QRect(0, 41, 200, 40), kFace));
+        // The single border: dark grey and white outside, black and light grey inside.
+        QCOMPARE(QColor(shot.pixel(10, 20)), QColor(0x80, 0x80, 0x80));
+        QCOMPARE(QColor(shot.pixel(109, 20)), QColor(Qt::white));
+        QCOMPARE(QColor(shot.pixel(11, 20)), QColor(Qt::black));
+    }
+
+    void stretchedPictureFillsTheInsideOfItsBorderEvenly()
+    {
+        FixedArtwork art;
+        art.pictures["tan"] = filled({3, 3}, QColor(0xE0, 0xC0, 0x8F));
+        art.pictures["red"] = filled({200, 131}, Qt::red);
+        const Twips frame{6240, 960, 3075, 2115};
+        Screen s({Control{.name = "item", .kind = ControlKind::Picture, .rect = frame, .picture = "red"},
+                  Control{.name = "def", .kind = ControlKind::Picture, .rect = frame, .picture = "tan"}},
+                 art);
+        auto* item = child<Picture>(&s.container, "item");
+        item->hide();
+        const QRect outer = toPixels(frame);
+        QCOMPARE(outer.size(), QSize(205, 141));
+        const QImage empty = s.shot();
+        const QRect inside = outer.adjusted(2, 2, -2, -2);
+        QVERIFY(uniform(empty, inside, QColor(0xE0, 0xC0, 0x8F)));  // no shading or blur at its edges
+        item->show();
+        const QImage shown = s.shot();
+        QVERIFY(uniform(shown, inside, Qt::red));
+        // Border and all, the item picture covers exactly the placeholder's rectangle.
+        QCOMPARE(shown.copy(outer.adjusted(0, 0, 0, 0)).copy(0, 0, 205, 2), empty.copy(outer).copy(0, 0, 205, 2));
+        QVERIFY(uniform(shown, QRect(outer.right() + 1, outer.top(), 10, outer.height()), kFace));
+    }
+
+    void naturalSizePictureShowsItsContainerThroughTransparentPixels()
+    {
+        FixedArtwork art;
+        QImage emblem = filled({120, 82}, QColor(0, 0x60, 0));
+        for (int x = 0; x < 10; ++x)
+            emblem.setPixelColor(x, 0, Qt::transparent);
+        art.pictures["emblem"] = emblem;
+        Screen s({Control{.name = "Image10", .kind = ControlKind::Picture, .rect = {3960, 3600, 1800, 1230},
+                          .picture = "emblem", .use = Picture::Use::NaturalSize}},
+                 art);
+        const QImage shot = s.shot();
+        QCOMPARE(QColor(shot.pixel(264, 240)), kFace);                // a transparent corner pixel
+        QCOMPARE(QColor(shot.pixel(274, 240)), QColor(0, 0x60, 0));   // no border, unscaled
+        QCOMPARE(QColor(shot.pixel(264 + 119, 240 + 81)), QColor(0, 0x60, 0));
+        QCOMPARE(QColor(shot.pixel(264 + 120, 240 + 81)), kFace);
+    }
+
+    void buttonPictureIsCentredAndNeverScaled()
+    {
+        FixedArtwork art;
+        QImage icon = filled({32, 32}, Qt::blue);
+        icon.setPixelColor(0, 0, Qt::transparent);  // masked: the face shows there
+        art.pictures["icon"] = icon;
+        Screen s({Control{.name = "stop", .kind = ControlKind::Button, .rect = {7440, 5640, 495, 495}, .picture = "icon",
+                          .tooltip = "Stop Quran recitation"}},
+                 art);
+        auto* button = child<PictureButton>(&s.container, "stop");
+        QCOMPARE(button->size(), QSize(33, 33));
+        QCOMPARE(button->pictureRect(), QRect(0, 0, 32, 32));
+        QCOMPARE(button->toolTip(), QStringLiteral("Stop Quran recitation"));
+        QCOMPARE(button->accessibleName(), QStringLiteral("Stop Quran recitation"));
+        const QImage face = button->grab().toImage();
+        int blue = 0;
+        for (int y = 0; y < 33; ++y)
+            for (int x = 0; x < 33; ++x)
+                blue += QColor(face.pixel(x, y)) == QColor(Qt::blue);
+        QCOMPARE(blue, 32 * 32 - 1);
+        QVERIFY(QColor(face.pixel(0, 0)) != QColor(Qt::blue));
+    }
+
+    void sectionButtonShowsItsIconAboveItsCaption()
+    {
+        FixedArtwork art;
+        art.pictures["earth"] = filled({32, 32}, Qt::blue);
+        Screen s({Control{.name = "b1nature", .kind = ControlKind::Button, .rect = {720, 1200, 1695, 1095}, .text = "Nature",
+                          .font = {"Arial", 14.25, true}, .foreground = 0x008000, .transparent = true,
+                          .picture = "earth", .focusOnClick = false}},
+                 art);
+        auto* button = child<PictureButton>(&s.container, "b1nature");
+        const QRect pic = button->pictureRect();
+        QCOMPARE(pic.size(), QSize(32, 32));
+        QVERIFY(qAbs(pic.left() - (button->width() - 1 - pic.right())) <= 1);  // centred across
+        QCOMPARE(button->focusPolicy(), Qt::TabFocus);
+        const QImage face = button->grab().toImage();
+        // Green caption pixels below the icon, none above it.
+        int greenBelow = 0, greenAbove = 0;
+        for (int y = 0; y < face.height(); ++y)
+            for (int x = 0; x < face.width(); ++x) {
+                const QColor c(face.pixel(x, y));
+                if (c.green() > 0x50 && c.red() < 0x40 && c.blue() < 0x40)
+                    (y > pic.bottom() ? greenBelow : greenAbove) += 1;
+            }
+        QVERIFY(greenBelow > 20);
+        QCOMPARE(greenAbove, 0);
+        // A transparent face lets the container show around the picture.
+        QCOMPARE(QColor(face.pixel(2, 2)), kFace);
+    }
+
+    void hotspotDrawsNothingAndReportsLeftClicks()
+    {
+        FixedArtwork art;
+        art.pictures["scene"] = filled({10, 10}, Qt::darkCyan);
+        Screen s({Control{.name = "sky_i", .kind = ControlKind::Hotspot, .rect = {360, 720, 5655, 495}},
+                  Control{.name = "Image1", .kind = ControlKind::Picture, .rect = {120, 600, 6015, 5520}, .picture = "scene"}},
+                 art);
+        auto* hotspot = child<Hotspot>(&s.container, "sky_i");
+        const QImage with = s.shot();
+        hotspot->hide();
+        QCOMPARE(s.shot(), with);
+        hotspot->show();
+        QCOMPARE(hotspot->cursor().shape(), Qt::CrossCursor);
+
+        QSignalSpy clicks(hotspot, &Hotspot::clicked);
+        QCOMPARE(s.container.childAt(hotspot->geometry().center()), hotspot);  // above the scene
+        QTest::mouseClick(hotspot, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(clicks.count(), 1);
+        QTest::mouseClick(hotspot, Qt::RightButton, {}, QPoint(5, 5));
+        QCOMPARE(clicks.count(), 1);
+        // Pressed inside, released outside: no click.
+        QTest::mousePress(hotspot, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(hotspot, Qt::LeftButton, {}, QPoint(-50, -50));
+        QCOMPARE(clicks.count(), 1);
+    }
+
+    void keyboardPressesAFocusedButton()
+    {
+        FixedArtwork art;
+        Screen s({Control{.name = "b", .kind = ControlKind::Button, .rect = {0, 0, 735, 495}}}, art);
+        auto* button = child<PictureButton>(&s.container, "b");
+        QSignalSpy clicks(button, &QAbstractButton::clicked);
+        QTest::keyClick(button, Qt::Key_Space);
+        QTest::keyClick(button, Qt::Key_Return);
+        QTest::keyClick(button, Qt::Key_Enter);
+        QCOMPARE(clicks.count(), 3);
+        QTest::keyClick(button, Qt::Key_Escape);
+        QCOMPARE(clicks.count(), 3);
+    }
+
+    void tableOrderIsStackingOrder()
+    {
+        FixedArtwork art;
+        Screen s({Control{.name = "top", .kind = ControlKind::Hotspot, .rect = {0, 0, 1500, 1500}},
+                  Control{.name = "middle", .kind = ControlKind::Label, .rect = {0, 0, 1500, 1500}},
+                  Control{.name = "bottom", .kind = ControlKind::Picture, .rect = {0, 0, 1500, 1500}, .hidden = true}},
+                 art);
+        QStringList names;
+        for (QObject* o : s.container.children())
+            names.prepend(o->objectName());
+        QCOMPARE(names, (QStringList{"top", "middle", "bottom"}));
+        QCOMPARE(s.container.childAt(50, 50)->objectName(), QStringLiteral("top"));
+        QVERIFY(!child<Picture>(&s.container, "bottom")->isVisibleTo(&s.container));
+    }
+};
+
+QTEST_MAIN(WidgetsTest)
+#include "test_widgets.moc"
