@@ -1,0 +1,205 @@
+// Loading pictures from content files: every committed file decodes at its
+// catalogue size, and a missing, broken or hostile file gives one line on
+// standard error and an empty picture, never a crash or a hang.
+#include <cstdio>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "assets/catalogue.h"
+#include "assets/loader.h"
+
+using namespace ayat;
+
+namespace {
+
+// Collects what is written to standard error while it lives.
+class StderrCapture {
+public:
+    StderrCapture()
+    {
+        std::fflush(stderr);
+        saved_ = ::dup(2);
+        file_ = std::tmpfile();
+        ::dup2(::fileno(file_), 2);
+    }
+    ~StderrCapture() { finish(); }
+    QString finish()
+    {
+        if (saved_ >= 0) {
+            std::fflush(stderr);
+            ::dup2(saved_, 2);
+            ::close(saved_);
+            saved_ = -1;
+            std::rewind(file_);
+            char buf[4096];
+            size_t n;
+            while ((n = std::fread(buf, 1, sizeof buf, file_)) > 0)
+                text_ += QString::fromLocal8Bit(buf, qsizetype(n));
+            std::fclose(file_);
+        }
+        return text_;
+    }
+
+private:
+    int saved_ = -1;
+    std::FILE* file_ = nullptr;
+    QString text_;
+};
+
+void write(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray committed(const char* name)
+{
+    QFile f(QStringLiteral(AYAT_SOURCE_DIR "/assets/pictures/") + QLatin1String(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A 24-bit bitmap header that claims the given size but holds no pixels.
+QByteArray lyingBitmap(qint32 width, qint32 height)
+{
+    QByteArray b(54, '\0');
+    auto put32 = [&](int at, quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            b[at + i] = char((v >> (8 * i)) & 0xFF);
+    };
+    b[0] = 'B';
+    b[1] = 'M';
+    put32(2, 54 + 1000);
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, quint32(width));
+    put32(22, quint32(height));
+    b[26] = 1;
+    b[28] = 24;
+    return b;
+}
+
+} // namespace
+
+class LoaderTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyCommittedPictureLoadsAtItsCatalogueSize()
+    {
+        AssetStore store(QStringLiteral(AYAT_SOURCE_DIR "/assets/pictures"));
+        for (const Asset& a : catalogue()) {
+            const QImage image = store.picture(a.key);
+            const QByteArray key(a.key.data(), qsizetype(a.key.size()));
+            QVERIFY2(!image.isNull(), key.constData());
+            QVERIFY2(image.size() == a.size, key.constData());
+        }
+        QVERIFY(store.failures().empty());
+        QCOMPARE(store.windowIcon("splashicon").availableSizes().size(), 2);
+        const QCursor pointer = store.hotspotPointer();
+        QCOMPARE(pointer.shape(), Qt::BitmapCursor);
+        QCOMPARE(pointer.hotSpot(), QPoint(16, 16));
+        // The About emblem keeps its transparent corners; the splash emblem's are grey.
+        QCOMPARE(store.picture("Image10").pixelColor(0, 0).alpha(), 0);
+        QCOMPARE(store.picture("splashbook").pixelColor(0, 0), QColor(0xBF, 0xBF, 0xBF));
+    }
+
+    void brokenFilesGiveAnEmptyPictureAndOneLine_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("random bytes") << QByteArray::fromHex("8f3a77e10045ffee0102030405060708090a");
+        QTest::newRow("wrong magic") << QByteArray("GIF00a").append(QByteArray(200, 'x'));
+        QTest::newRow("huge dimensions") << lyingBitmap(100000, 100000);
+        QTest::newRow("negative width") << lyingBitmap(-5, 10);
+        const QByteArray real = committed("sky.bmp");
+        for (int cut : {2, 14, 30, 53})
+            QTest::newRow(qPrintable(QStringLiteral("bitmap cut at %1").arg(cut))) << real.left(cut);
+        const QByteArray gif = committed("Image1.gif");
+        for (int cut : {3, 6, 13, 100, 800})
+            QTest::newRow(qPrintable(QStringLiteral("gif cut at %1").arg(cut))) << gif.left(cut);
+        const QByteArray jpeg = committed("main.jpg");
+        for (int cut : {2, 20, 200})
+            QTest::newRow(qPrintable(QStringLiteral("jpeg cut at %1").arg(cut))) << jpeg.left(cut);
+        const QByteArray icon = committed("tape.ico");
+        for (int cut : {4, 6, 22, 60})
+            QTest::newRow(qPrintable(QStringLiteral("icon cut at %1").arg(cut))) << icon.left(cut);
+    }
+
+    void brokenFilesGiveAnEmptyPictureAndOneLine()
+    {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        for (const char* name : {"sky.bmp", "Image1.gif", "main.jpg", "tape.ico"})
+            write(dir.filePath(QLatin1String(name)), content);
+        StderrCapture err;
+        AssetStore store(dir.path());
+        int empty = 0;
+        for (const char* key : {"sky", "Image1", "main", "tape"}) {
+            const QImage image = store.picture(key);
+            // A picture cut short may still decode partly; it must never be larger than it claims.
+            empty += image.isNull();
+            QVERIFY(image.width() <= 4096 && image.height() <= 4096);
+        }
+        const QString text = err.finish();
+        QCOMPARE(qsizetype(store.failures().size()), qsizetype(empty));
+        QCOMPARE(text.count(QLatin1Char('\n')), empty);
+        if (empty)
+            QVERIFY(text.contains(dir.path()));
+    }
+
+    void missingFileIsReportedWithItsKeyAndPathOnce()
+    {
+        QTemporaryDir dir;
+        StderrCapture err;
+        AssetStore store(dir.path());
+        QVERIFY(store.picture("cave").isNull());
+        QVERIFY(store.picture("cave").isNull());  // asked again: not reported again
+        const QString text = err.finish();
+        QCOMPARE(text.count(QLatin1Char('\n')), 1);
+        QVERIFY(text.contains(QLatin1String("'cave'")));
+        QVERIFY(text.contains(dir.filePath("cave.bmp")));
+        QCOMPARE(store.failures(), std::vector<std::string>{"cave"});
+        // Without the magnifier the hotspots still get a pointer that shows they can be clicked.
+        QCOMPARE(store.hotspotPointer().shape(), Qt::PointingHandCursor);
+    }
+
+    void aDirectoryOrFifoInAFilesPlaceNeverBlocks()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("sea.bmp"));
+        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("gold.bmp")).constData(), 0600) == 0);
+        QVERIFY(QFile::link(dir.filePath("nowhere.bmp"), dir.filePath("hill.bmp")));  // dangling link
+        StderrCapture err;
+        QElapsedTimer clock;
+        clock.start();
+        AssetStore store(dir.path());
+        QVERIFY(store.picture("sea").isNull());
+        QVERIFY(store.picture("gold").isNull());
+        QVERIFY(store.picture("hill").isNull());
+        QVERIFY(clock.elapsed() < 1000);
+        QCOMPARE(err.finish().count(QLatin1Char('\n')), 3);
+    }
+
+    void readRegularFileRefusesWhatIsTooLarge()
+    {
+        QTemporaryDir dir;
+        write(dir.filePath("big"), QByteArray(5000, 'a'));
+        QByteArray data;
+        QString reason;
+        QVERIFY(!readRegularFile(dir.filePath("big"), 4000, &data, &reason));
+        QVERIFY(reason.contains("too large"));
+        QVERIFY(readRegularFile(dir.filePath("big"), 5000, &data, &reason));
+        QCOMPARE(data.size(), 5000);
+    }
+};
+
+QTEST_MAIN(LoaderTest)
+#include "test_loader.moc"
