@@ -11,10 +11,29 @@ namespace ayat {
 // that cannot be found or played plays nothing. The name is looked up in the
 // working directory first, then in the program's own folder, without regard to
 // case. Call from the user-interface thread.
+//
+// Every request replaces what is playing: one that fails (a missing or
+// unplayable file, the empty name, a name with a folder in it) ends the sound
+// in progress with silence.
 void RequestSound(std::string_view name);
 
 // Sees every request as it is made, before it is played (used by tests that
 // check which sounds the screens ask for). Pass an empty function to stop.
 void setSoundRequestListener(std::function<void(std::string_view)> listener);
+
+namespace sound {
+
+// Ends the sound in progress and closes the audio device, waiting at most
+// about a third of a second for it; later requests are silent. The program may
+// call it on its way out, or just end: nothing of the service waits for a
+// sound or runs at static destruction either way.
+void shutdown();
+
+// For tests: returns once every request made so far has been taken up and the
+// service has settled (device opened, file read and decoded, playback started
+// or given up).
+void waitUntilIdleForTesting();
+
+} // namespace sound
 
 } // namespace ayat

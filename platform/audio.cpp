@@ -1,0 +1,188 @@
+#include "platform/audio.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstring>
+#include <mutex>
+
+namespace ayat::platform {
+
+namespace {
+
+// The WAVE loader is told to refuse damaged files instead of playing what it
+// can: a truncated file or one whose chunk sizes disagree with its length is
+// unplayable, like a file that is no WAVE at all.
+void setLoaderHints()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        SDL_SetHintWithPriority(SDL_HINT_WAVE_TRUNCATION, "verystrict", SDL_HINT_OVERRIDE);
+        SDL_SetHintWithPriority(SDL_HINT_WAVE_RIFF_CHUNK_SIZE, "force", SDL_HINT_OVERRIDE);
+    });
+}
+
+struct WaveBuffer {
+    Uint8* data = nullptr;
+    ~WaveBuffer() { SDL_FreeWAV(data); }
+};
+
+struct Stream {
+    SDL_AudioStream* stream = nullptr;
+    ~Stream() { SDL_FreeAudioStream(stream); }
+};
+
+// Moves what the stream has converted so far to the end of `out`.
+bool drain(SDL_AudioStream* stream, Samples& out)
+{
+    for (int available; (available = SDL_AudioStreamAvailable(stream)) > 0;) {
+        const std::size_t old = out.size();
+        if (old + std::size_t(available) / 2 > kMaxDecodedSamples)
+            return false;
+        out.resize(old + std::size_t(available) / 2);
+        const int got = SDL_AudioStreamGet(stream, out.data() + old, available);
+        if (got < 0)
+            return false;
+        out.resize(old + std::size_t(got) / 2);
+        if (got == 0)
+            break;
+    }
+    return true;
+}
+
+} // namespace
+
+std::shared_ptr<const Samples> decodeWave(std::span<const std::byte> file,
+                                          const std::function<bool()>& cancelled)
+{
+    if (file.empty() || file.size() > std::size_t(INT_MAX))
+        return nullptr;
+    setLoaderHints();
+
+    SDL_AudioSpec spec{};
+    WaveBuffer wave;
+    Uint32 length = 0;
+    SDL_RWops* source = SDL_RWFromConstMem(file.data(), int(file.size()));
+    if (!source || !SDL_LoadWAV_RW(source, 1, &spec, &wave.data, &length))
+        return nullptr;
+
+    const std::size_t frameBytes = std::size_t(SDL_AUDIO_BITSIZE(spec.format) / 8) * spec.channels;
+    if (frameBytes == 0 || spec.freq <= 0 || length < frameBytes)
+        return nullptr;
+    const double expected = double(length / frameBytes) * kAudioRate / spec.freq;
+    if (expected > double(kMaxDecodedSamples))
+        return nullptr;
+
+    auto out = std::make_shared<Samples>();
+    if (spec.format == AUDIO_S16SYS && spec.channels == 1 && spec.freq == kAudioRate) {
+        out->resize(length / 2);
+        std::memcpy(out->data(), wave.data, out->size() * 2);
+        return out;
+    }
+
+    Stream convert{SDL_NewAudioStream(spec.format, spec.channels, spec.freq,
+                                      AUDIO_S16SYS, 1, kAudioRate)};
+    if (!convert.stream)
+        return nullptr;
+    out->reserve(std::size_t(expected) + 64);
+    const std::size_t chunk = std::max<std::size_t>(1, 65536 / frameBytes) * frameBytes;
+    for (std::size_t at = 0; at < length; at += chunk) {
+        const int bytes = int(std::min<std::size_t>(chunk, length - at));
+        if (SDL_AudioStreamPut(convert.stream, wave.data + at, bytes) != 0 || !drain(convert.stream, *out))
+            return nullptr;
+        if (cancelled && cancelled())
+            return nullptr;
+    }
+    // The resampler holds back its last few hundred frames even when flushed:
+    // push them out with silence, then cut the silence off again.
+    const std::vector<Uint8> tail(std::size_t(4096 + spec.freq / 20) * frameBytes, spec.silence);
+    if (SDL_AudioStreamPut(convert.stream, tail.data(), int(tail.size())) != 0
+        || SDL_AudioStreamFlush(convert.stream) != 0 || !drain(convert.stream, *out))
+        return nullptr;
+    out->resize(std::min(out->size(), std::size_t(std::llround(expected))));
+    if (out->empty())
+        return nullptr;
+    return out;
+}
+
+bool AudioOutput::open()
+{
+    if (device_ != 0) {
+        if (SDL_GetAudioDeviceStatus(device_) != SDL_AUDIO_STOPPED)
+            return true;
+        SDL_CloseAudioDevice(device_); // lost: try the default device again
+        device_ = 0;
+        playing_.reset();
+    }
+    if (!subsystem_) {
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Ayat Explorer");
+        SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Recitation");
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+            return false;
+        subsystem_ = true;
+    }
+    SDL_AudioSpec want{};
+    want.freq = kAudioRate;
+    want.format = AUDIO_S16SYS;
+    want.channels = 1;
+    want.samples = 512; // about 23 ms: a new sound starts that soon after it is ready
+    want.callback = &AudioOutput::fill;
+    want.userdata = this;
+    SDL_AudioSpec have{};
+    device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+    if (device_ == 0)
+        return false;
+    SDL_PauseAudioDevice(device_, 0);
+    return true;
+}
+
+std::uint64_t AudioOutput::cut()
+{
+    return ticket_.fetch_add(1, std::memory_order_acq_rel) + 1;
+}
+
+void AudioOutput::play(std::shared_ptr<const Samples> samples, std::uint64_t ticket)
+{
+    if (device_ == 0)
+        return;
+    SDL_LockAudioDevice(device_);
+    playing_.swap(samples);
+    position_ = 0;
+    playingTicket_ = ticket;
+    SDL_UnlockAudioDevice(device_);
+    // `samples` now holds the buffer that was playing; it is let go here, outside the lock.
+}
+
+void AudioOutput::close()
+{
+    if (device_ != 0) {
+        SDL_CloseAudioDevice(device_);
+        device_ = 0;
+    }
+    playing_.reset();
+    if (subsystem_) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        subsystem_ = false;
+    }
+}
+
+// Runs on the device's thread with the device lock held: copies the next samples
+// of the buffer in progress, unless a cut() has voided its ticket, then silence.
+void AudioOutput::fill(void* self, std::uint8_t* stream, int length)
+{
+    auto* out = static_cast<AudioOutput*>(self);
+    auto* dst = reinterpret_cast<std::int16_t*>(stream);
+    const std::size_t wanted = std::size_t(length) / 2;
+    std::size_t copied = 0;
+    if (out->playing_ && out->playingTicket_ == out->ticket_.load(std::memory_order_acquire)) {
+        copied = std::min(wanted, out->playing_->size() - out->position_);
+        std::memcpy(dst, out->playing_->data() + out->position_, copied * 2);
+        out->position_ += copied;
+    }
+    std::memset(dst + copied, 0, (wanted - copied) * 2);
+}
+
+} // namespace ayat::platform

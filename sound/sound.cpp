@@ -1,0 +1,287 @@
+#include "sound/sound.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cerrno>
+#include <climits>
+#include <condition_variable>
+#include <cstddef>
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/audio.h"
+
+namespace ayat {
+
+namespace {
+
+// Larger files are not read at all; no sound of the program comes near it.
+constexpr std::size_t kMaxFileBytes = std::size_t{64} << 20;
+constexpr std::size_t kReadChunk = std::size_t{1} << 20;
+
+// Requests are handed from the user-interface thread to one worker thread,
+// which opens the device, finds, reads and decodes the file and starts it.
+// Only the newest request waiting is ever taken up. A request also silences
+// the sound in progress at once (AudioOutput::cut), so nothing older than the
+// newest request is heard, even while the worker is still busy with it.
+struct Service {
+    std::mutex mutex;
+    std::condition_variable wake;    // the worker waits here for a request
+    std::condition_variable settled; // shutdown and tests wait here for the worker
+    std::string pending;
+    std::uint64_t pendingTicket = 0;
+    std::uint64_t takenTicket = 0;
+    bool started = false;
+    bool busy = false;
+    bool quitting = false;
+    bool finished = false;
+
+    std::function<void(std::string_view)> listener; // user-interface thread only
+    platform::AudioOutput output;
+};
+
+// Never destroyed: the worker, and the device's own thread that reads the
+// buffer in progress, may still run while static objects are torn down at exit.
+Service& service()
+{
+    static Service* const s = new Service;
+    return *s;
+}
+
+// A name is looked up only as a file directly in a folder.
+bool isBareName(std::string_view name)
+{
+    return !name.empty() && name.size() <= NAME_MAX
+        && name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos
+        && name.find("..") == std::string_view::npos;
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b)
+{
+    auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : char(c); };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
+        return lower(x) == lower(y);
+    });
+}
+
+struct Fd {
+    int fd = -1;
+    explicit Fd(int f) : fd(f) {}
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    ~Fd() { if (fd >= 0) ::close(fd); }
+};
+
+// Opens `name` in the folder if it is a regular file. Anything else (a folder,
+// a pipe, a device) is passed over without being opened for reading, and the
+// open itself never waits.
+int openRegular(int folder, const std::string& name)
+{
+    struct stat st{};
+    if (::fstatat(folder, name.c_str(), &st, 0) != 0 || !S_ISREG(st.st_mode))
+        return -1;
+    const int fd = ::openat(folder, name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return -1;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// The regular file in the folder whose name is `name` regardless of ASCII case:
+// the exact spelling first, then the others in sorted order.
+int openMatching(int folder, std::string_view name)
+{
+    const std::string exact(name);
+    if (const int fd = openRegular(folder, exact); fd >= 0)
+        return fd;
+    std::vector<std::string> others;
+    const int listing = ::dup(folder);
+    if (listing < 0)
+        return -1;
+    DIR* dir = ::fdopendir(listing);
+    if (!dir) {
+        ::close(listing);
+        return -1;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        if (equalsIgnoringCase(entry->d_name, name) && exact != entry->d_name)
+            others.emplace_back(entry->d_name);
+    }
+    ::closedir(dir);
+    std::sort(others.begin(), others.end());
+    for (const std::string& other : others) {
+        if (const int fd = openRegular(folder, other); fd >= 0)
+            return fd;
+    }
+    return -1;
+}
+
+std::optional<std::vector<std::byte>> readAll(int fd, const std::function<bool()>& cancelled)
+{
+    struct stat st{};
+    if (::fstat(fd, &st) != 0 || st.st_size < 0 || std::size_t(st.st_size) > kMaxFileBytes)
+        return std::nullopt;
+    std::vector<std::byte> bytes;
+    bytes.reserve(std::size_t(st.st_size));
+    for (;;) {
+        const std::size_t at = bytes.size();
+        if (at > kMaxFileBytes || cancelled())
+            return std::nullopt; // it grew past the limit while being read
+        bytes.resize(at + kReadChunk);
+        const ssize_t got = ::read(fd, bytes.data() + at, kReadChunk);
+        if (got < 0 && errno == EINTR) {
+            bytes.resize(at);
+            continue;
+        }
+        if (got < 0)
+            return std::nullopt;
+        bytes.resize(at + std::size_t(got));
+        if (got == 0)
+            return bytes;
+    }
+}
+
+std::string programFolder()
+{
+    char path[4096];
+    const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0)
+        return {};
+    const std::string exe(path, std::size_t(n));
+    const auto slash = exe.rfind('/');
+    return slash == std::string::npos ? std::string() : exe.substr(0, slash + 1);
+}
+
+// Finds the file in the working directory, else in the program's folder, and
+// reads it. The file is closed again before this returns.
+std::optional<std::vector<std::byte>> readSound(std::string_view name, const std::function<bool()>& cancelled)
+{
+    if (!isBareName(name))
+        return std::nullopt;
+    static const std::string programDir = programFolder();
+    for (const std::string& folder : {std::string("."), programDir}) {
+        if (folder.empty())
+            continue;
+        Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (dir.fd < 0)
+            continue;
+        Fd file(openMatching(dir.fd, name));
+        if (file.fd >= 0)
+            return readAll(file.fd, cancelled);
+    }
+    return std::nullopt;
+}
+
+void play(Service& s, const std::string& name, std::uint64_t ticket)
+{
+    if (!s.output.open())
+        return; // no device: every request is silent
+    const std::function<bool()> overtaken = [&] { return s.output.voided(ticket); };
+    std::shared_ptr<const platform::Samples> samples;
+    if (const auto bytes = readSound(name, overtaken))
+        samples = platform::decodeWave(*bytes, overtaken);
+    if (!overtaken())
+        s.output.play(std::move(samples), ticket); // null: silence in place of the sound in progress
+}
+
+void work(Service& s)
+{
+    std::unique_lock lock(s.mutex);
+    for (;;) {
+        s.wake.wait(lock, [&] { return s.quitting || s.pendingTicket != s.takenTicket; });
+        if (s.quitting)
+            break;
+        const std::string name = std::move(s.pending);
+        const std::uint64_t ticket = s.pendingTicket;
+        s.takenTicket = ticket;
+        s.busy = true;
+        lock.unlock();
+        try {
+            play(s, name, ticket);
+        } catch (...) {
+            // out of memory on a huge sound: that request stays silent
+        }
+        lock.lock();
+        s.busy = false;
+        s.settled.notify_all();
+    }
+    lock.unlock();
+    s.output.close();
+    lock.lock();
+    s.finished = true;
+    s.settled.notify_all();
+}
+
+} // namespace
+
+void RequestSound(std::string_view name)
+{
+    Service& s = service();
+    if (s.listener) {
+        try {
+            s.listener(name);
+        } catch (...) {
+        }
+    }
+    try {
+        const std::uint64_t ticket = s.output.cut();
+        {
+            std::lock_guard lock(s.mutex);
+            if (s.quitting)
+                return;
+            s.pending.assign(name);
+            s.pendingTicket = ticket;
+            if (!s.started) {
+                std::thread(work, std::ref(s)).detach();
+                s.started = true;
+            }
+        }
+        s.wake.notify_one();
+    } catch (...) {
+        // no memory or no thread: the request is silent
+    }
+}
+
+void setSoundRequestListener(std::function<void(std::string_view)> listener)
+{
+    service().listener = std::move(listener);
+}
+
+namespace sound {
+
+void shutdown()
+{
+    Service& s = service();
+    s.output.cut();
+    std::unique_lock lock(s.mutex);
+    s.quitting = true;
+    if (!s.started)
+        return;
+    s.wake.notify_all();
+    s.settled.wait_for(lock, std::chrono::milliseconds(300), [&] { return s.finished; });
+}
+
+void waitUntilIdleForTesting()
+{
+    Service& s = service();
+    std::unique_lock lock(s.mutex);
+    s.settled.wait(lock, [&] {
+        return !s.started || s.finished || (!s.busy && s.takenTicket == s.pendingTicket);
+    });
+}
+
+} // namespace sound
+
+} // namespace ayat

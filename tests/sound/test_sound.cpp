@@ -1,0 +1,374 @@
+// The sound service over SDL's disk output: each case runs this program again
+// as a child with a list of steps (requests, pauses), in a folder of its own,
+// and reads back what the child's service really sent to the audio device.
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <thread>
+
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "sound/sound.h"
+#include "wave_support.h"
+
+using namespace wavetest;
+
+namespace {
+
+constexpr int kLength = 11025; // samples of each pattern file: half a second
+
+// Child: p:NAME requests NAME, w:N waits N ms, i waits until the service has
+// settled, x ends the program at once. Prints the longest request time.
+int runSteps(int argc, char** argv)
+{
+    long longest = 0;
+    for (int i = 0; i < argc; ++i) {
+        const char* step = argv[i];
+        if (std::strncmp(step, "p:", 2) == 0) {
+            const auto start = std::chrono::steady_clock::now();
+            ayat::RequestSound(step + 2);
+            const auto took = std::chrono::duration_cast<std::chrono::microseconds>(
+                std::chrono::steady_clock::now() - start).count();
+            longest = std::max<long>(longest, took);
+        } else if (std::strncmp(step, "w:", 2) == 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(step + 2)));
+        } else if (std::strcmp(step, "i") == 0) {
+            ayat::sound::waitUntilIdleForTesting();
+        } else if (std::strcmp(step, "x") == 0) {
+            std::printf("longest_request_us %ld\n", longest);
+            return 0;
+        }
+    }
+    ayat::sound::shutdown();
+    std::printf("longest_request_us %ld\n", longest);
+    return 0;
+}
+
+struct Child {
+    QByteArray capture;
+    long longestRequestUs = -1;
+    qint64 elapsedMs = 0;
+    int exitCode = -1;
+};
+
+// Makes the files of one case. "name=ID" is a pattern file, "name=@kind" one of
+// the damaged or unusual kinds below.
+bool makeFile(const QString& dir, const QString& spec)
+{
+    const QString name = spec.section('=', 0, 0);
+    const QString what = spec.section('=', 1);
+    const QString path = dir + '/' + name;
+    QDir().mkpath(QFileInfo(path).path());
+    if (!what.startsWith('@'))
+        return writeFile(path, pattern(what.toInt(), kLength));
+    QByteArray good = pattern(3, kLength);
+    auto patch = [&](int at, quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            good[at + i] = char(v >> (8 * i));
+        return good;
+    };
+    auto patch16 = [&](int at, quint16 v) {
+        good[at] = char(v);
+        good[at + 1] = char(v >> 8);
+        return good;
+    };
+    if (what == "@fifo")
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    if (what == "@dir")
+        return QDir().mkdir(path);
+    if (what == "@huge") { // a WAVE header over 200 MB
+        if (!writeFile(path, patch(40, 200u << 20).left(44)))
+            return false;
+        return QFile(path).resize(qint64(200) << 20);
+    }
+    if (what == "@big") { // just under the size limit, and valid; made once
+        static const QString big = QFileInfo(dir + "/../../big.wav").absoluteFilePath();
+        if (!QFile::exists(big) && !writeFile(big, pattern(9, 30'000'000)))
+            return false;
+        return QFile::link(big, path);
+    }
+    const QByteArray bytes =
+        what == "@empty" ? QByteArray()
+        : what == "@text" ? QByteArray("no sound in here\n").repeated(200)
+        : what == "@cut" ? good.left(good.size() / 2)
+        : what == "@header" ? good.left(30)
+        : what == "@riffsize" ? patch(4, 0x7ffffff0)
+        : what == "@datasize" ? patch(40, 0xfffffff0)
+        : what == "@fmtsize" ? patch(16, 0x7ffffff0)
+        : what == "@channels" ? patch16(22, 0)
+        : what == "@rate" ? patch(24, 0)
+        : what == "@bits" ? patch16(34, 0)
+        : QByteArray("?");
+    return writeFile(path, bytes);
+}
+
+} // namespace
+
+class TestSound : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir temp;
+
+    Child run(const QStringList& steps, const QString& cwd, const QString& program = {},
+              const QString& driver = QStringLiteral("disk"))
+    {
+        const QString capture = temp.filePath("capture.raw");
+        QFile::remove(capture);
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("SDL_AUDIODRIVER", driver);
+        env.insert("SDL_DISKAUDIOFILE", capture);
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(cwd);
+        QElapsedTimer clock;
+        clock.start();
+        p.start(program.isEmpty() ? QCoreApplication::applicationFilePath() : program,
+                QStringList{"--play"} + steps);
+        Child c;
+        if (!p.waitForFinished(60000)) {
+            p.kill();
+            p.waitForFinished();
+        }
+        c.elapsedMs = clock.elapsed();
+        c.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        if (c.exitCode != 0)
+            qWarning("child: %s", p.readAllStandardError().constData());
+        const QByteArray out = p.readAllStandardOutput();
+        const int at = out.indexOf("longest_request_us ");
+        if (at >= 0)
+            c.longestRequestUs = out.mid(at + 19).trimmed().toLong();
+        QFile f(capture);
+        if (f.open(QIODevice::ReadOnly))
+            c.capture = f.readAll();
+        return c;
+    }
+
+    // A fresh folder for one case: cwd/ to run in and, if any files go there,
+    // bin/ holding a copy of this program beside its files.
+    QString prepare(const QStringList& cwdFiles, const QStringList& binFiles, QString* program)
+    {
+        static int n = 0;
+        const QString root = temp.filePath(QString::number(++n));
+        QDir().mkpath(root + "/cwd/sub");
+        for (const QString& f : cwdFiles)
+            if (!makeFile(root + "/cwd", f))
+                return {};
+        if (!binFiles.isEmpty()) {
+            QDir().mkpath(root + "/bin");
+            *program = root + "/bin/" + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+            if (!QFile::copy(QCoreApplication::applicationFilePath(), *program))
+                return {};
+            for (const QString& f : binFiles)
+                if (!makeFile(root + "/bin", f))
+                    return {};
+        }
+        return root + "/cwd";
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(temp.isValid()); }
+
+    // What is heard, as runs of pattern samples: "1p" the start of file 1 cut
+    // short, "2f" all of file 2 from its first sample, "_" a long silence.
+    void playsWhatIsRequested_data()
+    {
+        QTest::addColumn<QStringList>("cwdFiles");
+        QTest::addColumn<QStringList>("binFiles");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("heard");
+        const QStringList ab{"a.exp=1", "b.exp=2"};
+        const QStringList abThen{"p:a.exp", "i", "w:150"};
+        const QStringList end{"i", "w:650"};
+        auto row = [&](const char* tag, QStringList cwd, QStringList bin, QStringList steps, QString heard) {
+            QTest::newRow(tag) << cwd << bin << steps << heard;
+        };
+        row("A then B", ab, {}, abThen + QStringList{"p:b.exp"} + end, "1p 2f");
+        row("twice restarts", ab, {}, abThen + QStringList{"p:a.exp"} + end, "1p 1f");
+        row("play then stop", {"sky.exp=1", "stop.exp=2"}, {}, {"p:sky.exp", "i", "w:150", "p:stop.exp", "i", "w:650"}, "1p 2f");
+        row("case ignored", {"clip.exp=1"}, {}, QStringList{"p:clip.Exp"} + end, "1f");
+        row("case ignored, upper file", {"CLIP.EXP=1"}, {}, QStringList{"p:clip.exp"} + end, "1f");
+        row("program folder", {}, {"p.exp=4"}, QStringList{"p:p.exp"} + end, "4f");
+        row("program folder, case ignored", {}, {"P.Exp=4"}, QStringList{"p:p.exp"} + end, "4f");
+        row("working directory first", {"p.exp=5"}, {"p.exp=4"}, QStringList{"p:p.exp"} + end, "5f");
+        row("big file plays", {"big.exp=@big"}, {}, {"p:big.exp", "i", "w:300"}, "9p");
+        row("big file overtaken", {"big.exp=@big", "b.exp=2"}, {}, QStringList{"p:big.exp", "w:5", "p:b.exp"} + end, "2f");
+        QStringList burst{"p:warm-up.exp", "i"};
+        for (int i = 0; i < 100; ++i)
+            burst << QStringLiteral("p:%1.exp").arg(i % 5 + 1);
+        row("burst of 100", {"1.exp=1", "2.exp=2", "3.exp=3", "4.exp=4", "5.exp=5"}, {}, burst + end, "5f");
+
+        // Each of these is silent, ends the sound in progress, and the next request plays.
+        const struct { const char* tag; const char* file; const char* name; } bad[] = {
+            {"missing", nullptr, "nothere.exp"},
+            {"empty name", nullptr, ""},
+            {"200 MB", "x.exp=@huge", "x.exp"},
+            {"fifo", "x.exp=@fifo", "x.exp"},
+            {"directory", "x.exp=@dir", "x.exp"},
+            {"not WAVE", "x.exp=@text", "x.exp"},
+            {"zero length", "x.exp=@empty", "x.exp"},
+            {"truncated data", "x.exp=@cut", "x.exp"},
+            {"truncated header", "x.exp=@header", "x.exp"},
+            {"RIFF size lies", "x.exp=@riffsize", "x.exp"},
+            {"data size lies", "x.exp=@datasize", "x.exp"},
+            {"fmt size lies", "x.exp=@fmtsize", "x.exp"},
+            {"no channels", "x.exp=@channels", "x.exp"},
+            {"no rate", "x.exp=@rate", "x.exp"},
+            {"no bits", "x.exp=@bits", "x.exp"},
+            {"folder in name", "sub/x.exp=3", "sub/x.exp"},
+            {"backslash in name", "x\\y.exp=3", "x\\y.exp"},
+            {"parent in name", "../x.exp=3", "../x.exp"},
+        };
+        for (const auto& b : bad) {
+            QStringList files = ab;
+            if (b.file)
+                files << b.file;
+            row(b.tag, files, {}, abThen + QStringList{QString("p:") + b.name, "i", "w:250", "p:b.exp"} + end, "1p _ 2f");
+        }
+    }
+
+    void playsWhatIsRequested()
+    {
+        QFETCH(QStringList, cwdFiles);
+        QFETCH(QStringList, binFiles);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, heard);
+        QString program;
+        const QString cwd = prepare(cwdFiles, binFiles, &program);
+        QVERIFY(!cwd.isEmpty());
+        const Child c = run(steps, cwd, program);
+        QCOMPARE(c.exitCode, 0);
+        QVERIFY2(c.longestRequestUs >= 0 && c.longestRequestUs < 20000, qPrintable(QString::number(c.longestRequestUs)));
+
+        const std::vector<Run> all = runs(c.capture);
+        const QString got = describe(all);
+        std::vector<Run> sound;
+        for (const Run& r : all)
+            if (r.id != 0 || (r.length > 2205 && !sound.empty()))
+                sound.push_back(r); // silences under 0.1 s are gaps between two sounds
+        while (!sound.empty() && sound.back().id == 0)
+            sound.pop_back();
+        const QStringList want = heard.split(' ');
+        QVERIFY2(sound.size() == std::size_t(want.size()), qPrintable(got));
+        for (int i = 0; i < want.size(); ++i) {
+            const Run& r = sound[i];
+            if (want[i] == "_") {
+                QVERIFY2(r.id == 0, qPrintable(got));
+                continue;
+            }
+            QVERIFY2(r.id == want[i].left(want[i].size() - 1).toInt() && r.first == 0, qPrintable(got));
+            if (want[i].endsWith('f'))
+                QVERIFY2(r.length == kLength, qPrintable(got));
+            else
+                QVERIFY2(r.length > 0 && r.length < kLength, qPrintable(got));
+        }
+    }
+
+    // Other rates, depths and channel counts are converted: a 440 Hz tone of
+    // 0.4 s at half scale stays one.
+    void convertsOtherFormats_data()
+    {
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("bits");
+        QTest::addColumn<bool>("isFloat");
+        QTest::newRow("8-bit 11025 mono") << 11025 << 1 << 8 << false;
+        QTest::newRow("16-bit 44100 stereo") << 44100 << 2 << 16 << false;
+        QTest::newRow("24-bit 48000 stereo") << 48000 << 2 << 24 << false;
+        QTest::newRow("float 48000 mono") << 48000 << 1 << 32 << true;
+        QTest::newRow("16-bit 8000 mono") << 8000 << 1 << 16 << false;
+    }
+
+    void convertsOtherFormats()
+    {
+        QFETCH(int, rate);
+        QFETCH(int, channels);
+        QFETCH(int, bits);
+        QFETCH(bool, isFloat);
+        QString program;
+        const QString cwd = prepare({}, {}, &program);
+        QVERIFY(writeFile(cwd + "/tone.exp", wave(rate, channels, bits, isFloat, rate * 4 / 10, [rate](int f, int) {
+            return 0.5 * std::sin(2 * M_PI * 440 * f / rate);
+        })));
+        const Child c = run({"p:tone.exp", "i", "w:700"}, cwd);
+        QCOMPARE(c.exitCode, 0);
+        const auto* s = reinterpret_cast<const qint16*>(c.capture.constData());
+        const int n = int(c.capture.size() / 2);
+        int first = -1, last = -1, crossings = 0, peak = 0;
+        for (int i = 0; i < n; ++i) {
+            if (std::abs(s[i]) > 300) {
+                if (first < 0)
+                    first = i;
+                last = i;
+                peak = std::max(peak, std::abs(int(s[i])));
+            }
+            if (first >= 0 && i > 0 && (s[i - 1] < 0) != (s[i] < 0))
+                ++crossings;
+        }
+        QVERIFY(first >= 0);
+        const double seconds = (last - first) / 22050.0;
+        QVERIFY2(std::abs(seconds - 0.4) < 0.02, qPrintable(QString::number(seconds)));
+        const double hz = crossings / 2.0 / seconds;
+        QVERIFY2(std::abs(hz - 440) < 15, qPrintable(QString::number(hz)));
+        QVERIFY2(peak > 14000 && peak < 19000, qPrintable(QString::number(peak)));
+    }
+
+    // Requests return at once whatever they name, also the first one (which
+    // starts the service) and one arriving while a big file is being decoded.
+    void requestsReturnAtOnce()
+    {
+        QString program;
+        const QString cwd = prepare({"big.exp=@big", "huge.exp=@huge", "fifo.exp=@fifo", "a.exp=1"}, {}, &program);
+        QStringList steps;
+        for (int i = 0; i < 20; ++i)
+            steps << "p:big.exp" << "w:2" << "p:huge.exp" << "p:fifo.exp" << "p:a.exp" << "p:" << "w:1";
+        const Child c = run(steps, cwd);
+        QCOMPARE(c.exitCode, 0);
+        qInfo("longest of %lld requests: %ld us", qlonglong(steps.size() * 5 / 7), c.longestRequestUs);
+        QVERIFY2(c.longestRequestUs >= 0 && c.longestRequestUs < 5000, qPrintable(QString::number(c.longestRequestUs)));
+    }
+
+    // The program ends at once however it ends: while a long sound plays, while
+    // a big file is decoded, through shutdown() or without it, with no device.
+    void endsWithoutWaiting_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("driver");
+        QTest::newRow("playing, no shutdown") << QStringList{"p:long.exp", "i", "w:100", "x"} << "disk";
+        QTest::newRow("decoding, no shutdown") << QStringList{"p:big.exp", "w:3", "x"} << "disk";
+        QTest::newRow("decoding, shutdown") << QStringList{"p:big.exp", "w:3"} << "disk";
+        QTest::newRow("playing, shutdown") << QStringList{"p:long.exp", "i", "w:100"} << "disk";
+        QTest::newRow("no device") << QStringList{"p:long.exp", "i", "p:", "p:long.exp", "i"} << "no-such-driver";
+    }
+
+    void endsWithoutWaiting()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, driver);
+        QString program;
+        const QString cwd = prepare({"big.exp=@big"}, {}, &program);
+        QVERIFY(writeFile(cwd + "/long.exp", pattern(1, 22050 * 20)));
+        const Child c = run(steps, cwd, {}, driver);
+        QCOMPARE(c.exitCode, 0);
+        QVERIFY2(c.elapsedMs < 2000, qPrintable(QString::number(c.elapsedMs)));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    if (argc > 1 && std::strcmp(argv[1], "--play") == 0)
+        return runSteps(argc - 2, argv + 2);
+    QCoreApplication app(argc, argv);
+    TestSound test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_sound.moc"
