@@ -27,3 +27,8 @@ clean:
 	rm -rf $(BUILD)
 
 -include tools/tools.mk
+
+.PHONY: package
+# A Debian package of the program, in build/.
+package: build
+	cd $(BUILD) && cpack -G DEB
