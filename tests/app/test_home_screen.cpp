@@ -1,0 +1,260 @@
+// The home screen of a real main window, and the way section selections live
+// through navigation: clicks at points of the window, keys, menu commands.
+#include <QAction>
+#include <QApplication>
+#include <QHelpEvent>
+#include <QTest>
+#include <QToolTip>
+#include <QWindow>
+
+#include "app/main_window.h"
+#include "app/program.h"
+#include "platform/widgets.h"
+#include "sections/section_screen.h"
+#include "sections/tables/section_tables.h"
+#include "sound/sound.h"
+
+using namespace ayat;
+
+namespace {
+
+struct Request {
+    QString name;
+    QStringList visiblePanels;  // at the moment of the request
+    bool windowVisible = false;
+};
+
+} // namespace
+
+class HomeScreenTest : public QObject {
+    Q_OBJECT
+
+private:
+    MainWindow* window_ = nullptr;
+    QList<Request> requests_;
+
+    QStringList visiblePanels() const
+    {
+        QStringList shown;
+        for (const char* name : PanelStack::kOrder)
+            if (!window_->panels().panel(name)->isHidden())
+                shown << QString::fromLatin1(name);
+        return shown;
+    }
+
+    QStringList requestedNames() const
+    {
+        QStringList names;
+        for (const Request& r : requests_)
+            names << r.name;
+        return names;
+    }
+
+    QWidget* control(const char* name) const { return findControl(window_->client(), name); }
+
+    // A left click at a point of the client area, delivered by the window system
+    // to whatever lies topmost there.
+    void clickAt(QPoint inClient) const
+    {
+        QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, {}, window_->client()->mapTo(window_, inClient));
+    }
+    void clickControl(const char* name) const { clickAt(control(name)->geometry().center()); }
+
+    // Clicks a control of a panel at its centre.
+    void clickIn(const char* panel, const char* name) const
+    {
+        QWidget* w = findControl(window_->panels().panel(panel), name);
+        clickAt(w->mapTo(window_->client(), w->rect().center()));
+    }
+
+    // The screen that is seen at a point: the panel its topmost widget lies in,
+    // or "home".
+    QString seenAt(QPoint inClient) const
+    {
+        QWidget* w = window_->client()->childAt(inClient);
+        for (; w && w != window_->client(); w = w->parentWidget())
+            if (qobject_cast<Panel*>(w))
+                return w->objectName();
+        return QStringLiteral("home");
+    }
+
+    void trigger(const char* action) const { window_->findChild<QAction*>(QString::fromLatin1(action))->trigger(); }
+
+    QString verseOf(const char* panel) const
+    {
+        const SectionDescription& d = window_->section(panel).description();
+        return child<Label>(window_->panels().panel(panel), d.names.verseBox)->text();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        setUpApplication(*static_cast<QApplication*>(QCoreApplication::instance()));
+        setSoundRequestListener([this](std::string_view name) {
+            requests_ << Request{QString::fromLatin1(name.data(), qsizetype(name.size())), visiblePanels(),
+                                 window_->isVisible()};
+        });
+    }
+
+    void cleanupTestCase() { setSoundRequestListener({}); }
+
+    void init()
+    {
+        window_ = new MainWindow;
+        window_->show();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_));
+        requests_.clear();
+    }
+
+    void cleanup()
+    {
+        delete window_;
+        window_ = nullptr;
+    }
+
+    // At start the home screen is seen with the focus on "Nature"; the Space
+    // bar there opens the nature section with the cue sound.
+    void startsOnHomeWithFocusOnNature()
+    {
+        QCOMPARE(visiblePanels(), QStringList());
+        QCOMPARE(QApplication::focusWidget(), control("b1nature"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(visiblePanels(), QStringList({"nature"}));
+        QCOMPARE(requestedNames(), QStringList({"clip.exp"}));
+        QCOMPARE(requests_.front().visiblePanels, QStringList({"nature"}));
+    }
+
+    // Each button shows its panel, then asks for the cue sound. The section and
+    // title buttons leave the keyboard focus where it was; the Help button takes it.
+    void buttonsOpenTheirPanels_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<bool>("takesFocus");
+        QTest::newRow("Nature") << "b1nature" << "nature" << false;
+        QTest::newRow("Foods") << "b2foods" << "foods" << false;
+        QTest::newRow("Space") << "b3space" << "space" << false;
+        QTest::newRow("Animals") << "b4animals" << "animals" << false;
+        QTest::newRow("Help") << "about" << "help" << true;
+        QTest::newRow("title") << "CommandButton9" << "aboutprog" << false;
+    }
+    void buttonsOpenTheirPanels()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, panel);
+        QFETCH(bool, takesFocus);
+        clickControl(button.toLatin1().constData());
+        QCOMPARE(visiblePanels(), QStringList({panel}));
+        QCOMPARE(seenAt(QPoint(300, 200)), panel);
+        QCOMPARE(requestedNames(), QStringList({"clip.exp"}));
+        QCOMPARE(requests_.front().visiblePanels, QStringList({panel}));
+        QCOMPARE(QApplication::focusWidget(), control(takesFocus ? button.toLatin1().constData() : "b1nature"));
+    }
+
+    // The quit button asks for the cue sound while the window is still there,
+    // then ends the program without waiting.
+    void quitButtonEndsTheProgram()
+    {
+        clickControl("CommandButton10");
+        QCOMPARE(requestedNames(), QStringList({"clip.exp"}));
+        QVERIFY(requests_.front().windowVisible);
+        QVERIFY(!window_->isVisible());
+    }
+
+    void backgroundDoesNothing()
+    {
+        for (QPoint at : {QPoint(10, 10), QPoint(300, 250), QPoint(620, 20), QPoint(300, 400)}) {
+            QCOMPARE(window_->client()->childAt(at)->objectName(), QStringLiteral("main"));
+            clickAt(at);
+        }
+        QCOMPARE(visiblePanels(), QStringList());
+        QCOMPARE(requestedNames(), QStringList());
+        QCOMPARE(window_->client()->childAt(QPoint(300, 250))->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void tabOrder()
+    {
+        const char* order[] = {"b3space", "b4animals", "about", "b2foods", "CommandButton9", "CommandButton10",
+                               "b1nature"};
+        for (const char* name : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));
+        }
+    }
+
+    // Resting on the title button shows "About this program"; no other button
+    // of the home screen has a tooltip.
+    void tooltipOnlyOnTheTitleButton()
+    {
+        auto rest = [this](const char* name) {
+            QWidget* w = control(name);
+            const QPoint at = w->rect().center();
+            QHelpEvent help(QEvent::ToolTip, at, w->mapToGlobal(at));
+            QApplication::sendEvent(w, &help);
+        };
+        for (const char* name : {"b1nature", "b2foods", "b3space", "b4animals", "about", "CommandButton10"}) {
+            rest(name);
+            QVERIFY2(!QToolTip::isVisible(), name);
+        }
+        rest("CommandButton9");
+        QVERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), QStringLiteral("About this program"));
+        QToolTip::hideText();
+    }
+
+    // A selection lives through every way of leaving a section but its own Exit
+    // button, which resets that section alone.
+    void selectionsLiveThroughNavigation()
+    {
+        const QString sky = QString::fromLatin1(natureSection().items.front().verse);
+        const QString sun = QString::fromLatin1(spaceSection().items[1].verse);
+
+        clickControl("b1nature");
+        clickIn("nature", "sky_i");
+        QCOMPARE(verseOf("nature"), sky);
+
+        trigger("spacemnu");
+        QCOMPARE(visiblePanels(), QStringList({"space"}));
+        clickIn("space", "sun_s");
+        QCOMPARE(verseOf("space"), sun);
+
+        trigger("naturemnu");
+        QCOMPARE(seenAt(QPoint(300, 200)), QStringLiteral("nature"));
+        QVERIFY(!findControl(window_->panels().panel("nature"), "sky")->isHidden());
+
+        // Help and About over the section, closed again.
+        trigger("proghelpmnu");
+        trigger("aboutmnu");
+        QCOMPARE(seenAt(QPoint(300, 200)), QStringLiteral("aboutprog"));
+        window_->panels().hide("aboutprog");
+        window_->panels().hide("help");
+        QCOMPARE(seenAt(QPoint(300, 200)), QStringLiteral("nature"));
+        QCOMPARE(verseOf("nature"), sky);
+
+        // Home by the menu, back by the home button: still selected.
+        trigger("mainmnu");
+        QCOMPARE(visiblePanels(), QStringList());
+        clickControl("b1nature");
+        QCOMPARE(verseOf("nature"), sky);
+        requests_.clear();
+        clickIn("nature", "CommandButton1");
+        QCOMPARE(requestedNames(), QStringList({"sky.exp"}));
+
+        // Exit resets nature only.
+        requests_.clear();
+        clickIn("nature", "Command1");
+        QCOMPARE(visiblePanels(), QStringList());
+        QCOMPARE(requestedNames(), QStringList({"clip.exp"}));
+        QCOMPARE(verseOf("nature"), QString::fromLatin1(SectionScreen::kNoVerse));
+        QCOMPARE(verseOf("space"), sun);
+        clickControl("b3space");
+        QVERIFY(!findControl(window_->panels().panel("space"), "ssun")->isHidden());
+        requests_.clear();
+        clickIn("space", "CommandButton4");
+        QCOMPARE(requestedNames(), QStringList({"sun.exp"}));
+    }
+};
+
+QTEST_MAIN(HomeScreenTest)
+#include "test_home_screen.moc"
