@@ -1,0 +1,81 @@
+// Renders the main window as the user sees it: the home screen, then each
+// section entered from the Category menu with one object clicked in its scene.
+// Runs without a display and without sound unless told otherwise by the usual
+// QT_QPA_PLATFORM and SDL_AUDIODRIVER.
+#include <cstdio>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+#include <QWindow>
+
+#include "app/main_window.h"
+#include "app/program.h"
+#include "platform/controls.h"
+
+namespace {
+
+// Per section: the menu command that opens it and the hotspot clicked there,
+// chosen for long verses so the pictures show how the verse box wraps.
+struct Shot {
+    const char* file;
+    const char* menu;
+    const char* panel;
+    const char* hotspot;
+};
+constexpr Shot kShots[] = {
+    {"nature.png", "naturemnu", "nature", "hill_i"},
+    {"space.png", "spacemnu", "space", "sun_s"},
+    {"foods.png", "foodsmnu", "foods", "fruit_f"},
+    {"animals.png", "animalsmnu", "animals", "ani_a"},
+};
+
+bool save(QWidget* window, const QDir& folder, const char* file)
+{
+    QApplication::processEvents();
+    const QString path = folder.filePath(QString::fromLatin1(file));
+    if (!window->grab().save(path, "PNG")) {
+        std::fprintf(stderr, "ayat-screenshots: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
+        qputenv("SDL_AUDIODRIVER", "dummy");
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: ayat-screenshots <folder>\n");
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!QDir().mkpath(folder.path())) {
+        std::fprintf(stderr, "ayat-screenshots: cannot make the folder %s\n", argv[1]);
+        return 1;
+    }
+
+    ayat::setUpApplication(app);
+    ayat::MainWindow window;
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        std::fprintf(stderr, "ayat-screenshots: the window was never shown\n");
+        return 1;
+    }
+    bool ok = save(&window, folder, "home.png");
+    for (const Shot& shot : kShots) {
+        window.findChild<QAction*>(QString::fromLatin1(shot.menu))->trigger();
+        const QWidget* spot = ayat::findControl(window.panels().panel(shot.panel), shot.hotspot);
+        // A real click at the hotspot's centre, delivered to whatever lies there.
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, spot->mapTo(&window, spot->rect().center()));
+        ok = save(&window, folder, shot.file) && ok;
+    }
+    return ok ? 0 : 1;
+}
