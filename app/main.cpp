@@ -1,14 +1,17 @@
 // Ayat Explorer starts with its splash window, which hands over to the main window.
 #include <QApplication>
 
-#include "app/main_window.h"
 #include "app/program.h"
+#include "app/splash.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     ayat::setUpApplication(app);
-    auto* window = new ayat::MainWindow;
-    window->show();
+    // The splash window loads (and asks for the opening recitation), then shows;
+    // it deletes itself when it closes. The program ends when no window is left
+    // or when the end command runs.
+    auto* splash = new ayat::SplashWindow;
+    splash->show();
     return app.exec();
 }
