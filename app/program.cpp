@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QStyleFactory>
+#include <QTimer>
 #include <QWidget>
 
 #include "platform/widgets.h"
@@ -18,8 +19,14 @@ void setUpApplication(QApplication& app)
 
 void endProgram()
 {
-    for (QWidget* w : QApplication::topLevelWidgets())
+    // Every window goes at once, with its timers: a tick that is already due
+    // would otherwise still run before the event loop returns, and could show a
+    // window again.
+    for (QWidget* w : QApplication::topLevelWidgets()) {
         w->hide();
+        for (QTimer* timer : w->findChildren<QTimer*>())
+            timer->stop();
+    }
     QCoreApplication::exit(0);
 }
 
