@@ -15,6 +15,10 @@ constexpr const char* kHandlerProperty = "clickHandler";
 
 constexpr FontSpec kTitleFont{"Arial", 18, false, false};
 constexpr int kTitleColour = 0xC00000;
+// Tall enough for the descenders of "p" and "Q" in the 24-pixel title font
+// (27 pixels from ascent to descent); the label shows the panel's own colour,
+// so the two extra pixels are not seen.
+constexpr int kTitleHeight = 405;
 constexpr FontSpec kCaptionFont{"Times New Roman", 15.75, true, false};
 constexpr int kCaptionColour = 0x008000;
 // The captions reach to the item frame's right edge: "Sayings in the Qur'an" in
@@ -73,7 +77,7 @@ std::map<std::string_view, Control> sectionControls(const SectionDescription& d)
             qFatal("section %s: two controls named %s", d.panel, c.name);
     };
 
-    Control title = label(n.title, {1320, 120, d.titleWidth, 375}, d.title);
+    Control title = label(n.title, {1320, 120, d.titleWidth, kTitleHeight}, d.title);
     title.font = kTitleFont;
     title.foreground = kTitleColour;
     add(title);
