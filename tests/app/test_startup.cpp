@@ -1,0 +1,329 @@
+// The start of the program: the splash window, its opening recitation and the
+// hand-over to the main window, on real timers; and how the program ends.
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFontMetrics>
+#include <QPointer>
+#include <QProcess>
+#include <QThread>
+#include <QTimer>
+#include <QtTest>
+
+#include "app/main_window.h"
+#include "app/program.h"
+#include "app/splash.h"
+#include "platform/controls.h"
+#include "sound/sound.h"
+
+using namespace ayat;
+
+namespace {
+
+QList<MainWindow*> mainWindows()
+{
+    QList<MainWindow*> found;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* m = qobject_cast<MainWindow*>(w))
+            found << m;
+    return found;
+}
+
+// Every tick of one of the splash window's timers: when it came (ms since the
+// splash window was made) and which main window existed once it had run.
+struct Ticks {
+    QList<qint64> at;
+    QList<QPointer<MainWindow>> mainAfter;
+};
+
+void record(SplashWindow* splash, const char* timer, Ticks& ticks, const QElapsedTimer& clock)
+{
+    auto* t = splash->findChild<QTimer*>(QString::fromLatin1(timer));
+    QVERIFY(t);
+    // Connected after the window's own handler, so it sees the tick's result.
+    QObject::connect(t, &QTimer::timeout, [&ticks, &clock, splash] {
+        ticks.at << clock.elapsed();
+        ticks.mainAfter << splash->mainWindow();
+    });
+}
+
+// Runs the event loop until the program ends or maxMs pass; the exit code, or -1.
+int runProgram(int maxMs)
+{
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
+    guard.start(maxMs);
+    return QCoreApplication::exec();
+}
+
+} // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+    QStringList sounds_;
+
+private slots:
+    void initTestCase()
+    {
+        setUpApplication(*qApp);
+        setSoundRequestListener([this](std::string_view name) { sounds_ << QString::fromLatin1(name); });
+    }
+
+    void init() { sounds_.clear(); }
+
+    void cleanup()
+    {
+        // No window of one case may live on into the next.
+        QList<QPointer<QWidget>> windows;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<SplashWindow*>(w) || qobject_cast<MainWindow*>(w))
+                windows << w;
+        qDeleteAll(windows);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void splashWindowLooksAsLaidOut()
+    {
+        auto* splash = new SplashWindow;
+        QCOMPARE(splash->objectName(), QStringLiteral("nature"));
+        QCOMPARE(splash->windowTitle(), QStringLiteral("Program loading..."));
+        QCOMPARE(splash->geometry(), QRect(139, 155, 351, 272));
+        QCOMPARE(splash->minimumSize(), splash->maximumSize());
+
+        // Each credit fits its label: the single lines on one line, the notice on two.
+        // Each credit fits its label: the single lines on one line, the notice on
+        // two. The title artwork covers the bottom pixel row of the maker's name line.
+        struct Credit {
+            const char* label;
+            const char* says;
+            int lines;
+            int coveredBelow;
+        };
+        const Credit credits[] = {{"Label1", "the Ayat Explorer team", 1, 1},
+                                  {"Label3", "the Ayat Explorer team", 1, 0},
+                                  {"Label2", "free", 2, 0}};
+        for (const Credit& c : credits) {
+            auto* label = child<Label>(splash, c.label);
+            QVERIFY2(label->text().contains(QLatin1String(c.says)), c.label);
+            QCOMPARE(label->lines().size(), c.lines);
+            QVERIFY2(c.lines * QFontMetrics(label->font()).height() <= label->height() - c.coveredBelow, c.label);
+        }
+        const QRect title = child<Picture>(splash, "Image2")->geometry();
+        QCOMPARE(title.intersected(child<Label>(splash, "Label1")->geometry()).height(), 1);
+    }
+
+    // The whole hand-over on real timers: the splash first with its recitation, the
+    // main window at the first tick, then the same main window at every tick, and
+    // the splash window closing at about four seconds, with no ticks afterwards.
+    void handOverRunsOnTime()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        QPointer<SplashWindow> splash = new SplashWindow;
+        QCOMPARE(sounds_, QStringList{"bism.exp"});
+        QVERIFY(mainWindows().isEmpty());
+        Ticks show, close;
+        record(splash, "Timer2", show, clock);
+        record(splash, "Timer1", close, clock);
+        splash->show();
+        QVERIFY(QTest::qWaitForWindowExposed(splash));
+        QCOMPARE(mainWindows().isEmpty(), show.at.isEmpty());
+
+        QTRY_VERIFY_WITH_TIMEOUT(splash.isNull(), 5000);
+        QCOMPARE(close.at.size(), 1);
+        QVERIFY2(close.at[0] >= 3990 && close.at[0] < 4500, qPrintable(QString::number(close.at[0])));
+
+        QVERIFY(show.at.size() >= 20);
+        QVERIFY(show.at[0] >= 99);
+        QPointer<MainWindow> main = show.mainAfter[0];
+        QVERIFY(main);
+        for (const auto& m : show.mainAfter)
+            QCOMPARE(m.data(), main.data());
+        QCOMPARE(mainWindows(), QList<MainWindow*>{main});
+        QVERIFY(main->isVisible());
+        // At the designed places the main window covers the splash window.
+        QVERIFY(main->frameGeometry().contains(QRect(139, 155, 351, 272)));
+
+        const qsizetype ticks = show.at.size();
+        QTest::qWait(300);
+        QCOMPARE(show.at.size(), ticks);
+        QVERIFY(main && main->isVisible());
+        // Nothing in the hand-over asked for another sound: the recitation plays on.
+        QCOMPARE(sounds_, QStringList{"bism.exp"});
+    }
+
+    void closedMainWindowIsReplacedAtTheNextTick()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        auto* splash = new SplashWindow;
+        Ticks show;
+        record(splash, "Timer2", show, clock);
+        splash->show();
+        QTRY_VERIFY(!show.at.isEmpty());
+        QPointer<MainWindow> first = splash->mainWindow();
+        first->naturemnu_Click();
+        first->aboutmnu_Click();
+        QVERIFY(first->panels().panel("aboutprog")->isVisibleTo(first));
+
+        first->close();
+        const qsizetype before = show.at.size();
+        QTRY_VERIFY(show.at.size() > before);
+        QTRY_VERIFY(first.isNull());
+        // The very first tick after the close brought a fresh window, in its initial state.
+        MainWindow* fresh = show.mainAfter[before];
+        QVERIFY(fresh);
+        QVERIFY(fresh->isVisible());
+        for (const char* name : PanelStack::kOrder)
+            QVERIFY2(fresh->panels().panel(name)->isHidden(), name);
+        QCOMPARE(mainWindows(), QList<MainWindow*>{fresh});
+    }
+
+    void closingTheSplashAfterTheHandOverLeavesTheMainWindow()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        QPointer<SplashWindow> splash = new SplashWindow;
+        Ticks show;
+        record(splash, "Timer2", show, clock);
+        splash->show();
+        QTRY_VERIFY(!show.at.isEmpty());
+        QPointer<MainWindow> main = splash->mainWindow();
+        bool lastWindowClosed = false;
+        auto c = connect(qApp, &QGuiApplication::lastWindowClosed, [&] { lastWindowClosed = true; });
+
+        splash->close();
+        QTRY_VERIFY(splash.isNull());
+        const qsizetype ticks = show.at.size();
+        QTest::qWait(250);
+        QCOMPARE(show.at.size(), ticks);
+        QVERIFY(main && main->isVisible());
+        QVERIFY(!lastWindowClosed);
+        disconnect(c);
+
+        // From now on closing the main window leaves no window: nothing replaces it.
+        main->close();
+        QTRY_VERIFY(main.isNull());
+        QTest::qWait(250);
+        QVERIFY(mainWindows().isEmpty());
+    }
+
+    void closingTheSplashBeforeItsFirstTickEndsTheProgram()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        QPointer<SplashWindow> splash = new SplashWindow;
+        Ticks show;
+        record(splash, "Timer2", show, clock);
+        splash->show();
+        QTimer::singleShot(20, splash, [&] { splash->close(); });
+        QCOMPARE(runProgram(3000), 0);
+        QVERIFY(clock.elapsed() < 1000);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(splash.isNull());
+        QTest::qWait(250);
+        QVERIFY(show.at.isEmpty());
+        QVERIFY(mainWindows().isEmpty());
+    }
+
+    // The end command while the splash window still exists: File > Exit, or the
+    // quit button of the home screen. Both windows go at once, the event loop
+    // returns, and no tick comes any more.
+    void endCommandWhileTheSplashExists_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QStringList>("sounds");
+        QTest::newRow("File > Exit") << "exit" << QStringList{"bism.exp"};
+        QTest::newRow("quit button") << "CommandButton10" << QStringList{"bism.exp", "clip.exp"};
+    }
+
+    void endCommandWhileTheSplashExists()
+    {
+        QFETCH(QString, how);
+        QFETCH(QStringList, sounds);
+        QElapsedTimer clock;
+        clock.start();
+        QPointer<SplashWindow> splash = new SplashWindow;
+        Ticks show, close;
+        record(splash, "Timer2", show, clock);
+        record(splash, "Timer1", close, clock);
+        splash->show();
+        QTRY_VERIFY(!show.at.isEmpty());
+        QPointer<MainWindow> main = splash->mainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+
+        QTimer::singleShot(0, main, [&] {
+            if (how == QLatin1String("exit")) {
+                main->findChild<QAction*>(how)->trigger();
+            } else {
+                auto* quit = child<PictureButton>(main->client(), "CommandButton10");
+                QTest::mouseClick(quit, Qt::LeftButton);
+            }
+        });
+        const qint64 startedAt = clock.elapsed();
+        QCOMPARE(runProgram(3000), 0);
+        QVERIFY(clock.elapsed() - startedAt < 500);
+        QVERIFY(splash && !splash->isVisible());
+        QVERIFY(main && !main->isVisible());
+        QCOMPARE(sounds_, sounds);
+
+        const qsizetype ticks = show.at.size();
+        QTest::qWait(250);
+        QCOMPARE(show.at.size(), ticks);
+        QVERIFY(close.at.isEmpty());
+        QVERIFY(!splash->isVisible() && !main->isVisible());
+    }
+
+    // A first tick that takes longer than four seconds (as a main window slow to
+    // make would): the ticks that fell due meanwhile come once each, not piled
+    // up, and the splash window closes right after.
+    void ticksDueDuringALongHandlerComeOnce()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        QPointer<SplashWindow> splash = new SplashWindow;
+        Ticks show, close;
+        record(splash, "Timer2", show, clock);
+        record(splash, "Timer1", close, clock);
+        auto* timer2 = splash->findChild<QTimer*>(QStringLiteral("Timer2"));
+        qint64 busyUntil = 0;
+        connect(timer2, &QTimer::timeout, [&] {
+            if (busyUntil == 0) {
+                QThread::msleep(4100);
+                busyUntil = clock.elapsed();
+            }
+        });
+        splash->show();
+        QTRY_VERIFY_WITH_TIMEOUT(splash.isNull(), 6000);
+
+        QCOMPARE(close.at.size(), 1);
+        QVERIFY2(close.at[0] - busyUntil < 50, qPrintable(QString::number(close.at[0] - busyUntil)));
+        // The first tick, and at most the one that fell due during it.
+        QVERIFY2(show.at.size() <= 2, qPrintable(QString::number(show.at.size())));
+        QVERIFY(show.mainAfter[0]);
+        QCOMPARE(mainWindows().size(), 1);
+    }
+
+    // The real program, started as users start it: it comes up with its windows
+    // and keeps running until it is told to end.
+    void programKeepsRunningAfterStart()
+    {
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+        program.setProcessEnvironment(env);
+        program.setWorkingDirectory(QStringLiteral(AYAT_RUNTIME_DIR));
+        program.start(QStringLiteral(AYAT_RUNTIME_DIR "/ayat-explorer"), {});
+        QVERIFY(program.waitForStarted(5000));
+        QVERIFY(!program.waitForFinished(1000));
+        QCOMPARE(program.state(), QProcess::Running);
+        program.kill();
+        QVERIFY(program.waitForFinished(5000));
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "test_startup.moc"
