@@ -1,0 +1,219 @@
+// The Help and About panels in a real main window: what lies over what, what
+// their Exit buttons reveal and ask for, that menu commands under About change
+// nothing that is seen, and that every text fits its label.
+#include <QAction>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QtTest>
+
+#include "app/main_window.h"
+#include "app/program.h"
+#include "assets/loader.h"
+#include "panels/credits.h"
+#include "panels/info_panels.h"
+#include "platform/controls.h"
+#include "sections/section_screen.h"
+#include "sound/sound.h"
+
+using namespace ayat;
+
+namespace {
+
+// The panel that a click at this point of the client area reaches, or "home".
+QString seenAt(const MainWindow& w, QPoint point)
+{
+    for (QWidget* p = w.client()->childAt(point); p && p != w.client(); p = p->parentWidget())
+        if (p->parentWidget() == w.client() && qobject_cast<Panel*>(p))
+            return p->objectName();
+    return QStringLiteral("home");
+}
+
+// A left click at a point of the client area, delivered to whatever lies topmost there.
+void clickAt(MainWindow& w, QPoint inClient)
+{
+    QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, w.client()->mapTo(&w, inClient));
+}
+
+void choose(MainWindow& w, const char* menuItem)
+{
+    auto* action = w.findChild<QAction*>(QString::fromLatin1(menuItem));
+    QVERIFY2(action, menuItem);
+    action->trigger();
+}
+
+// Where both Exit buttons lie (the same rectangle on both panels).
+const QPoint kExit = toPixels(Twips{8520, 5520, 735, 495}).center();
+// A point that every panel covers and no control of the information panels does.
+const QPoint kOpen{20, 410};
+
+} // namespace
+
+class InfoPanelsTest : public QObject {
+    Q_OBJECT
+
+    QStringList sounds_;
+
+private slots:
+    void initTestCase()
+    {
+        setUpApplication(*qApp);
+        setSoundRequestListener([this](std::string_view name) { sounds_ << QString::fromLatin1(name); });
+    }
+
+    void init() { sounds_.clear(); }
+
+    void textsFitTheirLabels_data()
+    {
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("maxLines");
+        QTest::addColumn<int>("coveredBelow");  // pixel rows an upper label hides at its bottom
+        QTest::addColumn<QString>("says");
+        QTest::newRow("help title") << "help" << "Label14" << 1 << 0 << "Help Information";
+        QTest::newRow("help text") << "help" << "Label16" << 7 << 1 << "Quran";
+        QTest::newRow("help credit") << "help" << "Label21" << 2 << 0 << "the Ayat Explorer team";
+        QTest::newRow("product title") << "aboutprog" << "Label20" << 1 << 25 << "Ayat Explorer";
+        QTest::newRow("About") << "aboutprog" << "Label23" << 1 << 0 << "About";
+        QTest::newRow("title and date") << "aboutprog" << "Label28" << 1 << 0 << "Ayat Explorer";
+        QTest::newRow("distribution notice") << "aboutprog" << "Label24" << 5 << 9 << "free";
+        QTest::newRow("programmer credit") << "aboutprog" << "Label25" << 1 << 0 << "the Ayat Explorer team";
+        QTest::newRow("maker") << "aboutprog" << "Label26" << 1 << 0 << "the Ayat Explorer team";
+        QTest::newRow("web address") << "aboutprog" << "Label27" << 1 << 0 << credits::kWebAddress;
+    }
+
+    void textsFitTheirLabels()
+    {
+        QFETCH(QString, panel);
+        QFETCH(QString, label);
+        QFETCH(int, maxLines);
+        QFETCH(int, coveredBelow);
+        QFETCH(QString, says);
+        MainWindow w;
+        auto* l = child<Label>(w.panels().panel(panel.toStdString()), label.toStdString());
+        QVERIFY(l->text().contains(says));
+        const QStringList lines = l->lines();
+        QVERIFY2(lines.size() <= maxLines, qPrintable(lines.join('|')));
+        QVERIFY(lines.size() * QFontMetrics(l->font()).height() <= l->height() - coveredBelow);
+        for (const QString& line : lines)
+            QVERIFY(QFontMetrics(l->font()).horizontalAdvance(line) <= l->width());
+    }
+
+    void helpTextIsExact()
+    {
+        MainWindow w;
+        QCOMPARE(child<Label>(w.panels().panel("help"), "Label16")->text(),
+                 QStringLiteral(
+                     "There are 4 sections, each dealing on an aspect. When clicking any of them a picture will "
+                     "appear on the left-hand side. Move the mouse over the different parts of the picture, when "
+                     "a magnifying glass appears then click them left mouse button to reveal information on the "
+                     "object. To listen to the Quran, click on the tape button. To stop the recitation, click the "
+                     "button beside it. Click the arrow on the bottom right hand side to exit section."));
+    }
+
+    void aboutLiesOverHelpAndTheExitsPeelThemOff()
+    {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        choose(w, "proghelpmnu");
+        QCOMPARE(seenAt(w, kOpen), QStringLiteral("help"));
+        choose(w, "aboutmnu");
+        QCOMPARE(seenAt(w, kOpen), QStringLiteral("aboutprog"));
+        QCOMPARE(seenAt(w, kExit), QStringLiteral("aboutprog"));
+        QCOMPARE(child<PictureButton>(w.panels().panel("aboutprog"), "Command6")->toolTip(), "Exit to main");
+        QCOMPARE(child<PictureButton>(w.panels().panel("help"), "Command5")->toolTip(), "Exit to main");
+        QVERIFY(sounds_.isEmpty());
+
+        clickAt(w, kExit);
+        QCOMPARE(seenAt(w, kOpen), QStringLiteral("help"));
+        QCOMPARE(sounds_, QStringList{"clip.Exp"});
+        clickAt(w, kExit);
+        QCOMPARE(seenAt(w, kOpen), QStringLiteral("home"));
+        QCOMPARE(sounds_, (QStringList{"clip.Exp", "clip.Exp"}));
+    }
+
+    void helpOverASectionKeepsItsSelection()
+    {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        choose(w, "naturemnu");
+        QWidget* nature = w.panels().panel("nature");
+        clickAt(w, findControl(nature, "sky_i")->geometry().center());
+        auto* verse = child<Label>(nature, w.section("nature").description().names.verseBox);
+        QVERIFY(verse->text() != QLatin1String(SectionScreen::kNoVerse));
+        const QImage before = w.client()->grab().toImage();
+
+        choose(w, "proghelpmnu");
+        QCOMPARE(seenAt(w, kOpen), QStringLiteral("help"));
+        QVERIFY(w.client()->grab().toImage() != before);
+        sounds_.clear();
+        clickAt(w, kExit);
+        QCOMPARE(sounds_, QStringList{"clip.Exp"});
+        QCOMPARE(seenAt(w, kOpen), QStringLiteral("nature"));
+        QCOMPARE(w.client()->grab().toImage(), before);
+        QVERIFY(verse->text() != QLatin1String(SectionScreen::kNoVerse));
+
+        // Play still recites the item chosen before Help was opened.
+        sounds_.clear();
+        clickAt(w, findControl(nature, "CommandButton1")->geometry().center());
+        QCOMPARE(sounds_, QStringList{"sky.exp"});
+    }
+
+    // Every panel lies beneath About, so no menu command but its own changes a
+    // pixel while it shows, and none asks for a sound; their effects are seen
+    // once About is closed.
+    void menuCommandsUnderAboutChangeNothingSeen()
+    {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        choose(w, "aboutmnu");
+        const QImage about = w.client()->grab().toImage();
+        for (const char* item : {"naturemnu", "spacemnu", "mainmnu", "animalsmnu", "proghelpmnu", "aboutmnu", "foodsmnu"}) {
+            choose(w, item);
+            QVERIFY2(w.client()->grab().toImage() == about, item);
+        }
+        QVERIFY(sounds_.isEmpty());
+
+        clickAt(w, kExit);
+        QCOMPARE(seenAt(w, kOpen), QStringLiteral("help"));
+        clickAt(w, kExit);
+        QCOMPARE(seenAt(w, kOpen), QStringLiteral("foods"));
+        QCOMPARE(sounds_, (QStringList{"clip.Exp", "clip.Exp"}));
+    }
+
+    void aboutEmblemShowsThePanelColourAtItsCorners()
+    {
+        Panel panel;
+        panel.resize(toPixels(9495, 6375));
+        const AssetStore artwork(QStringLiteral(AYAT_RUNTIME_DIR "/assets"));
+        buildAboutPanel(&panel, artwork);
+        auto* emblem = child<Picture>(&panel, "Image10");
+        const QRect at = emblem->geometry();
+        QCOMPARE(at, QRect(264, 240, 120, 82));
+        const QImage shot = panel.grab().toImage();
+        const QColor face = panel.palette().color(QPalette::Window);
+        for (QPoint corner : {at.topLeft(), at.topRight(), at.bottomLeft(), at.bottomRight()})
+            QCOMPARE(QColor(shot.pixel(corner)), face);
+
+        if (emblem->image().isNull())
+            QSKIP("the emblem's artwork is not there yet");
+        QCOMPARE(emblem->image().size(), QSize(120, 82));
+        QCOMPARE(qAlpha(emblem->image().pixel(0, 0)), 0);
+        // The book itself is drawn, unscaled, from the rectangle's corner.
+        int drawn = 0;
+        for (int y = 0; y < at.height(); ++y)
+            for (int x = 0; x < at.width(); ++x) {
+                const QRgb source = emblem->image().pixel(x, y);
+                if (qAlpha(source) == 255) {
+                    QCOMPARE(shot.pixel(at.topLeft() + QPoint(x, y)), source | 0xFF000000u);
+                    ++drawn;
+                }
+            }
+        QVERIFY(drawn > at.width() * at.height() / 2);
+    }
+};
+
+QTEST_MAIN(InfoPanelsTest)
+#include "test_info_panels.moc"
