@@ -1,0 +1,132 @@
+// tools/sounds/import-recitations on a made-up reciter's folder of WAVE files.
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+
+#include "platform/audio.h"
+#include "wave_support.h"
+
+class TestImport : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir temp;
+    QString recordings;
+    QStringList names; // the files the tool writes
+
+    int import(const QString& target, QByteArray* errors)
+    {
+        QProcess p;
+        p.start(AYAT_SOURCE_DIR "/tools/sounds/import-recitations", {recordings, target});
+        p.waitForFinished(120000);
+        *errors = p.readAllStandardError();
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    }
+
+    // The target's files and their contents.
+    static QMap<QString, QByteArray> contents(const QString& dir)
+    {
+        QMap<QString, QByteArray> out;
+        for (QDirIterator it(dir, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot); it.hasNext();) {
+            QFile f(it.next());
+            out[it.fileName()] = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("dir");
+        }
+        return out;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        for (const char* tool : {"bash", "sox", "soxi", "jq"})
+            if (QStandardPaths::findExecutable(tool).isEmpty())
+                QSKIP(qPrintable(QString("%1 is not installed").arg(tool)));
+        QVERIFY(temp.isValid());
+        recordings = temp.filePath("reciter");
+        QDir().mkpath(recordings);
+        QFile json(AYAT_SOURCE_DIR "/content/verses.json");
+        QVERIFY(json.open(QIODevice::ReadOnly));
+        const QJsonDocument doc = QJsonDocument::fromJson(json.readAll());
+        QJsonArray verses = doc["verses"].toArray();
+        QJsonObject basmala = doc["basmala"].toObject();
+        basmala["recitation"] = "bism.exp";
+        verses.append(basmala);
+        // Stereo 44.1 kHz, a tone of its own for each verse; names in either case.
+        for (const QJsonValue& v : verses) {
+            const int surah = v["surah"].toInt(), ayah = v["ayah"].toInt();
+            const QString file = QString::asprintf(names.size() % 2 ? "%03d%03d.WAV" : "%03d%03d.wav", surah, ayah);
+            const double hz = 200 + 20 * names.size();
+            QVERIFY(wavetest::writeFile(recordings + '/' + file, wavetest::wave(44100, 2, 16, false, 22050, [hz](int f, int) {
+                return 0.3 * std::sin(2 * M_PI * hz * f / 44100);
+            })));
+            names << v["recitation"].toString();
+        }
+        QCOMPARE(names.size(), 26);
+    }
+
+    void writesEveryRecitation()
+    {
+        const QString target = temp.filePath("complete");
+        QByteArray errors;
+        QCOMPARE(import(target, &errors), 0);
+        const auto files = contents(target);
+        QStringList sorted = names;
+        sorted.sort();
+        QCOMPARE(files.keys(), sorted);
+        for (const QByteArray& bytes : files) {
+            QCOMPARE(bytes.mid(20, 16), QByteArray::fromHex("010001002256000044ac000002001000"));
+            const auto samples = ayat::platform::decodeWave(
+                std::span(reinterpret_cast<const std::byte*>(bytes.constData()), std::size_t(bytes.size())));
+            QVERIFY(samples && std::abs(int(samples->size()) - 11025) < 50);
+        }
+    }
+
+    // A missing verse or a file that is no sound: the message names it, and
+    // the files already in the target stay as they were.
+    void failsWithoutWriting_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("missing verse") << "rm 018010.wav" << "018010";
+        QTest::newRow("missing basmala") << "rm 001001.WAV" << "001001";
+        QTest::newRow("unreadable file") << "garble 055022.WAV" << "055022.WAV";
+        QTest::newRow("empty file") << "empty 105001.WAV" << "105001.WAV";
+    }
+
+    void failsWithoutWriting()
+    {
+        QFETCH(QString, damage);
+        QFETCH(QString, named);
+        const QString file = recordings + '/' + damage.section(' ', 1);
+        QFile original(file);
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        const QByteArray kept = original.readAll();
+        original.close();
+        const QString verb = damage.section(' ', 0, 0);
+        if (verb == "rm")
+            QVERIFY(QFile::remove(file));
+        else
+            QVERIFY(wavetest::writeFile(file, verb == "garble" ? QByteArray("RIFF\x10\0\0\0WAVEjunk", 16) : QByteArray()));
+
+        const QString target = temp.filePath("existing");
+        QDir().mkpath(target);
+        QVERIFY(wavetest::writeFile(target + "/cave.exp", "old"));
+        const auto before = contents(target);
+        QByteArray errors;
+        const int code = import(target, &errors);
+        QVERIFY(wavetest::writeFile(file, kept));
+        QVERIFY(code != 0);
+        QVERIFY2(errors.contains(named.toUtf8()), errors.constData());
+        QCOMPARE(contents(target), before);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestImport)
+#include "test_import.moc"
