@@ -189,8 +189,10 @@ public:
         return m;
     }
 
-    // Paints a character grid with its top-left at (x0, y0); '.' leaves a pixel
-    // as it is, '_' makes it transparent.
+    // Paints a character grid with its top-left at (x0, y0): k black, m maroon,
+    // g green, o olive, n navy, p purple, t teal, s silver, d grey, r red,
+    // l lime, y yellow, b blue, f fuchsia, a aqua, w white; '_' makes a pixel
+    // transparent and '.' leaves it as it is.
     void paint(std::initializer_list<std::string_view> rows, int x0 = 0, int y0 = 0)
     {
         int y = y0;
@@ -302,10 +304,10 @@ Canvas mainIcon()
         ".kyyyyyyyyyyyyokkoyyyyyyyyyyyyk.",
         ".kyooyoooyyyyyokkoyyyyyoooyooyk.",
         ".kyyyyyyyyyyyyokkoyyyyyyyyyyyyk.",
-        ".kkkyyyyyyyyyyokkoyyyyyyyyyykkk.",
-        ".kwwkkkkyyyyyyokkoyyyyyykkkkwwk.",
-        ".kkkwwwwkkkkkkkkkkkkkkkkwwwwkkk.",
-        "...kkkkkkkkkkkkkkkkkkkkkkkkkk...",
+        ".kkkkyyyyyyyyyokkoyyyyyyyyykkkk.",
+        ".kwwwkkkkkyyyyokkoyyyykkkkkwwwk.",
+        ".ksssswwwwkkkkkkkkkkkkwwwwssssk.",
+        ".kkkkkkkkkkkkkkkkkkkkkkkkkkkkkk.",
     }, 0, 17);
     return c;
 }
@@ -763,6 +765,7 @@ Canvas magnifierIcon()
 
 } // namespace
 
+// An unknown key has no images.
 std::vector<QImage> drawIcon(std::string_view key)
 {
     if (key == "mainicon") return {mainIcon().image()};
