@@ -61,28 +61,28 @@ std::shared_ptr<const Samples> decodeWave(std::span<const std::byte> file,
         return nullptr;
     setLoaderHints();
 
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec info{};
     WaveBuffer wave;
     Uint32 length = 0;
     SDL_RWops* source = SDL_RWFromConstMem(file.data(), int(file.size()));
-    if (!source || !SDL_LoadWAV_RW(source, 1, &spec, &wave.data, &length))
+    if (!source || !SDL_LoadWAV_RW(source, 1, &info, &wave.data, &length))
         return nullptr;
 
-    const std::size_t frameBytes = std::size_t(SDL_AUDIO_BITSIZE(spec.format) / 8) * spec.channels;
-    if (frameBytes == 0 || spec.freq <= 0 || length < frameBytes)
+    const std::size_t frameBytes = std::size_t(SDL_AUDIO_BITSIZE(info.format) / 8) * info.channels;
+    if (frameBytes == 0 || info.freq <= 0 || length < frameBytes)
         return nullptr;
-    const double expected = double(length / frameBytes) * kAudioRate / spec.freq;
+    const double expected = double(length / frameBytes) * kAudioRate / info.freq;
     if (expected > double(kMaxDecodedSamples))
         return nullptr;
 
     auto out = std::make_shared<Samples>();
-    if (spec.format == AUDIO_S16SYS && spec.channels == 1 && spec.freq == kAudioRate) {
+    if (info.format == AUDIO_S16SYS && info.channels == 1 && info.freq == kAudioRate) {
         out->resize(length / 2);
         std::memcpy(out->data(), wave.data, out->size() * 2);
         return out;
     }
 
-    Stream convert{SDL_NewAudioStream(spec.format, spec.channels, spec.freq,
+    Stream convert{SDL_NewAudioStream(info.format, info.channels, info.freq,
                                       AUDIO_S16SYS, 1, kAudioRate)};
     if (!convert.stream)
         return nullptr;
@@ -97,7 +97,7 @@ std::shared_ptr<const Samples> decodeWave(std::span<const std::byte> file,
     }
     // The resampler holds back its last few hundred frames even when flushed:
     // push them out with silence, then cut the silence off again.
-    const std::vector<Uint8> tail(std::size_t(4096 + spec.freq / 20) * frameBytes, spec.silence);
+    const std::vector<Uint8> tail(std::size_t(4096 + info.freq / 20) * frameBytes, info.silence);
     if (SDL_AudioStreamPut(convert.stream, tail.data(), int(tail.size())) != 0
         || SDL_AudioStreamFlush(convert.stream) != 0 || !drain(convert.stream, *out))
         return nullptr;

