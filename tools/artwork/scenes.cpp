@@ -328,13 +328,15 @@ void cloud(QPainter& p, QPointF c, double w, double h)
 // A tuft of grass blades rising from a point.
 void grassTuft(QPainter& p, QPointF base, double h, const QColor& c, Dice& dice, int blades = 5)
 {
+    // Blades fanning out and curving outwards, darker at the root.
     for (int i = 0; i < blades; ++i) {
-        const double a = -kPi / 2 + (i - (blades - 1) / 2.0) * 0.28 + dice.in(-0.08, 0.08);
-        const double len = h * dice.in(0.7, 1.0);
-        const QPointF tip = base + QPointF(std::cos(a) * len, std::sin(a) * len);
-        const QPointF mid = base + QPointF(std::cos(a) * len * 0.5 - (tip.x() - base.x()) * 0.05, std::sin(a) * len * 0.5);
-        fill(p, ribbon({base, mid, tip}, 2.6, 0.3), vertical(QRectF(tip, base).normalized(), {{0, c.lighter(125)}, {1, c}}),
-             ink(c), 0.7);
+        const double spread = (i - (blades - 1) / 2.0) / std::max(1.0, (blades - 1) / 2.0);
+        const double a = -kPi / 2 + spread * 0.55 + dice.in(-0.08, 0.08);
+        const double len = h * dice.in(0.75, 1.0) * (1.0 - 0.25 * std::abs(spread));
+        const QPointF tip = base + QPointF(std::cos(a) * len + spread * h * 0.25, std::sin(a) * len);
+        const QPointF mid = base + QPointF(std::cos(a) * len * 0.5, std::sin(a) * len * 0.55);
+        fill(p, ribbon({base + QPointF(spread * 1.2, 0), mid, tip}, std::max(1.6, h * 0.22), 0.2),
+             linear(base, tip, {{0, c.darker(120)}, {1, c.lighter(135)}}), c.darker(150), 0.5);
     }
 }
 
@@ -805,8 +807,11 @@ void drawNature(QPainter& p, QSize size, const Hotspots& hot)
     }
     p.restore();
     // Little bushes on the big hill.
-    for (const QPointF b : {QPointF(peak.x() - 30, peak.y() + 46), QPointF(peak.x() + 22, peak.y() + 40), QPointF(peak.x() + 42, peak.y() + 58)})
-        body(p, ellipse(b, 5, 3.6), rgb(0x6e9f58), 1.0);
+    for (const QPointF b : {QPointF(peak.x() - 30, peak.y() + 46), QPointF(peak.x() + 22, peak.y() + 40), QPointF(peak.x() + 42, peak.y() + 58)}) {
+        body(p, ellipse(b + QPointF(-3, 0.5), 3.6, 3.0), rgb(0x5e9a4c), 0.9);
+        body(p, ellipse(b + QPointF(3, 0.5), 3.6, 3.0), rgb(0x5e9a4c), 0.9);
+        body(p, ellipse(b + QPointF(0, -2), 3.8, 3.2), rgb(0x74b05a), 0.9);
+    }
 
     // The pink hill in the middle, its rounded top in its hotspot.
     const QPointF pinkPeak(pinkTop.center().x(), pinkTop.top() + pinkTop.height() * 0.22);
@@ -903,12 +908,42 @@ void drawNature(QPainter& p, QSize size, const Hotspots& hot)
         body(p, ellipse(b + QPointF(5, 1), 9, 7), rgb(0x5cae44), 1.1);
         body(p, ellipse(b + QPointF(0, -4), 8, 7), rgb(0x68bb4c), 1.1);
     }
-    for (int i = 0; i < 12; ++i) {
-        const QPointF g(plants.right() + dice.in(2, water.left() - plants.right() + 60), dice.in(meadowTop + 10, H - 4));
-        if (!water.adjusted(-6, -6, 6, 6).contains(g))
-            grassTuft(p, g, 7, rgb(0x4f9a3c), dice, 4);
+    for (const QPointF b : {QPointF(34, meadowTop + 16), QPointF(water.left() - 40, meadowTop + 30)}) {
+        body(p, ellipse(b + QPointF(-7, 2), 9, 6.5), rgb(0x4f9a3c), 1.1);
+        body(p, ellipse(b + QPointF(7, 2), 9, 6.5), rgb(0x5cae44), 1.1);
+        body(p, ellipse(b + QPointF(0, -4), 9, 7), rgb(0x68bb4c), 1.1);
+        for (int i = 0; i < 4; ++i)
+            flower(p, b + QPointF(-8 + i * 5.5, -3 + (i % 2) * 5), 2.4, i % 2 ? rgb(0xffffff) : rgb(0xff7a9a), rgb(0xffc020));
     }
-
+    // Grass and flowers over the meadow, clear of the water.
+    const QPainterPath meadowInside = meadow.subtracted(riverBed);
+    for (int i = 0; i < 60; ++i) {
+        const QPointF g(dice.in(0, shell.left() - 10), dice.in(meadowTop + 6, H - 2));
+        if (!meadowInside.contains(g) || !meadowInside.contains(g + QPointF(0, -8)) || riverBed.intersects(QRectF(g.x() - 6, g.y() - 10, 12, 12)))
+            continue;
+        const double depth = (g.y() - meadowTop) / (H - meadowTop);
+        if (i % 3 == 0)
+            flower(p, g, 1.8 + depth * 1.6, i % 2 ? rgb(0xffffff) : rgb(0xffd84a), rgb(0xffa020));
+        else
+            grassTuft(p, g, 5 + depth * 5, i % 2 ? rgb(0x4f9a3c) : rgb(0x6ab84a), dice, 5);
+    }
+    // On the sand by the shell: beach grass, pebbles and a starfish.
+    for (const QPointF g : {QPointF(shell.left() + 6, caveArea.bottom() + 26), QPointF(shell.right() - 4, caveArea.bottom() + 18), QPointF(shell.right() + 6, shell.top() + 24)})
+        grassTuft(p, g, 10, rgb(0x8aa84a), dice, 5);
+    {
+        const QPointF star(shell.center().x() + shell.width() * 0.32, shell.top() - 22);
+        std::vector<QPointF> pts;
+        for (int i = 0; i < 10; ++i) {
+            const double a = -kPi / 2 + i * kPi / 5 + 0.2;
+            const double r = (i % 2) ? 3.2 : 8.5;
+            pts.push_back(star + QPointF(std::cos(a) * r, std::sin(a) * r * 0.7));
+        }
+        body(p, blob(pts, 0.5), rgb(0xf2864a), 1.1);
+        for (int i = 0; i < 5; ++i) {
+            const double a = -kPi / 2 + i * 2 * kPi / 5 + 0.2;
+            fill(p, ellipse(star + QPointF(std::cos(a) * 4.5, std::sin(a) * 3.2), 0.8, 0.8), QBrush(rgb(0xffd8b0)));
+        }
+    }
 
     // Small brown animals on the shore below the whale, where no hotspot lies.
     fawn(p, QPointF(nose.x() - 4, shoreY + 26), 36, false, true);
@@ -975,41 +1010,8 @@ void earthAndMoon(QPainter& p, const QRectF& area, QPointF light)
 {
     const double r = std::min(area.width() * 0.30, area.height() * 0.34);
     const QPointF c(area.left() + r + area.width() * 0.07, area.bottom() - r - area.height() * 0.1);
-    // Atmosphere.
-    p.setPen(Qt::NoPen);
-    p.setBrush(radial(c, r * 1.35, {{0.7, QColor(120, 190, 255, 120)}, {1.0, QColor(120, 190, 255, 0)}}));
-    p.drawEllipse(c, r * 1.35, r * 1.35);
-    const QPainterPath disc = ellipse(c, r, r);
-    fill(p, disc, radial(c - QPointF(r * 0.3, r * 0.35), r * 1.4, {{0.0, rgb(0x7fd0ff)}, {0.5, rgb(0x2a7fd4)}, {1.0, rgb(0x0f3a80)}}));
-    p.save();
-    p.setClipPath(disc);
-    const QColor land = rgb(0x5cb84a);
-    fill(p, blob({c + QPointF(-r * 0.7, -r * 0.5), c + QPointF(-r * 0.2, -r * 0.75), c + QPointF(r * 0.05, -r * 0.4),
-                  c + QPointF(-r * 0.15, r * 0.05), c + QPointF(-r * 0.05, r * 0.55), c + QPointF(-r * 0.35, r * 0.7), c + QPointF(-r * 0.55, r * 0.1)}),
-         lit(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), land), ink(land), 0.9);
-    fill(p, blob({c + QPointF(r * 0.35, -r * 0.1), c + QPointF(r * 0.75, -r * 0.3), c + QPointF(r * 1.0, r * 0.2), c + QPointF(r * 0.6, r * 0.5),
-                  c + QPointF(r * 0.4, r * 0.25)}),
-         lit(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), land.darker(110)), ink(land), 0.9);
-    for (int i = 0; i < 3; ++i) {
-        const double y = c.y() - r * 0.55 + i * r * 0.5;
-        stroke(p, curve({{c.x() - r * 0.9 + i * 6, y}, {c.x() - r * 0.2, y - 3}, {c.x() + r * 0.5, y + 2}}), withAlpha(Qt::white, 190), r * 0.1);
-    }
-    // Night side.
-    p.setPen(Qt::NoPen);
-    p.setBrush(radial(c - QPointF(r * 0.45, r * 0.5), r * 1.7, {{0.5, QColor(0, 0, 30, 0)}, {1.0, QColor(0, 0, 30, 170)}}));
-    p.drawPath(disc);
-    p.restore();
-    stroke(p, disc, rgb(0x0c2c60), 1.3);
-    gleam(p, c - QPointF(r * 0.42, r * 0.45), r * 0.3, r * 0.18, 170, -45);
-
-    // The moon beside it, up and to the right.
     const double mr = r * 0.32;
     const QPointF mc(area.right() - mr - area.width() * 0.05, area.top() + mr + area.height() * 0.12);
-    planet(p, mc, mr, rgb(0xc9c6c0), light);
-    for (const auto& [dx, dy, cr] : {std::tuple{-0.3, -0.2, 0.22}, std::tuple{0.35, 0.1, 0.17}, std::tuple{-0.1, 0.45, 0.14}}) {
-        const QPointF cc = mc + QPointF(dx * mr, dy * mr);
-        fill(p, ellipse(cc, cr * mr, cr * mr), QBrush(withAlpha(rgb(0x8e8a84), 200)), withAlpha(rgb(0xe8e4de), 200), 0.6);
-    }
     // A faint path of the moon around the blue planet.
     p.save();
     p.translate(c);
@@ -1020,6 +1022,48 @@ void earthAndMoon(QPainter& p, const QRectF& area, QPointF light)
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPointF(0, 0), dist, dist * 0.35);
     p.restore();
+    // Atmosphere.
+    p.setPen(Qt::NoPen);
+    p.setBrush(radial(c, r * 1.35, {{0.7, QColor(120, 190, 255, 120)}, {1.0, QColor(120, 190, 255, 0)}}));
+    p.drawEllipse(c, r * 1.35, r * 1.35);
+    const QPainterPath disc = ellipse(c, r, r);
+    fill(p, disc, radial(c - QPointF(r * 0.3, r * 0.35), r * 1.4, {{0.0, rgb(0x7fd0ff)}, {0.5, rgb(0x2a7fd4)}, {1.0, rgb(0x0f3a80)}}));
+    p.save();
+    p.setClipPath(disc);
+    const QColor land = rgb(0x5cb84a);
+    const QRectF box(c.x() - r, c.y() - r, 2 * r, 2 * r);
+    auto continent = [&](std::vector<QPointF> shape, const QColor& colour) {
+        for (QPointF& q : shape)
+            q = c + q * r;
+        fill(p, blob(shape, 0.8), lit(box, colour), ink(colour), 0.9);
+    };
+    // Two large continents, one in the north with a long tail to the south, and an island.
+    continent({{-0.72, -0.42}, {-0.5, -0.7}, {-0.18, -0.78}, {0.05, -0.6}, {-0.02, -0.4}, {0.12, -0.2}, {0.05, 0.08},
+               {-0.12, 0.2}, {-0.08, 0.48}, {-0.22, 0.72}, {-0.36, 0.5}, {-0.42, 0.2}, {-0.6, 0.02}, {-0.8, -0.12}},
+              land);
+    continent({{0.32, -0.3}, {0.55, -0.5}, {0.85, -0.32}, {1.05, 0.0}, {0.9, 0.3}, {0.7, 0.55}, {0.48, 0.42}, {0.5, 0.15}, {0.3, 0.02}},
+              rgb(0x8cbf4a));
+    continent({{0.2, 0.55}, {0.34, 0.5}, {0.4, 0.64}, {0.26, 0.72}}, land);
+    // Ice at the top and wisps of cloud.
+    fill(p, ellipse(c + QPointF(0, -r * 0.98), r * 0.5, r * 0.14), QBrush(rgb(0xf4fbff)));
+    for (const auto& [x, y, len] : {std::tuple{-0.55, -0.15, 0.5}, std::tuple{0.15, -0.55, 0.45}, std::tuple{0.35, 0.3, 0.4}, std::tuple{-0.45, 0.6, 0.35}}) {
+        const QPointF s0 = c + QPointF(x * r, y * r);
+        stroke(p, curve({s0, s0 + QPointF(len * r * 0.5, -r * 0.08), s0 + QPointF(len * r, 0)}), withAlpha(Qt::white, 150), r * 0.06);
+    }
+    // Night side.
+    p.setPen(Qt::NoPen);
+    p.setBrush(radial(c - QPointF(r * 0.45, r * 0.5), r * 1.7, {{0.5, QColor(0, 0, 30, 0)}, {1.0, QColor(0, 0, 30, 170)}}));
+    p.drawPath(disc);
+    p.restore();
+    stroke(p, disc, rgb(0x0c2c60), 1.3);
+    gleam(p, c - QPointF(r * 0.42, r * 0.45), r * 0.3, r * 0.18, 170, -45);
+
+    // The moon beside it, up and to the right.
+    planet(p, mc, mr, rgb(0xc9c6c0), light);
+    for (const auto& [dx, dy, cr] : {std::tuple{-0.3, -0.2, 0.22}, std::tuple{0.35, 0.1, 0.17}, std::tuple{-0.1, 0.45, 0.14}}) {
+        const QPointF cc = mc + QPointF(dx * mr, dy * mr);
+        fill(p, ellipse(cc, cr * mr, cr * mr), QBrush(withAlpha(rgb(0x8e8a84), 200)), withAlpha(rgb(0xe8e4de), 200), 0.6);
+    }
 }
 
 void shootingStar(QPainter& p, QPointF head, QPointF tail, double r)
@@ -1138,53 +1182,71 @@ void drawSpace(QPainter& p, QSize size, const Hotspots& hot)
 
 // ---- The foods scene: a laid table by a window ----------------------------
 
+// A palm frond: a feathered leaf arching out from the crown and drooping.
+void frond(QPainter& p, QPointF crown, double degrees, double len, double width, const QColor& c)
+{
+    const double ang = degrees * kPi / 180;
+    const QPointF dir(std::cos(ang), -std::sin(ang));
+    const double droop = len * (0.15 + 0.4 * std::abs(std::cos(ang)));
+    const QPointF ctrl = crown + dir * len * 0.55 - QPointF(0, len * 0.12);
+    const QPointF tip = crown + dir * len + QPointF(0, droop);
+    auto at = [&](double t) { return crown * (1 - t) * (1 - t) + ctrl * 2 * t * (1 - t) + tip * t * t; };
+    const int n = 11;
+    std::vector<QPointF> upper, lower;
+    for (int i = 0; i <= n; ++i) {
+        const double t = double(i) / n;
+        const QPointF s = at(t);
+        QPointF d = at(std::min(1.0, t + 0.02)) - at(std::max(0.0, t - 0.02));
+        const double dl = std::hypot(d.x(), d.y());
+        d = dl > 0 ? d / dl : dir;
+        const QPointF nrm(-d.y(), d.x());
+        const double w = width * std::pow(std::sin(kPi * std::min(1.0, t * 0.92 + 0.05)), 0.8);
+        // Leaflet tips sweep towards the frond's tip; notches lie near the stem.
+        const bool notch = i % 2 == 1;
+        const double k = notch ? 0.35 : 1.0;
+        upper.push_back(s + (nrm * k + d * (notch ? 0.0 : 0.55)) * w);
+        lower.push_back(s + (-nrm * k + d * (notch ? 0.0 : 0.55)) * w);
+    }
+    QPainterPath leafPath(crown);
+    for (const QPointF& q : upper)
+        leafPath.lineTo(q);
+    leafPath.lineTo(tip);
+    for (auto it = lower.rbegin(); it != lower.rend(); ++it)
+        leafPath.lineTo(*it);
+    leafPath.closeSubpath();
+    fill(p, leafPath, linear(crown, tip, {{0, c.darker(115)}, {0.5, c}, {1, c.lighter(125)}}), ink(c), 0.9);
+    QPainterPath stem(crown);
+    stem.quadTo(ctrl, tip);
+    stroke(p, stem, c.darker(150), 1.2);
+}
+
 void palmTree(QPainter& p, const QRectF& a)
 {
-    const QPointF base(a.center().x() + a.width() * 0.12, a.bottom() + 4);
-    const QPointF crown(a.center().x() - a.width() * 0.04, a.top() + a.height() * 0.34);
-    const QColor bark = rgb(0xa67848), frond = rgb(0x4c9a38);
+    const QPointF base(a.center().x() + a.width() * 0.08, a.bottom() + 4);
+    const QPointF crown(a.center().x() - a.width() * 0.02, a.top() + a.height() * 0.32);
+    const QColor bark = rgb(0xa67848), green = rgb(0x4ea23a);
     // Trunk, bending a little, ringed.
-    const std::vector<QPointF> spine = {base, base + (crown - base) * 0.35 + QPointF(a.width() * 0.05, 0), base + (crown - base) * 0.7 + QPointF(a.width() * 0.04, 0), crown};
-    body(p, ribbon(spine, a.width() * 0.13, a.width() * 0.08), bark, 1.2);
-    for (int i = 1; i < 10; ++i) {
-        const double t = i / 10.0;
-        const QPointF c = base + (crown - base) * t + QPointF(a.width() * 0.05 * std::sin(t * kPi), 0);
-        const double w = a.width() * (0.065 - 0.025 * t);
-        stroke(p, curve({c + QPointF(-w, -1.5), c + QPointF(0, 1.2), c + QPointF(w, -1.5)}), ink(bark), 0.9);
+    const std::vector<QPointF> spine = {base, base + (crown - base) * 0.5 + QPointF(a.width() * 0.06, 0), crown};
+    body(p, ribbon(spine, a.width() * 0.15, a.width() * 0.09), bark, 1.2);
+    for (int i = 1; i < 9; ++i) {
+        const double t = i / 9.0;
+        const QPointF c = base + (crown - base) * t + QPointF(a.width() * 0.06 * std::sin(t * kPi), 0);
+        const double w = a.width() * (0.07 - 0.025 * t);
+        stroke(p, curve({c + QPointF(-w, -1.8), c + QPointF(0, 1.0), c + QPointF(w, -1.8)}), ink(bark), 0.9);
     }
-    // Fronds: a curved stem with leaflets on both sides, drooping at the tips.
-    const double reach = a.width() * 0.46;
-    const double angles[] = {200, 160, 235, 125, 265, 95, 300, 60};
-    int k = 0;
-    for (double deg : angles) {
-        const double ang = deg * kPi / 180;
-        const double len = reach * (0.8 + 0.2 * std::cos(k * 1.7));
-        const QPointF dir(std::cos(ang), -std::sin(ang));
-        const QPointF droop(0, len * (0.25 + 0.25 * std::abs(std::cos(ang))));
-        const QPointF tip = crown + dir * len + droop;
-        const QPointF mid = crown + dir * len * 0.55 + droop * 0.15 - QPointF(0, len * 0.06);
-        const QColor c = (k % 2) ? frond : frond.darker(115);
-        const int leaflets = 9;
-        for (int j = 1; j <= leaflets; ++j) {
-            const double t = j / double(leaflets + 1);
-            const QPointF s = crown * (1 - t) * (1 - t) + mid * 2 * t * (1 - t) + tip * t * t;
-            const QPointF ahead = crown * (1 - t - 0.05) * (1 - t - 0.05) + mid * 2 * (t + 0.05) * (1 - t - 0.05) + tip * (t + 0.05) * (t + 0.05);
-            QPointF d = ahead - s;
-            const double dl = std::hypot(d.x(), d.y());
-            d = dl > 0 ? d / dl : QPointF(1, 0);
-            const QPointF n(-d.y(), d.x());
-            const double ll = len * 0.3 * (1.0 - t * 0.6);
-            for (int side : {-1, 1})
-                fill(p, leaf(s, s + (n * side + d * 0.8 + QPointF(0, 0.55)) * ll * 0.75, ll * 0.13), QBrush(c.lighter(110 + j * 3)), ink(c), 0.6);
-        }
-        stroke(p, curve({crown, mid, tip}), c.darker(130), 1.4);
-        ++k;
+    // Fronds behind, dates, then the fronds in front.
+    const double len = a.width() * 0.48;
+    for (const double deg : {150.0, 30.0, 100.0, 75.0})
+        frond(p, crown, deg, len * 0.85, len * 0.2, green.darker(118));
+    for (int i = 0; i < 10; ++i) {
+        const int side = i < 5 ? -1 : 1;
+        const int j = i % 5;
+        const QPointF d = crown + QPointF(side * (3.5 + (j % 3) * 2.6), 5 + (j / 3) * 3.4 + (j % 3) * 0.8);
+        body(p, ellipse(d, 1.9, 2.5), rgb(0xd9782a), 0.7);
     }
-    // Dates hanging under the crown.
-    for (int i = 0; i < 9; ++i) {
-        const QPointF d = crown + QPointF(-5 + (i % 3) * 4.0 + (i / 3) * 1.0, 4 + (i / 3) * 3.5);
-        body(p, ellipse(d, 2.0, 2.6), rgb(0xd9782a), 0.7);
-    }
+    for (const double deg : {195.0, -15.0, 168.0, 12.0, 125.0, 55.0})
+        frond(p, crown, deg, len, len * 0.24, green);
+    body(p, ellipse(crown, 4, 3), bark.darker(110), 0.9);
 }
 
 void leafyTree(QPainter& p, const QRectF& a)
@@ -1303,9 +1365,9 @@ void honey(QPainter& p, const QRectF& a)
     fill(p, pool, radial(c + QPointF(-rx * 0.2, -ry * 0.2), rx * 0.85, {{0, rgb(0xffc84a)}, {0.6, rgb(0xe8901a)}, {1, rgb(0xb8600e)}}), rgb(0x8a4a0a), 1.0);
     gleam(p, c + QPointF(-rx * 0.3, -ry * 0.2), rx * 0.3, ry * 0.18, 200, 0);
     // A piece of honeycomb in the dish.
-    const double hr = ry * 0.32;
+    const double hr = ry * 0.42;
     for (int i = 0; i < 5; ++i) {
-        const QPointF hc = c + QPointF(rx * 0.25 + (i % 3) * hr * 1.75 - (i / 3) * hr * 0.9, -ry * 0.05 + (i / 3) * hr * 1.5);
+        const QPointF hc = c + QPointF(rx * 0.12 + (i % 3) * hr * 1.55 + (i / 3) * hr * 0.78, -ry * 0.22 + (i / 3) * hr * 1.3);
         std::vector<QPointF> hex;
         for (int k = 0; k < 6; ++k)
             hex.push_back(hc + QPointF(std::cos(k * kPi / 3) * hr, std::sin(k * kPi / 3) * hr * 0.85));
@@ -1471,10 +1533,19 @@ void chairBack(QPainter& p, QPointF topCentre, double w, double h)
     }
 }
 
-void child(QPainter& p, QPointF head, double r, double tableTop)
+void child(QPainter& p, QPointF head, double r, double tableTop, bool armsOnly)
 {
     // A child sitting at the corner of the table, turned towards the food.
     const QColor skin = rgb(0xf2c49a), shirt = rgb(0xf2a03a), hair = rgb(0x5a3420);
+    if (armsOnly) {
+        // The arm resting on the cloth, drawn after the table.
+        const QPointF hand(head.x() - r * 1.9, tableTop + 9);
+        const QRectF sleeve(head.x() - r * 2.2, head.y(), r * 2.4, tableTop - head.y() + 12);
+        fill(p, ribbon({head + QPointF(-r * 0.7, r * 1.5), head + QPointF(-r * 1.3, tableTop - head.y() + 2), hand}, r * 0.62, r * 0.5),
+             lit(sleeve, shirt), ink(shirt), 1.1);
+        body(p, ellipse(hand + QPointF(-2.5, 0.5), r * 0.32, r * 0.25), skin, 1.0);
+        return;
+    }
     // Chair behind.
     chairBack(p, QPointF(head.x() + r * 1.4, head.y() - r * 0.2), r * 1.6, tableTop - head.y() + r * 0.2);
     // Body and arms.
@@ -1483,9 +1554,6 @@ void child(QPainter& p, QPointF head, double r, double tableTop)
                                     0.7);
     body(p, torso, shirt, 1.3);
     stroke(p, curve({head + QPointF(-r * 0.6, r * 1.05), head + QPointF(0, r * 1.4), head + QPointF(r * 0.6, r * 1.05)}), rgb(0xffffff), 2.0);
-    const QPointF hand(head.x() - r * 1.9, tableTop + 8);
-    fill(p, ribbon({head + QPointF(-r * 0.9, r * 1.6), head + QPointF(-r * 1.5, tableTop - head.y() - 2), hand}, r * 0.7, r * 0.55), lit(torso.boundingRect(), shirt), ink(shirt), 1.1);
-    body(p, ellipse(hand + QPointF(-2, 1), r * 0.33, r * 0.26), skin, 1.0);
     // Neck and head.
     body(p, ellipse(head + QPointF(0, r * 0.85), r * 0.35, r * 0.3), skin, 1.0);
     body(p, ellipse(head, r, r * 0.98), skin, 1.3, 0.7);
@@ -1587,7 +1655,6 @@ void drawFoods(QPainter& p, QSize size, const Hotspots& hot)
     QPainterPath sill;
     sill.addRoundedRect(QRectF(outer.left() - 4, outer.bottom() - 2, outer.width() + 8, 8), 2, 2);
     body(p, sill, wood.lighter(110), 1.2);
-    fill(p, blob({{outer.left() + 20, outer.bottom() - 2}, {outer.left() + 28, outer.bottom() - 9}, {outer.left() + 36, outer.bottom() - 2}}), QBrush(rgb(0xd06040)), rgb(0x7a3020), 0.9);
     // A curtain to the right of the window, tied back.
     const double rodY = std::max(2.0, outer.top() - 1);
     QPainterPath rod;
@@ -1604,7 +1671,7 @@ void drawFoods(QPainter& p, QSize size, const Hotspots& hot)
     for (int i = 0; i < 4; ++i)
         stroke(p, curve({{cx + 10 + i * 8, rodY}, {cx + 16 + i * 6, outer.bottom() * 0.66}, {cx + 26 + i * 4.5, outer.bottom() + 44}}), withAlpha(curtainRed.darker(150), 150), 1.4);
     p.restore();
-    body(p, ellipse(cx + 20, outer.bottom() * 0.68, 12, 3.5), rgb(0xf2c04a), 1.0);
+    body(p, ellipse(cx + 27, outer.bottom() * 0.68, 10, 3.5), rgb(0xf2c04a), 1.0);
 
     // A framed picture on the wall at the right.
     const QRectF pic(W - 92, 18, 46, 36);
@@ -1630,14 +1697,15 @@ void drawFoods(QPainter& p, QSize size, const Hotspots& hot)
     for (int i = 0; i < 6; ++i)
         stroke(p, curve({{0, far + 20 + i * i * 6.0}, {W, far + 20 + i * i * 6.0}}), withAlpha(rgb(0x7a4a26), 120), 1.0);
     p.fillRect(QRectF(0, far + 8, W, 7), rgb(0xb88858));
-    const QPointF sideTable(W - 26, far - 30);
+    const QPointF sideTable(W - 32, far - 30);
     for (int s : {-1, 1})
         body(p, ribbon({sideTable + QPointF(s * 10, 2), sideTable + QPointF(s * 14, 60)}, 4, 3.5), rgb(0x9a5e32), 1.0);
     body(p, ellipse(sideTable, 28, 7), rgb(0xb8743e), 1.2, 0.7);
     vaseOfFlowers(p, sideTable + QPointF(-2, 0), 78);
     chairBack(p, QPointF(olive.center().x(), far - 44), 50, 46);
     chairBack(p, QPointF(honeyDish.center().x() + 6, far - 44), 50, 46);
-    child(p, QPointF(farRight - 40, far - 46), 16, far);
+    const QPointF childHead(farRight - 40, far - 46);
+    child(p, childHead, 16, far, false);
 
     const QPointF nearLeft = onNear(farLeft), nearRight = onNear(farRight);
     const QPainterPath cloth = polygon({{farLeft, far}, {farRight, far}, nearRight, nearLeft});
@@ -1661,6 +1729,7 @@ void drawFoods(QPainter& p, QSize size, const Hotspots& hot)
         fill(p, ellipse(x, far + 5, 1.4, 1.1), QBrush(Qt::white));
     p.restore();
     gleam(p, QPointF((farLeft + farRight) / 2 - 60, far + 40), 90, 14, 60, 0);
+    child(p, childHead, 16, far, true);
 
     // A napkin with a fork and spoon at the left, the salt shaker, the dates.
     {
@@ -1699,6 +1768,16 @@ void drawFoods(QPainter& p, QSize size, const Hotspots& hot)
         }
     }
 
+    // A round flat loaf between the dishes.
+    {
+        const QPointF b((olive.right() + honeyDish.left()) / 2 + 14, (olive.bottom() + grapePlate.top()) / 2 + 2);
+        fill(p, ellipse(b + QPointF(3, 3), 22, 7), QBrush(withAlpha(rgb(0x507a48), 80)));
+        body(p, ellipse(b, 22, 8), rgb(0xe0a85a), 1.2);
+        fill(p, ellipse(b + QPointF(0, -1), 16, 5), radial(b, 16, {{0, rgb(0xf4c880)}, {1, rgb(0xd89848)}}));
+        for (int i = 0; i < 6; ++i)
+            fill(p, ellipse(b + QPointF(-10 + i * 4, -1 + (i % 2) * 2), 0.9, 0.6), QBrush(rgb(0x8a5a2a)));
+    }
+
     // The food under its hotspots.
     olives(p, olive.adjusted(2, 2, -2, -2));
     honey(p, honeyDish.adjusted(2, 2, -2, -2));
@@ -1718,6 +1797,20 @@ void fitBox(QPainter& p, const QRectF& area, double boxW, double boxH, bool mirr
     p.translate(area.center().x(), area.bottom());
     p.scale(mirror ? -s : s, s);
     p.translate(-boxW / 2, -boxH);
+}
+
+// A soft shadow on the grass under a drawing placed by fitBox.
+void shadowUnder(QPainter& p, const QRectF& area, double boxW, double boxH, double width = 0.9)
+{
+    const double s = std::min(area.width() / boxW, area.height() / boxH);
+    const double rx = boxW * s * width / 2;
+    p.save();
+    p.translate(area.center().x(), area.bottom() - 1);
+    p.scale(1.0, 0.16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(radial(QPointF(0, 0), rx, {{0.0, QColor(40, 80, 30, 110)}, {0.6, QColor(40, 80, 30, 70)}, {1.0, QColor(40, 80, 30, 0)}}));
+    p.drawEllipse(QPointF(0, 0), rx, rx);
+    p.restore();
 }
 
 void leg(QPainter& p, QPointF top, QPointF foot, double w0, double w1, const QColor& c, const QColor& hoof)
@@ -2063,22 +2156,22 @@ void antsOnGrass(QPainter& p, const QRectF& a)
         fill(p, ellipse(hill + QPointF(dice.in(-a.width() * 0.2, a.width() * 0.2), dice.in(-8, 8)), 1.2, 0.9), QBrush(earth.darker(130)));
     fill(p, ellipse(hill + QPointF(0, -12), 4, 2), QBrush(rgb(0x3a2010)));
     // A winding trail of ants from the hill to a fallen leaf.
-    const std::vector<QPointF> trail = {hill + QPointF(-8, 6), QPointF(a.left() + a.width() * 0.45, a.top() + a.height() * 0.7),
-                                        QPointF(a.left() + a.width() * 0.28, a.top() + a.height() * 0.62), QPointF(a.left() + a.width() * 0.18, a.top() + a.height() * 0.82)};
+    const auto in = [&](double fx, double fy) { return QPointF(a.left() + a.width() * fx, a.top() + a.height() * fy); };
+    const std::vector<QPointF> trail = {hill + QPointF(-6, 9), in(0.55, 0.84), in(0.32, 0.86), in(0.14, 0.62), in(0.2, 0.34)};
     const QPainterPath path = curve(trail);
-    const QPointF crumb(a.left() + a.width() * 0.16, a.top() + a.height() * 0.9);
+    const QPointF crumb = in(0.3, 0.2);
     const QColor leafColour = rgb(0x8ac24a);
     fill(p, leaf(crumb + QPointF(-10, 4), crumb + QPointF(14, -6), 6), lit(QRectF(crumb.x() - 10, crumb.y() - 10, 24, 16), leafColour), ink(leafColour), 1.0);
     stroke(p, curve({crumb + QPointF(-10, 4), crumb + QPointF(14, -6)}), leafColour.darker(130), 0.8);
-    for (int i = 0; i < 7; ++i) {
-        const double t = 0.06 + i * 0.14;
+    for (int i = 0; i < 5; ++i) {
+        const double t = 0.08 + i * 0.21;
         const QPointF at = path.pointAtPercent(t);
         const double angle = -path.angleAtPercent(t);
-        ant(p, at, 13, angle + ((i % 2) ? 180 : 0));
+        ant(p, at, 17, angle + ((i % 2) ? 180 : 0));
     }
     // Two more at work near the hill, one with a crumb of leaf.
-    ant(p, hill + QPointF(a.width() * 0.16, -14), 12, -60);
-    ant(p, hill + QPointF(-a.width() * 0.05, a.height() * 0.32), 13, 10);
+    ant(p, hill + QPointF(a.width() * 0.17, -12), 15, -60);
+    ant(p, hill + QPointF(-a.width() * 0.05, a.height() * 0.32), 16, 10);
     fill(p, leaf(hill + QPointF(-a.width() * 0.05 + 6, a.height() * 0.32 - 5), hill + QPointF(-a.width() * 0.05 + 12, a.height() * 0.32 - 11), 2.5), QBrush(leafColour), ink(leafColour), 0.7);
 }
 
@@ -2152,18 +2245,32 @@ void drawAnimals(QPainter& p, QSize size, const Hotspots& hot)
 
     // The band across the middle: lamb, fox and camel.
     const double ground = band.bottom() - 4;
-    camel(p, QRectF(band.right() - band.width() * 0.32, band.top() + 4, band.width() * 0.30, ground - band.top() - 4));
-    fox(p, QRectF(band.left() + band.width() * 0.36, ground - band.height() * 0.46, band.width() * 0.19, band.height() * 0.46));
-    lamb(p, QRectF(band.left() + band.width() * 0.06, ground - band.height() * 0.50, band.width() * 0.17, band.height() * 0.50));
+    const QRectF camelArea(band.right() - band.width() * 0.32, band.top() + 4, band.width() * 0.30, ground - band.top() - 4);
+    const QRectF foxArea(band.left() + band.width() * 0.36, ground - band.height() * 0.46, band.width() * 0.19, band.height() * 0.46);
+    const QRectF lambArea(band.left() + band.width() * 0.06, ground - band.height() * 0.50, band.width() * 0.17, band.height() * 0.50);
+    shadowUnder(p, camelArea, 110, 82, 0.8);
+    camel(p, camelArea);
+    shadowUnder(p, foxArea, 72, 44);
+    fox(p, foxArea);
+    shadowUnder(p, lambArea, 60, 46);
+    lamb(p, lambArea);
 
     // The buffalo at the left, below the band and clear of the elephant and the ants.
-    buffalo(p, QRectF(6, band.bottom() + 8, elf.left() - 18, ants.top() - band.bottom() - 12));
+    const QRectF buffaloArea(6, band.bottom() + 8, elf.left() - 18, ants.top() - band.bottom() - 12);
+    shadowUnder(p, buffaloArea, 160, 92);
+    buffalo(p, buffaloArea);
     // A hare at the left edge, beside the ants.
-    hare(p, QRectF(2, ants.top() + 16, ants.left() - 6, 54));
+    const QRectF hareArea(2, ants.top() + 16, ants.left() - 6, 54);
+    shadowUnder(p, hareArea, 40, 52);
+    hare(p, hareArea);
 
     // The elephant, the young horse and the ants.
-    elephant(p, elf.adjusted(4, 4, -4, -6).intersected(QRectF(0, 0, W, H - 2)));
-    foal(p, horse.adjusted(4, 4, -4, -6).intersected(QRectF(0, 0, W - 2, H - 2)));
+    const QRectF elephantArea = elf.adjusted(4, 4, -4, -6).intersected(QRectF(0, 0, W, H - 2));
+    const QRectF foalArea = horse.adjusted(4, 4, -4, -6).intersected(QRectF(0, 0, W - 2, H - 2));
+    shadowUnder(p, elephantArea, 136, 190);
+    elephant(p, elephantArea);
+    shadowUnder(p, foalArea, 84, 124);
+    foal(p, foalArea);
     antsOnGrass(p, ants.adjusted(4, 4, -4, -4).intersected(QRectF(0, 0, W, H)));
 }
 
