@@ -35,6 +35,7 @@ constexpr qreal kSpread = 0.15;
 constexpr qreal kGap = 0.5;
 constexpr qreal kMinPitch = 1.2;
 constexpr qreal kWordSpacing = 0.08;  // em, on top of the font's narrow spaces
+constexpr qreal kMaxPixelSize = 30;  // short verses: large, but clear of the border
 
 struct Verse {
     QString arabic;  // arabic_shown
@@ -230,7 +231,7 @@ Setting setVerse(const VerseText& t, qreal pixelSize, qreal width, qreal minPitc
 // the one whose lines are the most even in length wins.
 Setting fitVerse(const VerseText& t, QSizeF box, qreal minPitch, qreal gap)
 {
-    for (qreal px = 40; px >= 8; px -= 0.5) {
+    for (qreal px = kMaxPixelSize; px >= 8; px -= 0.5) {
         Setting best;
         qreal bestRagged = 1e9;
         for (qreal f = 1.0; f >= 0.5; f -= 0.04) {
