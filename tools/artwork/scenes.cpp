@@ -377,26 +377,33 @@ void ship(QPainter& p, const QRectF& area)
 
     const QColor hullGrey = rgb(0x8a949e), sailWhite = rgb(0xeef1f3), wood = rgb(0x8a5a32);
     // Masts and rigging.
-    stroke(p, curve({{46, 33}, {46, 3}}), ink(wood), 3.0);
-    stroke(p, curve({{46, 33}, {46, 3}}), wood, 1.6);
-    stroke(p, curve({{72, 32}, {72, 10}}), ink(wood), 2.6);
-    stroke(p, curve({{72, 32}, {72, 10}}), wood, 1.3);
-    stroke(p, curve({{46, 4}, {95, 30}}), withAlpha(rgb(0x5a4a40), 200), 0.7);
-    stroke(p, curve({{46, 4}, {8, 31}}), withAlpha(rgb(0x5a4a40), 200), 0.7);
-    // Sails, full of wind from the left.
-    auto sail = [&](std::vector<QPointF> pts) {
-        const QPainterPath s = blob(pts, 0.6);
-        fill(p, s, linear(QPointF(pts[0].x() - 4, 0), QPointF(pts[0].x() + 20, 0),
-                          {{0.0, rgb(0xc9cfd6)}, {0.45, sailWhite}, {1.0, rgb(0xd5dadf)}}),
-             rgb(0x6c7884), 1.1);
+    for (const auto& [x, top] : {std::pair{40.0, 0.0}, std::pair{66.0, 5.0}}) {
+        stroke(p, curve({{x, 31}, {x, top}}), ink(wood), 2.8);
+        stroke(p, curve({{x, 31}, {x, top}}), wood, 1.4);
+    }
+    stroke(p, curve({{40, 2}, {97, 28}}), withAlpha(rgb(0x5a4a40), 200), 0.6);
+    stroke(p, curve({{40, 2}, {6, 30}}), withAlpha(rgb(0x5a4a40), 200), 0.6);
+    // Square sails on yards, filled by the wind.
+    auto sail = [&](double xl, double xr, double y0, double y1) {
+        QPainterPath s;
+        s.moveTo(xl, y0);
+        s.lineTo(xr, y0);
+        s.quadTo(xr + 3, (y0 + y1) / 2, xr + 1, y1);
+        s.quadTo((xl + xr) / 2, y1 + 3.5, xl - 1, y1);
+        s.quadTo(xl - 3, (y0 + y1) / 2, xl, y0);
+        s.closeSubpath();
+        fill(p, s, linear(QPointF(xl, 0), QPointF(xr, 0), {{0.0, rgb(0xd0d6dc)}, {0.4, sailWhite}, {1.0, rgb(0xb8c0c8)}}), rgb(0x66727e), 1.0);
+        stroke(p, curve({{(xl + xr) / 2, y0 + 1}, {(xl + xr) / 2 + 0.5, y1 + 2}}), withAlpha(rgb(0xa0aab4), 170), 0.7);
+        stroke(p, curve({{xl - 2, y0}, {xr + 2, y0}}), ink(wood), 1.6);
     };
-    sail({{40, 6}, {50, 5}, {58, 15}, {56, 27}, {38, 28}, {36, 17}});
-    sail({{67, 12}, {76, 11}, {83, 20}, {81, 29}, {65, 30}, {64, 21}});
-    sail({{24, 14}, {36, 28}, {22, 29}});
-    stroke(p, curve({{40, 16}, {57, 16}}), withAlpha(rgb(0x9aa5b0), 180), 0.8);
-    stroke(p, curve({{66, 21}, {82, 21}}), withAlpha(rgb(0x9aa5b0), 180), 0.8);
+    sail(31, 49, 5.5, 14);
+    sail(28, 52, 15.5, 27);
+    sail(59, 73, 8, 15.5);
+    sail(56.5, 75.5, 17.5, 27);
+    // Jib from the fore mast to the bow.
+    fill(p, blob({{68, 7}, {93, 26.5}, {77, 27}}, 0.3), linear(QPointF(68, 0), QPointF(93, 0), {{0, sailWhite}, {1, rgb(0xc4ccd4)}}), rgb(0x66727e), 1.0);
     // Flag streaming from the main mast.
-    fill(p, blob({{46, 1}, {54, 0.5}, {58, 3}, {53, 5}, {46, 5}}, 0.5), QBrush(rgb(0xe0483c)), rgb(0x8c2720), 0.8);
+    fill(p, blob({{40.5, 0.2}, {47, 0.6}, {51, 0.4}, {48, 2.2}, {51, 4.0}, {40.5, 3.6}}, 0.4), QBrush(rgb(0xe0483c)), rgb(0x8c2720), 0.7);
 
     // Hull.
     QPainterPath hull;
@@ -412,12 +419,12 @@ void ship(QPainter& p, const QRectF& area)
     fill(p, polygon({{3, 31}, {98, 28}, {97, 31.5}, {4, 34.5}}), QBrush(rgb(0xdfe4e8)), rgb(0x4a535c), 0.8);
     const QPainterPath cabin = [] {
         QPainterPath c;
-        c.addRoundedRect(QRectF(52, 23.5, 16, 6.5), 1.5, 1.5);
+        c.addRoundedRect(QRectF(9, 25, 15, 7), 1.5, 1.5);
         return c;
     }();
-    fill(p, cabin, vertical(QRectF(52, 23.5, 16, 6.5), {{0, rgb(0xf2eee6)}, {1, rgb(0xc8c0b0)}}), rgb(0x5b5650), 0.9);
+    fill(p, cabin, vertical(QRectF(9, 25, 15, 7), {{0, rgb(0xf2eee6)}, {1, rgb(0xc8c0b0)}}), rgb(0x5b5650), 0.9);
     for (int i = 0; i < 3; ++i)
-        fill(p, ellipse(55.5 + i * 4.5, 26.5, 1.1, 1.1), QBrush(rgb(0x6fb6d8)), rgb(0x3b5a70), 0.5);
+        fill(p, ellipse(12 + i * 4.5, 28.3, 1.1, 1.1), QBrush(rgb(0x6fb6d8)), rgb(0x3b5a70), 0.5);
     // Portholes with a glint.
     for (int i = 0; i < 6; ++i) {
         const QPointF c(20 + i * 12.5, 39.5 - i * 0.25);
