@@ -4,6 +4,7 @@
 //                                          as <dir>/<key>.<ext>
 //   ayat-artwork debug <dir>               PNG views for checking the artwork by eye
 #include <cstdio>
+#include <exception>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -83,7 +84,13 @@ bool writeAsset(const Asset& a, const QDir& dir)
         return true;
     }
 
-    const QImage image = isScene(a.key) ? art::drawScene(a.key) : art::drawPicture(a.key);
+    QImage image;
+    try {
+        image = isScene(a.key) ? art::drawScene(a.key) : art::drawPicture(a.key);
+    } catch (const std::exception& e) {
+        complain(QStringLiteral("%1: %2").arg(qs(a.key), QString::fromUtf8(e.what())));
+        return false;
+    }
     if (image.size() != a.size) {
         complain(QStringLiteral("%1: drawn at %2, the catalogue says %3")
                      .arg(qs(a.key), sizeText(image.size()), sizeText(a.size)));
@@ -224,10 +231,11 @@ int debug(const QString& dirName)
     }
     save(sheet, QStringLiteral("items-sheet.png"));
 
-    // Every other picture as decoded, at its own size; the transparent emblem
-    // also over the About panel's colour; the home background also stretched.
+    // Every other picture as decoded (the scenes after their quantization to
+    // 256 colours), at its own size; the transparent emblem also over the About
+    // panel's colour; the home background also stretched.
     for (const Asset& a : catalogue()) {
-        if (isScene(a.key) || (a.encoding == Encoding::Bitmap24 && a.size.width() == 200))
+        if (a.encoding == Encoding::Bitmap24 && a.size.width() == 200)
             continue;
         const QImage decoded = roundTrip(a, tmp);
         if (decoded.isNull()) {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <map>
 #include <cstdio>
 #include <stdexcept>
 #include <string>
@@ -88,7 +87,7 @@ QString basmala()
     return versesDocument().value(QStringLiteral("basmala")).toObject().value(QStringLiteral("arabic")).toString();
 }
 
-QImage inkBounds(const QImage& img, QRect* bounds)
+void inkBounds(const QImage& img, QRect* bounds)
 {
     int x0 = img.width(), y0 = img.height(), x1 = -1, y1 = -1;
     for (int y = 0; y < img.height(); ++y) {
@@ -102,7 +101,6 @@ QImage inkBounds(const QImage& img, QRect* bounds)
             }
     }
     *bounds = x1 < 0 ? QRect() : QRect(QPoint(x0, y0), QPoint(x1, y1));
-    return img;
 }
 
 namespace {
@@ -140,6 +138,9 @@ VerseText verseText(const Verse& v)
             t.red.append({pos, int(w.size()), redFormat});
         pos += int(w.size()) + 1;
     }
+    for (const QString& h : v.highlight)
+        if (!words.contains(h))
+            throw std::runtime_error("a highlighted word is not a word of its verse: " + h.toStdString());
     return t;
 }
 
@@ -290,7 +291,7 @@ QImage drawItemPicture(std::string_view key, QSize size)
     if (qEnvironmentVariableIsSet("AYAT_ARTWORK_VERBOSE"))
         std::fprintf(stderr, "%s: %d lines at %.2f px\n", std::string(key).c_str(), s.lines, s.pixelSize);
     const QPointF at = box.center() - QRectF(s.bounds).center();
-    p.drawImage(at, s.ink);
+    p.drawImage(QPoint(int(std::lround(at.x())), int(std::lround(at.y()))), s.ink);
     return card;
 }
 

@@ -21,6 +21,6 @@ QImage drawHomeBackground(QSize size);
 QString arabicIndicNumber(int n);
 QString basmala();  // from content/verses.json
 // The bounding box of the pixels with alpha above 8 (empty if none).
-QImage inkBounds(const QImage& img, QRect* bounds);
+void inkBounds(const QImage& img, QRect* bounds);
 
 } // namespace ayat::art
