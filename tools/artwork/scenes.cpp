@@ -1478,7 +1478,7 @@ void redFruit(QPainter& p, const QRectF& a)
     fig(c + QPointF(-rx * 0.62, -ry * 0.45), 7.0, -20);
     pomegranate(c + QPointF(-rx * 0.22, -ry * 0.75), 12.5);
     pomegranate(c + QPointF(rx * 0.22, -ry * 0.25), 11.5);
-    // A halved fig showing its pink seeds.
+    // A halved fig showing its pink flesh and pips.
     const QPointF h = c + QPointF(-rx * 0.05, ry * 0.45);
     fill(p, ellipse(h, 8, 5.5), QBrush(rgb(0x8a3a6a)), rgb(0x4a1838), 1.0);
     fill(p, ellipse(h + QPointF(0, -0.6), 6.6, 4.3), radial(h, 6.6, {{0, rgb(0xffd0c0)}, {0.5, rgb(0xf07080)}, {1, rgb(0xe8c8a0)}}));
