@@ -65,7 +65,8 @@ int main(int argc, char** argv)
     ayat::setUpApplication(app);
     ayat::MainWindow window;
     window.show();
-    if (!QTest::qWaitForWindowExposed(&window)) {
+    window.activateWindow();  // so that the focus on "Nature" shows, as at start
+    if (!QTest::qWaitForWindowActive(&window)) {
         std::fprintf(stderr, "ayat-screenshots: the window was never shown\n");
         return 1;
     }
