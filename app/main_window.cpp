@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <QEvent>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -65,6 +66,9 @@ MainWindow::MainWindow() : assets_()
     buildHelpPanel(stack_->panel("help"), assets_);
     buildAboutPanel(stack_->panel("aboutprog"), assets_);
 
+    for (const char* name : PanelStack::kOrder)
+        stack_->panel(name)->installEventFilter(this);
+
     buildMenuBar();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
@@ -103,6 +107,58 @@ SectionScreen& MainWindow::section(std::string_view panelName) const
         if (panelName == s->description().panel)
             return *s;
     qFatal("no section named %.*s", int(panelName.size()), panelName.data());
+}
+
+QWidget* MainWindow::seenScreen() const
+{
+    for (const char* name : PanelStack::kOrder)
+        if (Panel* p = stack_->panel(name); p->isVisibleTo(client_))
+            return p;
+    return client_;
+}
+
+bool MainWindow::takesTabFocusOnSeenScreen(const QWidget* w) const
+{
+    if (!w || !w->isVisibleTo(this) || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus))
+        return false;
+    const QWidget* seen = seenScreen();
+    if (seen == client_)
+        return w->parentWidget() == client_;  // the home screen's own controls
+    return seen->isAncestorOf(w);
+}
+
+bool MainWindow::focusNextPrevChild(bool next)
+{
+    QWidget* start = focusWidget() ? focusWidget() : this;
+    QWidget* w = start;
+    do {
+        w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (takesTabFocusOnSeenScreen(w)) {
+            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    } while (w != start);
+    return false;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+        keepFocusOnSeenScreen();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::keepFocusOnSeenScreen()
+{
+    // A panel shown or hidden: if the focus now lies on a covered control, it
+    // moves to the first control of the screen that is seen, in focus order.
+    if (takesTabFocusOnSeenScreen(focusWidget()))
+        return;
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
+        if (takesTabFocusOnSeenScreen(w)) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
 }
 
 void MainWindow::showOneSection(std::string_view shown)

@@ -30,6 +30,9 @@ public:
     const PanelStack& panels() const { return *stack_; }
     const AssetStore& assets() const { return assets_; }
     SectionScreen& section(std::string_view panelName) const;
+    // What the user sees: the topmost visible panel, else the client area with
+    // the home screen.
+    QWidget* seenScreen() const;
 
 public slots:
     void exit_Click();
@@ -41,8 +44,16 @@ public slots:
     void proghelpmnu_Click();
     void aboutmnu_Click();
 
+protected:
+    // The keyboard focus stays on the screen that is seen: Tab and Shift+Tab
+    // skip the controls of covered screens.
+    bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildMenuBar();
+    bool takesTabFocusOnSeenScreen(const QWidget* w) const;
+    void keepFocusOnSeenScreen();
     void showOneSection(std::string_view shown);
 
     AssetStore assets_;

@@ -144,12 +144,17 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, panel);
         QFETCH(bool, takesFocus);
-        clickControl(button.toLatin1().constData());
+        // Pressing the mouse on the button moves the focus to it only where it takes it.
+        QWidget* pressed = control(button.toLatin1().constData());
+        QTest::mousePress(pressed, Qt::LeftButton, {}, pressed->rect().center());
+        QCOMPARE(QApplication::focusWidget(), control(takesFocus ? button.toLatin1().constData() : "b1nature"));
+        QTest::mouseRelease(pressed, Qt::LeftButton, {}, pressed->rect().center());
         QCOMPARE(visiblePanels(), QStringList({panel}));
         QCOMPARE(seenAt(QPoint(300, 200)), panel);
         QCOMPARE(requestedNames(), QStringList({"clip.exp"}));
         QCOMPARE(requests_.front().visiblePanels, QStringList({panel}));
-        QCOMPARE(QApplication::focusWidget(), control(takesFocus ? button.toLatin1().constData() : "b1nature"));
+        // Then the focus follows onto the screen that is seen.
+        QVERIFY(window_->panels().panel(panel.toStdString())->isAncestorOf(QApplication::focusWidget()));
     }
 
     // The quit button asks for the cue sound while the window is still there,

@@ -215,6 +215,36 @@ private slots:
         delete w;
     }
 
+    void keyboardFocusStaysOnTheScreenThatIsSeen()
+    {
+        MainWindow w;
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("b1nature"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(visiblePanels(w), QStringList{"nature"});
+        // The focus left the covered home screen for the section's first button.
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+        QStringList cycle;
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            cycle << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(cycle, (QStringList{"CommandButton1", "CommandButton2", "Command1", "CommandButton1"}));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+        w.proghelpmnu_Click();
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command5"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // Help's Exit
+        QCOMPARE(visiblePanels(w), QStringList{"nature"});
+        QVERIFY(w.panels().panel("nature")->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(w.panels().panel("nature")->isAncestorOf(QApplication::focusWidget()));
+        w.mainmnu_Click();
+        QCOMPARE(QApplication::focusWidget()->parentWidget(), w.client());
+    }
+
     void closingTheWindowDestroysIt()
     {
         QPointer<MainWindow> w = new MainWindow;
