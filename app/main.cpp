@@ -3,6 +3,7 @@
 
 #include "app/program.h"
 #include "app/splash.h"
+#include "sound/sound.h"
 
 int main(int argc, char** argv)
 {
@@ -13,5 +14,8 @@ int main(int argc, char** argv)
     // or when the end command runs.
     auto* splash = new ayat::SplashWindow;
     splash->show();
-    return app.exec();
+    const int status = app.exec();
+    // A sound still playing is cut off, not waited for.
+    ayat::sound::shutdown();
+    return status;
 }
