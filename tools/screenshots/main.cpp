@@ -1,5 +1,6 @@
-// Renders the main window as the user sees it: the home screen, then each
-// section entered from the Category menu with one object clicked in its scene.
+// Renders every screen as the user sees it: the splash window, the home screen,
+// each section entered from the Category menu with one object clicked in its
+// scene, and the Help and About panels.
 // Runs without a display and without sound unless told otherwise by the usual
 // QT_QPA_PLATFORM and SDL_AUDIODRIVER.
 #include <cstdio>
@@ -12,6 +13,7 @@
 
 #include "app/main_window.h"
 #include "app/program.h"
+#include "app/splash.h"
 #include "platform/controls.h"
 
 namespace {
@@ -63,6 +65,14 @@ int main(int argc, char** argv)
     }
 
     ayat::setUpApplication(app);
+    bool ok = true;
+    {
+        // Shot before its first tick, so that it stands alone as at start.
+        auto* splash = new ayat::SplashWindow;
+        splash->show();
+        ok = QTest::qWaitForWindowExposed(splash) && save(splash, folder, "splash.png");
+        delete splash;
+    }
     ayat::MainWindow window;
     window.show();
     window.activateWindow();  // so that the focus on "Nature" shows, as at start
@@ -70,7 +80,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "ayat-screenshots: the window was never shown\n");
         return 1;
     }
-    bool ok = save(&window, folder, "home.png");
+    ok = save(&window, folder, "home.png") && ok;
     for (const Shot& shot : kShots) {
         window.findChild<QAction*>(QString::fromLatin1(shot.menu))->trigger();
         const QWidget* spot = ayat::findControl(window.panels().panel(shot.panel), shot.hotspot);
@@ -78,5 +88,11 @@ int main(int argc, char** argv)
         QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, spot->mapTo(&window, spot->rect().center()));
         ok = save(&window, folder, shot.file) && ok;
     }
+    window.mainmnu_Click();
+    window.proghelpmnu_Click();
+    ok = save(&window, folder, "help.png") && ok;
+    window.panels().hide("help");
+    window.aboutmnu_Click();
+    ok = save(&window, folder, "about.png") && ok;
     return ok ? 0 : 1;
 }
