@@ -47,3 +47,8 @@ test-sanitizers: packages
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/leaks.supp:print_suppressions=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
+
+.PHONY: bench
+# Speed and memory figures against an empty window, in build-bench/; the table goes to bench/latest.md.
+bench: packages
+	bench/run

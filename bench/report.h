@@ -1,0 +1,10 @@
+#pragma once
+// The driver of `make bench`: runs every figure in fresh processes, each beside
+// its baseline, and writes the table.
+
+namespace bench {
+
+// ayat-bench run [--out FILE] [--display :N] [--rounds N]
+int runAll(int argc, char** argv);
+
+} // namespace bench
