@@ -15,6 +15,7 @@ int main(int argc, char** argv)
         int (*run)(int, char**);
     } const modes[] = {
         {"run", bench::runAll},
+        {"compare", bench::compareStarts},
         {"decode", bench::decodeFigures},
         {"ui", bench::uiFigures},
         {"sound", bench::soundFigures},
@@ -23,6 +24,6 @@ int main(int argc, char** argv)
     for (const auto& m : modes)
         if (std::strcmp(mode, m.name) == 0)
             return m.run(argc, argv);
-    std::fprintf(stderr, "usage: ayat-bench [run [--out FILE] [--display :N] [--rounds N] | decode | ui | sound | sound-raw]\n");
+    std::fprintf(stderr, "usage: ayat-bench [run [--out FILE] [--display :N] [--rounds N] | compare [--rounds N] PROGRAM... | decode | ui | sound | sound-raw]\n");
     return 2;
 }

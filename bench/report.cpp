@@ -319,6 +319,47 @@ struct Row {
 
 } // namespace
 
+int compareStarts(int argc, char** argv)
+{
+    // ayat-bench compare [--rounds N] PROGRAM... : the first frame of each
+    // program (any that writes the stamps of ayat-bench-start), as fresh
+    // processes taking turns, on the platform and sound driver of the caller's
+    // environment. For trying a change to the start-up against the program as it is.
+    int rounds = 21;
+    std::vector<std::string> programs;
+    for (int i = 2; i < argc; ++i) {
+        if (std::string(argv[i]) == "--rounds" && i + 1 < argc)
+            rounds = std::max(3, std::atoi(argv[++i]));
+        else
+            programs.push_back(argv[i]);
+    }
+    std::vector<std::map<std::string, Values>> results(programs.size());
+    for (int round = 0; round <= rounds; ++round) {
+        for (std::size_t turn = 0; turn < programs.size(); ++turn) {
+            const std::size_t which = (turn + std::size_t(round)) % programs.size();
+            std::istringstream words(programs[which]);
+            std::vector<std::string> args;
+            for (std::string w; words >> w;)
+                args.push_back(w);
+            Child c = spawn(args, {}, true);
+            if (c.pid < 0)
+                return 1;
+            auto figures = parse(finish(c, 10000));
+            if (round == 0)
+                continue;
+            for (auto& [k, v] : figures)
+                if (k.rfind("stamp:", 0) == 0)
+                    results[which][k.substr(6)].push_back(v[0] - double(c.spawned));
+        }
+    }
+    for (std::size_t i = 0; i < programs.size(); ++i) {
+        std::printf("%s\n", programs[i].c_str());
+        for (const auto& [stamp, values] : results[i])
+            std::printf("  %-20s %s\n", stamp.c_str(), ms(median(values)).c_str());
+    }
+    return 0;
+}
+
 int runAll(int argc, char** argv)
 {
     Options o;

@@ -7,4 +7,8 @@ namespace bench {
 // ayat-bench run [--out FILE] [--display :N] [--rounds N]
 int runAll(int argc, char** argv);
 
+// ayat-bench compare [--rounds N] PROGRAM... : medians of each program's start
+// stamps from process start, the programs taking turns (for trying a change).
+int compareStarts(int argc, char** argv);
+
 } // namespace bench
