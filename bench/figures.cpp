@@ -69,24 +69,39 @@ const char* encodingName(ayat::Encoding e)
 
 // ---- windows -----------------------------------------------------------------
 
+std::int64_t threadCpuNs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return std::int64_t(ts.tv_sec) * 1'000'000'000 + ts.tv_nsec;
+}
+
 // Runs action, then the event loop until a frame of window ends that painted
 // mustPaint (any frame when null). Nanoseconds from before the action to the
 // frame's end, or -1 when no such frame came within three seconds.
-std::int64_t timeToFrame(QWidget* window, QWidget* mustPaint, const std::function<void()>& action)
+// When cpu is given, it receives the user-interface thread's CPU time over the
+// same span: a slow frame that took no more CPU than the others was a frame
+// during which the thread was kept from running.
+std::int64_t timeToFrame(QWidget* window, QWidget* mustPaint, const std::function<void()>& action,
+                         std::vector<std::int64_t>* cpu = nullptr)
 {
     ObservedApplication* app = observed();
     bool got = false;
-    std::int64_t end = 0;
+    std::int64_t end = 0, cpuEnd = 0;
     app->onFrame([&](const Frame& f) {
         if (!got && f.window == window && (!mustPaint || f.painted.contains(mustPaint))) {
             got = true;
             end = f.end;
+            cpuEnd = threadCpuNs();
         }
     });
+    const std::int64_t cpuStart = threadCpuNs();
     const std::int64_t start = nowNs();
     action();
     const bool ok = ObservedApplication::processUntil([&] { return got; }, 3000);
     app->onFrame({});
+    if (cpu)
+        cpu->push_back(ok ? cpuEnd - cpuStart : -1);
     return ok ? end - start : -1;
 }
 
@@ -276,22 +291,23 @@ int uiFigures(int argc, char** argv)
 
     // Section switches from the Category menu: the first of each section draws
     // its scene for the first time; then again, with everything drawn once.
-    std::vector<std::int64_t> switchFirst, switchAgain;
+    std::vector<std::int64_t> switchFirst, switchAgain, switchCpu;
     for (int round = 0; round < 4; ++round) {
         for (const ayat::SectionDescription* d : ayat::allSections()) {
             QAction* action = menuAction(main, menuItemOf(d->panel));
             QWidget* panel = main->section(d->panel).panel();
-            const std::int64_t t = timeToFrame(main, panel, [action] { action->trigger(); });
+            const std::int64_t t = timeToFrame(main, panel, [action] { action->trigger(); }, &switchCpu);
             (round == 0 ? switchFirst : switchAgain).push_back(t);
             settle();
         }
     }
     print("switch-first", switchFirst);
     print("switch-again", switchAgain);
+    print("switch-cpu", switchCpu);
 
     // Hotspot clicks, each choosing another item than the one shown: the first
     // round shows every item picture for the first time.
-    std::vector<std::int64_t> clickFirst, clickAgain;
+    std::vector<std::int64_t> clickFirst, clickAgain, clickCpu;
     int unreachable = 0;
     for (const ayat::SectionDescription* d : ayat::allSections()) {
         QAction* action = menuAction(main, menuItemOf(d->panel));
@@ -309,7 +325,7 @@ int uiFigures(int argc, char** argv)
                 }
                 const std::int64_t t = timeToFrame(main, picture, [&] {
                     QTest::mouseClick(hotspot, Qt::LeftButton, {}, *at);
-                });
+                }, &clickCpu);
                 if (!picture->isVisible()) {
                     std::fprintf(stderr, "click on %s did not show %s\n", item.hotspots.front().name, item.picture);
                     return 1;
@@ -321,6 +337,7 @@ int uiFigures(int argc, char** argv)
     }
     print("click-first", clickFirst);
     print("click-again", clickAgain);
+    print("click-cpu", clickCpu);
     print("click-unreachable", {unreachable});
     return 0;
 }
