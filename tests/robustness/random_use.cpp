@@ -1,6 +1,7 @@
 #include "random_use.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include <QAction>
@@ -594,6 +595,8 @@ QString RandomUser::step()
     }
     if (!error.isEmpty())
         return error;
+    if (settleSounds && !requests_.empty())
+        ayat::sound::waitUntilIdleForTesting();
     // The keyboard checks need the window active: it must not lose the activation.
     if (menuRoutes && !outcome.ends && !window_->isActiveWindow())
         return QStringLiteral("the main window is no longer the active window");
@@ -612,6 +615,28 @@ QString RandomUser::step()
     if (QString e = check(); !e.isEmpty())
         return e;
     return checkFocus(plan, seenBefore, focusBefore);
+}
+
+namespace {
+QtMessageHandler previousHandler = nullptr;
+
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && (message == QLatin1String("This plugin does not support grabbing the keyboard") ||
+                                 message == QLatin1String("This plugin does not support raise()")))
+        return;
+    if (previousHandler)
+        previousHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+} // namespace
+
+void quietOffscreenWarnings()
+{
+    QtMessageHandler old = qInstallMessageHandler(quietHandler);
+    if (old != quietHandler)
+        previousHandler = old;
 }
 
 int scaledActions(int normal)

@@ -44,6 +44,10 @@ public:
     // When true, the keyboard and pointer routes through the menus are used too
     // (they need the window to be active).
     bool menuRoutes = true;
+    // When true, every action that asked for a sound waits until the sound
+    // service has taken it up (file found, read, decoded, played or given up):
+    // a request that never settles hangs the run, which its caller's time limit catches.
+    bool settleSounds = false;
     // Called after an action ended the program: returns a fresh main window in
     // its initial state, shown (or null to stop the run).
     std::function<ayat::MainWindow*()> makeWindow;
@@ -98,6 +102,10 @@ private:
     int ended_ = 0;
     std::array<int, 8> commands_{};
 };
+
+// Drops the two warnings that the offscreen platform gives for every menu that
+// opens (it can neither grab the keyboard nor raise a window).
+void quietOffscreenWarnings();
 
 // The number of actions of a test run: fewer under a sanitizer, which is slower.
 int scaledActions(int normal);

@@ -102,6 +102,7 @@ int runSoak(int argc, char** argv, std::uint64_t start, const SoakOptions& optio
     const QString csvPath = options.csv.isEmpty() ? QStringLiteral("soak.csv") : options.csv;
     QApplication app(argc, argv);
     ayat::setUpApplication(app);
+    quietOffscreenWarnings();
     QFile csvFile(csvPath);
     if (!csvFile.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
         std::fprintf(stderr, "soak: cannot write %s\n", qPrintable(csvPath));

@@ -30,18 +30,6 @@ namespace {
 
 constexpr std::uint64_t kDefaultStart = 20240917;
 
-// The offscreen platform cannot grab the keyboard or raise a window; every
-// menu that opens says so. Those two lines are dropped, the rest kept.
-QtMessageHandler previousHandler = nullptr;
-void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (type == QtWarningMsg && (message == QLatin1String("This plugin does not support grabbing the keyboard") ||
-                                 message == QLatin1String("This plugin does not support raise()")))
-        return;
-    if (previousHandler)
-        previousHandler(type, context, message);
-}
-
 QList<ayat::MainWindow*> mainWindows()
 {
     QList<ayat::MainWindow*> found;
@@ -121,7 +109,7 @@ private slots:
     void initTestCase()
     {
         ayat::setUpApplication(*qApp);
-        previousHandler = qInstallMessageHandler(quietHandler);
+        quietOffscreenWarnings();
         qInfo("start value %llu (replay: --start %llu)", qulonglong(start), qulonglong(start));
     }
 
