@@ -156,13 +156,18 @@ void AudioOutput::play(std::shared_ptr<const Samples> samples, std::uint64_t tic
     // `samples` now holds the buffer that was playing; it is let go here, outside the lock.
 }
 
-void AudioOutput::close()
+void AudioOutput::release()
 {
     if (device_ != 0) {
         SDL_CloseAudioDevice(device_);
         device_ = 0;
     }
     playing_.reset();
+}
+
+void AudioOutput::close()
+{
+    release();
     if (subsystem_) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         subsystem_ = false;

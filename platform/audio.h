@@ -57,6 +57,10 @@ public:
     // Ends the sound in progress and lets its buffer go.
     void stop() { play(nullptr, ticket_.load()); }
 
+    // Closes the device while nothing plays, keeping the audio subsystem; the
+    // next open() opens it again.
+    void release();
+
     // Closes the device and the audio subsystem.
     void close();
 

@@ -185,23 +185,44 @@ std::optional<std::vector<std::byte>> readSound(std::string_view name, const std
     return std::nullopt;
 }
 
-void play(Service& s, const std::string& name, std::uint64_t ticket)
+// Plays the named sound; returns how long what it started will sound (zero
+// for silence).
+std::chrono::milliseconds play(Service& s, const std::string& name, std::uint64_t ticket)
 {
     if (!s.output.open())
-        return; // no device: every request is silent
+        return {}; // no device: every request is silent
     const std::function<bool()> overtaken = [&] { return s.output.voided(ticket); };
     std::shared_ptr<const platform::Samples> samples;
     if (const auto bytes = readSound(name, overtaken))
         samples = platform::decodeWave(*bytes, overtaken);
-    if (!overtaken())
-        s.output.play(std::move(samples), ticket); // null: silence in place of the sound in progress
+    if (overtaken())
+        return {};
+    const auto length = std::chrono::milliseconds(samples ? samples->size() * 1000 / platform::kAudioRate : 0);
+    s.output.play(std::move(samples), ticket); // null: silence in place of the sound in progress
+    return length;
 }
+
+// How long the device stays open after its sound has ended, for a request that
+// follows at once; then it is closed, so that a quiet program is not woken.
+constexpr std::chrono::milliseconds kKeepOpen{1000};
 
 void work(Service& s)
 {
     std::unique_lock lock(s.mutex);
+    std::optional<std::chrono::steady_clock::time_point> closeAt;
     for (;;) {
-        s.wake.wait(lock, [&] { return s.quitting || s.pendingTicket != s.takenTicket; });
+        const auto requested = [&] { return s.quitting || s.pendingTicket != s.takenTicket; };
+        if (closeAt) {
+            if (!s.wake.wait_until(lock, *closeAt, requested)) {
+                closeAt.reset();
+                lock.unlock();
+                s.output.release();
+                lock.lock();
+                continue;
+            }
+        } else {
+            s.wake.wait(lock, requested);
+        }
         if (s.quitting)
             break;
         const std::string name = std::move(s.pending);
@@ -209,11 +230,13 @@ void work(Service& s)
         s.takenTicket = ticket;
         s.busy = true;
         lock.unlock();
+        std::chrono::milliseconds length{};
         try {
-            play(s, name, ticket);
+            length = play(s, name, ticket);
         } catch (...) {
             // out of memory on a huge sound: that request stays silent
         }
+        closeAt = std::chrono::steady_clock::now() + length + kKeepOpen;
         lock.lock();
         s.busy = false;
         s.settled.notify_all();

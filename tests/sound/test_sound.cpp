@@ -193,6 +193,10 @@ private slots:
         };
         row("A then B", ab, {}, abThen + QStringList{"p:b.exp"} + end, "1p 2f");
         row("twice restarts", ab, {}, abThen + QStringList{"p:a.exp"} + end, "1p 1f");
+        // A second after its sound has ended the device is closed, so a quiet program
+        // is not woken; the next request opens it again (the capture file starts
+        // afresh) and plays from its first sample.
+        row("after a quiet spell", ab, {}, QStringList{"p:a.exp", "i", "w:1800", "p:b.exp"} + end, "2f");
         row("play then stop", {"sky.exp=1", "stop.exp=2"}, {}, {"p:sky.exp", "i", "w:150", "p:stop.exp", "i", "w:650"}, "1p 2f");
         row("case ignored", {"clip.exp=1"}, {}, QStringList{"p:clip.Exp"} + end, "1f");
         row("case ignored, upper file", {"CLIP.EXP=1"}, {}, QStringList{"p:clip.exp"} + end, "1f");
