@@ -52,3 +52,17 @@ test-sanitizers: packages
 # Speed and memory figures against an empty window, in build-bench/; the table goes to bench/latest.md.
 bench: packages
 	bench/run
+
+.PHONY: fuzz
+# The fuzz targets of the loading code (clang, libFuzzer, AddressSanitizer) in build-fuzz/,
+# FUZZ_SECONDS each (default 60); what crashes is kept in tests/robustness/corpus/.
+FUZZ_SECONDS ?= 60
+fuzz:
+	fuzz/run $(FUZZ_SECONDS)
+
+.PHONY: soak
+# The long run: SOAK_SECONDS (default 1800) of randomized use with the sounds playing,
+# resident memory and open descriptors sampled into build-robust/soak/*.csv; fails if they grow.
+SOAK_SECONDS ?= 1800
+soak:
+	tools/soak/run $(SOAK_SECONDS)
