@@ -30,13 +30,15 @@ void report(std::string_view key, const QString& path, const QString& reason)
                  int(key.size()), key.data(), qPrintable(path), qPrintable(reason));
 }
 
-std::vector<QImage> decode(const QByteArray& data, QString* reason)
+std::vector<QImage> decode(const QByteArray& data, std::string_view format, QString* reason)
 {
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    reader.setDecideFormatFromContent(true);
+    // Read as the catalogue's encoding only: a file whose content is something
+    // else is undecodable, and no other decoder is loaded to guess at it.
+    QImageReader reader(&buffer, QByteArray(format.data(), qsizetype(format.size())));
+    reader.setAutoDetectImageFormat(false);
     std::vector<QImage> images;
     if (!reader.canRead()) {
         *reason = QStringLiteral("not a picture in a known encoding");
@@ -125,10 +127,11 @@ const std::vector<QImage>& AssetStore::images(std::string_view key) const
     QByteArray data;
     QString reason;
     std::vector<QImage> decoded;
-    if (!findAsset(key))
+    const auto asset = findAsset(key);
+    if (!asset)
         reason = QStringLiteral("no such picture in the catalogue");
     else if (readRegularFile(path, kMaxFileBytes, &data, &reason))
-        decoded = decode(data, &reason);
+        decoded = decode(data, extension(asset->encoding), &reason);
     if (decoded.empty()) {
         report(key, path, reason);
         failures_.emplace_back(key);

@@ -188,6 +188,20 @@ private slots:
         QCOMPARE(err.finish().count(QLatin1Char('\n')), 3);
     }
 
+    void aPictureInAnotherEncodingIsRefused()
+    {
+        // Only the catalogue's decoder reads a file: a GIF named like a bitmap is
+        // as unreadable as random bytes.
+        QTemporaryDir dir;
+        write(dir.filePath("sky.bmp"), committed("Image1.gif"));
+        write(dir.filePath("Image1.gif"), committed("Image1.gif"));
+        StderrCapture err;
+        AssetStore store(dir.path());
+        QVERIFY(store.picture("sky").isNull());
+        QCOMPARE(store.picture("Image1").size(), QSize(443, 392));
+        QCOMPARE(err.finish().count(QLatin1Char('\n')), 1);
+    }
+
     void readRegularFileRefusesWhatIsTooLarge()
     {
         QTemporaryDir dir;
