@@ -4,6 +4,8 @@
 // Runs without a display and without sound unless told otherwise by the usual
 // QT_QPA_PLATFORM and SDL_AUDIODRIVER.
 #include <cstdio>
+#include <string>
+#include <string_view>
 
 #include <QAction>
 #include <QApplication>
@@ -15,6 +17,7 @@
 #include "app/program.h"
 #include "app/splash.h"
 #include "platform/controls.h"
+#include "sections/tables/section_tables.h"
 
 namespace {
 
@@ -45,6 +48,24 @@ bool save(QWidget* window, const QDir& folder, const char* file)
     return true;
 }
 
+// Each section with each of its hotspots clicked in turn: <section>-<hotspot>.png.
+bool everyObjectChosen(ayat::MainWindow& window, const QDir& folder)
+{
+    bool ok = true;
+    for (const ayat::SectionDescription* d : ayat::allSections()) {
+        window.panels().show(d->panel);
+        for (const ayat::SectionItem& item : d->items)
+            for (const ayat::HotspotSpec& h : item.hotspots) {
+                const QWidget* spot = ayat::findControl(window.panels().panel(d->panel), h.name);
+                QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, spot->mapTo(&window, spot->rect().center()));
+                const std::string file = std::string(d->panel) + "-" + h.name + ".png";
+                ok = save(&window, folder, file.c_str()) && ok;
+            }
+        window.panels().hide(d->panel);
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -54,11 +75,12 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
         qputenv("SDL_AUDIODRIVER", "dummy");
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: ayat-screenshots <folder>\n");
+    const bool everyObject = argc == 3 && std::string_view(argv[1]) == "--every-object";
+    if (argc != 2 && !everyObject) {
+        std::fprintf(stderr, "usage: ayat-screenshots [--every-object] <folder>\n");
         return 2;
     }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    const QDir folder(QString::fromLocal8Bit(argv[argc - 1]));
     if (!QDir().mkpath(folder.path())) {
         std::fprintf(stderr, "ayat-screenshots: cannot make the folder %s\n", argv[1]);
         return 1;
@@ -80,6 +102,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "ayat-screenshots: the window was never shown\n");
         return 1;
     }
+    if (everyObject)
+        return everyObjectChosen(window, folder) ? 0 : 1;
     ok = save(&window, folder, "home.png") && ok;
     for (const Shot& shot : kShots) {
         window.findChild<QAction*>(QString::fromLatin1(shot.menu))->trigger();
