@@ -15,6 +15,7 @@
 #include <QPixmap>
 
 #include "assets/catalogue.h"
+#include "assets/integrity.h"
 
 namespace ayat {
 namespace {
@@ -130,7 +131,7 @@ const std::vector<QImage>& AssetStore::images(std::string_view key) const
     const auto asset = findAsset(key);
     if (!asset)
         reason = QStringLiteral("no such picture in the catalogue");
-    else if (readRegularFile(path, kMaxFileBytes, &data, &reason))
+    else if (readRegularFile(path, kMaxFileBytes, &data, &reason) && looksComplete(asset->encoding, data, &reason))
         decoded = decode(data, extension(asset->encoding), &reason);
     if (decoded.empty()) {
         report(key, path, reason);

@@ -1,0 +1,94 @@
+#include "assets/integrity.h"
+
+#include <cstdint>
+
+namespace ayat {
+namespace {
+
+std::uint32_t le16(const QByteArray& b, qsizetype at)
+{
+    return std::uint32_t(std::uint8_t(b[at])) | std::uint32_t(std::uint8_t(b[at + 1])) << 8;
+}
+
+std::uint32_t le32(const QByteArray& b, qsizetype at) { return le16(b, at) | le16(b, at + 2) << 16; }
+
+bool fail(QString* reason, const char* why)
+{
+    *reason = QString::fromLatin1(why);
+    return false;
+}
+
+bool bitmapComplete(const QByteArray& b, QString* reason)
+{
+    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M')
+        return fail(reason, "not a Windows bitmap");
+    const std::uint32_t offset = le32(b, 10);
+    const std::int32_t width = std::int32_t(le32(b, 18));
+    const std::int32_t height = std::int32_t(le32(b, 22));
+    const std::uint32_t bits = le16(b, 28);
+    const std::uint32_t compression = le32(b, 30);
+    if (le32(b, 14) < 40 || width <= 0 || height == 0 || height == INT32_MIN)
+        return fail(reason, "bitmap header out of range");
+    if (bits != 24 || compression != 0)
+        return fail(reason, "not an uncompressed 24-bit bitmap");
+    const std::uint64_t stride = (std::uint64_t(width) * 3 + 3) / 4 * 4;
+    const std::uint64_t rows = std::uint64_t(height < 0 ? -std::int64_t(height) : height);
+    if (offset < 54 || std::uint64_t(offset) + stride * rows > std::uint64_t(b.size()))
+        return fail(reason, "bitmap cut short: it holds fewer pixels than its header promises");
+    return true;
+}
+
+bool gifComplete(const QByteArray& b, QString* reason)
+{
+    if (b.size() < 14 || !(b.startsWith("GIF87a") || b.startsWith("GIF89a")))
+        return fail(reason, "not a GIF picture");
+    if (le16(b, 6) == 0 || le16(b, 8) == 0)
+        return fail(reason, "GIF picture of no size");
+    if (b.back() != ';')
+        return fail(reason, "GIF picture cut short: no trailer");
+    return true;
+}
+
+bool jpegComplete(const QByteArray& b, QString* reason)
+{
+    if (b.size() < 4 || std::uint8_t(b[0]) != 0xFF || std::uint8_t(b[1]) != 0xD8 || std::uint8_t(b[2]) != 0xFF)
+        return fail(reason, "not a JPEG picture");
+    // The end-of-image marker, allowing for padding after it.
+    const qsizetype end = b.lastIndexOf(QByteArrayView("\xFF\xD9", 2));
+    if (end < 2 || b.size() - end > 64)
+        return fail(reason, "JPEG picture cut short: no end marker");
+    return true;
+}
+
+bool iconComplete(const QByteArray& b, QString* reason)
+{
+    if (b.size() < 6 || le16(b, 0) != 0 || le16(b, 2) != 1)
+        return fail(reason, "not an icon");
+    const std::uint32_t count = le16(b, 4);
+    if (count == 0 || count > 16 || 6 + 16 * qsizetype(count) > b.size())
+        return fail(reason, "icon directory out of range");
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const qsizetype entry = 6 + 16 * qsizetype(i);
+        const std::uint64_t bytes = le32(b, entry + 8);
+        const std::uint64_t offset = le32(b, entry + 12);
+        if (bytes < 40 || offset < 6 + 16 * std::uint64_t(count) || offset + bytes > std::uint64_t(b.size()))
+            return fail(reason, "icon cut short: an image lies outside the file");
+    }
+    return true;
+}
+
+} // namespace
+
+bool looksComplete(Encoding encoding, const QByteArray& bytes, QString* reason)
+{
+    switch (encoding) {
+    case Encoding::Bitmap24: return bitmapComplete(bytes, reason);
+    case Encoding::Gif87a:
+    case Encoding::Gif89a: return gifComplete(bytes, reason);
+    case Encoding::Jpeg: return jpegComplete(bytes, reason);
+    case Encoding::Icon: return iconComplete(bytes, reason);
+    }
+    return fail(reason, "unknown encoding");
+}
+
+} // namespace ayat
