@@ -182,7 +182,7 @@ Command RandomUser::commandOf(QWidget* control) const
     else if (name == d.names.exit)
         c.kind = Command::SectionExit;
     for (std::size_t i = 0; i < d.items.size(); ++i)
-        for (const ayat::HotspotSpec& h : d.items[i].hotspots)
+        for (const auto& h : d.items[i].hotspots)
             if (name == h.name) {
                 c.kind = Command::Hotspot;
                 c.item = int(i);
