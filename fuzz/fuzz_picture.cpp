@@ -49,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 1)
         return 0;
     const fuzzkeys::Key& key = fuzzkeys::kPictureKeys[data[0] % std::size(fuzzkeys::kPictureKeys)];
-    const QString path = folder + QLatin1Char('/') + QLatin1String(key.name) + QLatin1Char('.') + QLatin1String(key.extension);
+    const QString path =
+        folder + QLatin1Char('/') + QLatin1String(key.name) + QLatin1Char('.') + QLatin1String(key.extension);
     {
         QFile f(path);
         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))

@@ -127,7 +127,8 @@ QString RandomUser::attach(ayat::MainWindow* window)
         panels_[std::size_t(i)] =
             client_->findChild<QWidget*>(QString::fromLatin1(kPanelNames[std::size_t(i)]), Qt::FindDirectChildrenOnly);
         if (!panels_[std::size_t(i)])
-            return QStringLiteral("no panel %1 in the client area").arg(QString::fromLatin1(kPanelNames[std::size_t(i)]));
+            return QStringLiteral("no panel %1 in the client area")
+                .arg(QString::fromLatin1(kPanelNames[std::size_t(i)]));
     }
     const auto all = client_->findChildren<QWidget*>();
     for (QWidget* w : all)
@@ -319,7 +320,9 @@ QString RandomUser::checkControlsKept() const
             return QStringLiteral("a control of the main window was destroyed");
     const int count = int(client_->findChildren<QWidget*>().size());
     if (count != controlCount_)
-        return QStringLiteral("the client area held %1 widgets at start and holds %2 now").arg(controlCount_).arg(count);
+        return QStringLiteral("the client area held %1 widgets at start and holds %2 now")
+            .arg(controlCount_)
+            .arg(count);
     return {};
 }
 
@@ -463,10 +466,12 @@ QString RandomUser::perform(const Planned& plan)
         // Escape from a menu leaves the menu bar in keyboard mode: one more leaves it.
         if (qobject_cast<QMenuBar*>(focusWidget()))
             QTest::keyClick(focusWidget(), Qt::Key_Escape);
-        // With a second window open (the splash), the offscreen platform, having
-        // no window manager, leaves the closed menu active; a window manager gives
-        // the activation back to the window the menu belongs to.
-        auto active = [&] { return window_->isActiveWindow() && QGuiApplication::focusWindow() == window_->windowHandle(); };
+        // The offscreen platform, having no window manager, may leave the closed
+        // menu as the active window; a window manager gives the activation back
+        // to the window the menu belongs to.
+        auto active = [&] {
+            return window_->isActiveWindow() && QGuiApplication::focusWindow() == window_->windowHandle();
+        };
         if (!active() && window_->isVisible()) {
             window_->activateWindow();
             if (!waitFor(active, 1000))

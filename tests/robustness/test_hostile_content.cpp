@@ -290,7 +290,8 @@ QString breakFile(const QString& path, const QByteArray& bytes, Encoding e, cons
     if (kind == QLatin1String("empty"))
         return writeFile(path, {}) ? QString() : QStringLiteral("write failed");
     if (kind == QLatin1String("random"))
-        return writeFile(path, randomBytes(bytes.size(), std::uint64_t(param))) ? QString() : QStringLiteral("write failed");
+        return writeFile(path, randomBytes(bytes.size(), std::uint64_t(param))) ? QString()
+                                                                                : QStringLiteral("write failed");
     if (kind == QLatin1String("directory"))
         return QDir().mkdir(path) ? QString() : QStringLiteral("mkdir failed");
     if (kind == QLatin1String("fifo"))
@@ -518,7 +519,8 @@ private slots:
             // pixels, and one byte short.
             const qsizetype pixels = pixelDataStart(bytes, e);
             QList<int> cuts{1, 2, 5, 10, 13, 22, 40, 54, 62, 200, int(pixels) - 1, int(pixels), int(pixels) + 1,
-                            int(bytes.size() / 4), int(bytes.size() / 2), int(bytes.size() * 9 / 10), int(bytes.size() - 1)};
+                            int(bytes.size() / 4), int(bytes.size() / 2), int(bytes.size() * 9 / 10),
+                            int(bytes.size() - 1)};
             std::sort(cuts.begin(), cuts.end());
             cuts.erase(std::unique(cuts.begin(), cuts.end()), cuts.end());
             for (int cut : cuts)
@@ -584,8 +586,8 @@ private slots:
         QTest::addColumn<QStringList>("kinds");  // rotated over the keys of each encoding
         QTest::addColumn<bool>("reportsAll");     // every broken key reported
         QTest::addColumn<bool>("fromCorpus");
-        QTest::newRow("not files") << QStringList{"missing", "empty", "directory", "fifo", "dangling", "device", "sparse"}
-                                   << true << false;
+        QTest::newRow("not files")
+            << QStringList{"missing", "empty", "directory", "fifo", "dangling", "device", "sparse"} << true << false;
         QTest::newRow("bad headers") << QStringList{"magic", "huge", "random"} << true << false;
         QTest::newRow("cut short") << QStringList{"cut%"} << true << false;
         QTest::newRow("promising more than they hold") << QStringList{"lying"} << false << false;
@@ -624,7 +626,8 @@ private slots:
                     damage = breakFile(path, readAll(inputs[i % inputs.size()]), e, QStringLiteral("bytes"), 0);
                 } else {
                     const QString kind = kinds[turn++ % kinds.size()];
-                    damage = breakFile(path, readAll(path), e, kind, kind == QLatin1String("cut%") ? 10 + 37 * i % 85 : 0);
+                    const int param = kind == QLatin1String("cut%") ? 10 + 37 * i % 85 : 0;
+                    damage = breakFile(path, readAll(path), e, kind, param);
                 }
                 QVERIFY2(damage.isEmpty(), qPrintable(damage));
                 broken << keys[i];
@@ -668,14 +671,16 @@ private slots:
         // at once when told to.
         const qint64 wait = 5000 - clock.elapsed();
         if (wait > 0 && real.waitForFinished(int(wait)))
-            QFAIL(qPrintable(QStringLiteral("the program ended by itself: ") + QString::fromLocal8Bit(real.readAllStandardError())));
+            QFAIL(qPrintable(QStringLiteral("the program ended by itself: ") +
+                             QString::fromLocal8Bit(real.readAllStandardError())));
         QCOMPARE(real.state(), QProcess::Running);
         QElapsedTimer ending;
         ending.start();
         real.terminate();
         QVERIFY2(real.waitForFinished(3000), "the program did not end on SIGTERM");
         QVERIFY(ending.elapsed() < 3000);
-        const QStringList lines = QString::fromLocal8Bit(real.readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList lines =
+            QString::fromLocal8Bit(real.readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 
         if (!fromCorpus) {
             if (!reportsAll)
@@ -711,7 +716,8 @@ private slots:
         clock.start();
         if (const auto encoding = corpusEncoding(folder)) {
             const QString key = keysOf(*encoding).first();
-            QVERIFY(breakFile(root + QLatin1Char('/') + fileNameOf(key), bytes, *encoding, QStringLiteral("bytes"), 0).isEmpty());
+            const QString path = root + QLatin1Char('/') + fileNameOf(key);
+            QVERIFY(breakFile(path, bytes, *encoding, QStringLiteral("bytes"), 0).isEmpty());
             StderrCapture capture;
             AssetStore store(root);
             const QImage picture = store.picture(key.toStdString());

@@ -88,7 +88,8 @@ private:
     QStringList sounds_;
     void listen()
     {
-        ayat::setSoundRequestListener([this](std::string_view n) { sounds_ << QString::fromLatin1(n.data(), n.size()); });
+        ayat::setSoundRequestListener(
+            [this](std::string_view n) { sounds_ << QString::fromLatin1(n.data(), qsizetype(n.size())); });
     }
 
     // Random actions on the splash's current main window for about ms, with
