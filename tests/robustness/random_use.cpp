@@ -92,7 +92,12 @@ RandomUser::~RandomUser() { ayat::setSoundRequestListener({}); }
 
 std::uint64_t RandomUser::next(std::uint64_t n) { return n <= 1 ? 0 : rng_() % n; }
 
-void RandomUser::note(const QString& token) { log_ << token; }
+void RandomUser::note(const QString& token)
+{
+    log_ << token;
+    if (logLimit > 0 && log_.size() > logLimit)
+        log_.removeFirst();
+}
 
 QString RandomUser::log() const
 {

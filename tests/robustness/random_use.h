@@ -60,8 +60,10 @@ public:
     // after the caller changed something the model knows about).
     QString check();
 
-    // The actions so far, compact ("c312,45 m:naturemnu K:Tab ..."), wrapped.
+    // The actions so far, compact ("c312,45 m:naturemnu K:Tab ..."), wrapped;
+    // with a limit, only the last that many (the start value replays them all).
     QString log() const;
+    int logLimit = 0;
     std::uint64_t start() const { return start_; }
     int actions() const { return actions_; }
     int windowsEnded() const { return ended_; }

@@ -125,6 +125,7 @@ int runSoak(int argc, char** argv, std::uint64_t start, const SoakOptions& optio
 
     std::mt19937_64 rng(start);
     RandomUser user(start);
+    user.logLimit = 2000;  // a log of every action would grow the heap it measures
     QPointer<ayat::MainWindow> current;
     int windows = 0;
     auto activate = [](QWidget* w) {
@@ -195,7 +196,7 @@ int runSoak(int argc, char** argv, std::uint64_t start, const SoakOptions& optio
         QTest::qWait(int(rng() % 40));
     }
     if (!error.isEmpty()) {
-        std::fprintf(stderr, "soak: start value %llu, action %d: %s\nactions:\n%s\n",
+        std::fprintf(stderr, "soak: start value %llu, action %d: %s\nlast actions:\n%s\n",
                      static_cast<unsigned long long>(start), user.actions(), qPrintable(error), qPrintable(user.log()));
         return 1;
     }
