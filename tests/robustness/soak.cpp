@@ -201,9 +201,10 @@ int runSoak(int argc, char** argv, std::uint64_t start, const SoakOptions& optio
         return 1;
     }
 
-    // Judged after a warm-up (a tenth of the run, at least a minute, at most
-    // five): the last quarter's medians against the first quarter's.
-    const double warmUp = std::clamp(options.seconds / 10.0, 60.0, 300.0);
+    // Judged after a warm-up (a tenth of the run, at least a minute but no more
+    // than a quarter of it, at most five minutes): the last quarter's medians
+    // against the first quarter's.
+    const double warmUp = std::clamp(options.seconds / 10.0, std::min(60.0, options.seconds / 4.0), 300.0);
     std::vector<Sample> steady;
     for (const Sample& s : samples)
         if (s.seconds >= warmUp)
