@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include <unistd.h>
@@ -41,6 +42,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     if (!::mkdtemp(pattern))
         std::abort();
     folder = QString::fromLocal8Bit(pattern);
+    std::atexit([] { std::filesystem::remove_all(folder.toStdString()); });
     return 0;
 }
 

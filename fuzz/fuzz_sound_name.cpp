@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string_view>
 #include <vector>
 
@@ -60,9 +61,10 @@ void write(const char* name, const std::vector<char>& bytes)
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     ::setenv("SDL_AUDIODRIVER", "dummy", 1);
-    char pattern[] = "/tmp/ayat-fuzz-sound-XXXXXX";
+    static char pattern[] = "/tmp/ayat-fuzz-sound-XXXXXX";
     if (!::mkdtemp(pattern) || ::chdir(pattern) != 0)
         std::abort();
+    std::atexit([] { std::filesystem::remove_all(pattern); });
     write("clip.exp", wave(22050, 400));
     write("Stop.EXP", wave(44100, 300));
     write("sky.exp", wave(8000, 100));
