@@ -46,6 +46,21 @@ bool gifComplete(const QByteArray& b, QString* reason)
         return fail(reason, "GIF picture of no size");
     if (b.back() != ';')
         return fail(reason, "GIF picture cut short: no trailer");
+    // The first frame must lie within the picture's screen.
+    const std::uint32_t screenWidth = le16(b, 6), screenHeight = le16(b, 8);
+    const std::uint8_t flags = std::uint8_t(b[10]);
+    qsizetype at = 13 + ((flags & 0x80) ? 3 * (qsizetype(2) << (flags & 7)) : 0);
+    while (at < b.size() && b[at] == '!') {  // extensions: a label, then sub-blocks up to an empty one
+        at += 2;
+        while (at < b.size() && b[at] != 0)
+            at += 1 + std::uint8_t(b[at]);
+        ++at;
+    }
+    if (at + 10 > b.size() || b[at] != ',')
+        return fail(reason, "GIF picture without a frame");
+    const std::uint32_t left = le16(b, at + 1), top = le16(b, at + 3), width = le16(b, at + 5), height = le16(b, at + 7);
+    if (width == 0 || height == 0 || left + width > screenWidth || top + height > screenHeight)
+        return fail(reason, "GIF frame larger than its picture");
     return true;
 }
 

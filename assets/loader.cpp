@@ -1,5 +1,6 @@
 #include "assets/loader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -20,10 +21,8 @@
 namespace ayat {
 namespace {
 
-// No picture of the catalogue comes near these; anything larger is refused
-// before it is decoded.
+// No picture of the catalogue comes near this; a larger file is not read.
 constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
-constexpr int kMaxSide = 4096;
 
 void report(std::string_view key, const QString& path, const QString& reason)
 {
@@ -31,13 +30,31 @@ void report(std::string_view key, const QString& path, const QString& reason)
                  int(key.size()), key.data(), qPrintable(path), qPrintable(reason));
 }
 
-std::vector<QImage> decode(const QByteArray& data, std::string_view format, QString* reason)
+// Every picture comes out at its catalogue size (an icon's images at one of its
+// two sizes): a file whose headers promise another size is damaged, even where
+// a decoder would fill in what is missing.
+bool ofCatalogueSize(const Asset& asset, QSize size)
+{
+    return size == asset.size || (asset.smallSize.isValid() && size == asset.smallSize);
+}
+
+QString wrongSize(const Asset& asset, QSize size)
+{
+    return QStringLiteral("picture of %1 x %2 pixels, not %3 x %4")
+        .arg(size.width())
+        .arg(size.height())
+        .arg(asset.size.width())
+        .arg(asset.size.height());
+}
+
+std::vector<QImage> decode(const QByteArray& data, const Asset& asset, QString* reason)
 {
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
     // Read as the catalogue's encoding only: a file whose content is something
     // else is undecodable, and no other decoder is loaded to guess at it.
+    const std::string_view format = extension(asset.encoding);
     QImageReader reader(&buffer, QByteArray(format.data(), qsizetype(format.size())));
     reader.setAutoDetectImageFormat(false);
     std::vector<QImage> images;
@@ -49,9 +66,10 @@ std::vector<QImage> decode(const QByteArray& data, std::string_view format, QStr
     for (int i = 0; i < count && i < 16; ++i) {
         if (i > 0 && !reader.jumpToImage(i))
             break;
-        const QSize size = reader.size();
-        if (size.width() > kMaxSide || size.height() > kMaxSide) {
-            *reason = QStringLiteral("picture of %1 x %2 pixels is too large").arg(size.width()).arg(size.height());
+        // Checked before decoding, so that a huge promise costs nothing, and
+        // again after: a GIF announces its first frame's size, not its screen's.
+        if (const QSize size = reader.size(); size.isValid() && !ofCatalogueSize(asset, size)) {
+            *reason = wrongSize(asset, size);
             return {};
         }
         QImage image = reader.read();
@@ -60,8 +78,17 @@ std::vector<QImage> decode(const QByteArray& data, std::string_view format, QStr
                 *reason = reader.errorString();
             break;
         }
+        if (!ofCatalogueSize(asset, image.size())) {
+            *reason = wrongSize(asset, image.size());
+            return {};
+        }
         images.push_back(image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                                                        : QImage::Format_RGB32));
+    }
+    if (!images.empty() && images.front().size() != asset.size
+        && std::none_of(images.begin(), images.end(), [&](const QImage& im) { return im.size() == asset.size; })) {
+        *reason = wrongSize(asset, images.front().size());
+        return {};
     }
     return images;
 }
@@ -132,7 +159,7 @@ const std::vector<QImage>& AssetStore::images(std::string_view key) const
     if (!asset)
         reason = QStringLiteral("no such picture in the catalogue");
     else if (readRegularFile(path, kMaxFileBytes, &data, &reason) && looksComplete(asset->encoding, data, &reason))
-        decoded = decode(data, extension(asset->encoding), &reason);
+        decoded = decode(data, *asset, &reason);
     if (decoded.empty()) {
         report(key, path, reason);
         failures_.emplace_back(key);
