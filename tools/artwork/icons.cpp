@@ -413,7 +413,6 @@ Canvas earthIcon()
 
 Canvas moonIcon()
 {
-    // The dark plains of the near side ('d') and its brightest craters ('w').
     // The dark plains of the near side ('D', fringed by 'd') and the bright
     // craters ('w').
     static constexpr std::string_view maria[32] = {
