@@ -1,7 +1,7 @@
 #pragma once
 // The catalogue of every picture, icon and pointer the windows show: its key,
-// encoding, pixel size and the way controls use it. Content files are named
-// <key>.<extension of the encoding>.
+// encoding and pixel size. Content files are named <key>.<extension of the
+// encoding>.
 #include <optional>
 #include <span>
 #include <string_view>
@@ -11,15 +11,12 @@
 namespace ayat {
 
 enum class Encoding { Bitmap24, Gif87a, Gif89a, Jpeg, Icon };
-enum class AssetUse { Stretched, NaturalSize, ButtonPicture, Pointer, WindowIcon };
 
 struct Asset {
     std::string_view key;
     Encoding encoding;
     QSize size;              // the (largest) image
     QSize smallSize;         // second image of a two-image icon, else empty
-    AssetUse use;
-    std::string_view depicts;
 };
 
 std::span<const Asset> catalogue();

@@ -58,7 +58,6 @@ public:
     explicit Label(QWidget* parent = nullptr);
 
     void setBordered(bool on);
-    bool bordered() const { return bordered_; }
     void setTransparent(bool on);
     bool transparent() const { return transparent_; }
     void setColours(int foreground, int background);
