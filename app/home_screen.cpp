@@ -1,114 +1,107 @@
 #include "app/home_screen.h"
 
+#include <algorithm>
+#include <optional>
+#include <vector>
+
 #include <QAbstractButton>
 
 #include "app/program.h"
+#include "platform/screen_style.h"
 #include "sound/sound.h"
 
 namespace ayat {
 namespace {
 
+using K = ControlKind;
+
 constexpr FontSpec kCaptionFont{"Arial", 14.25, true, false};
-constexpr int kCaptionColour = 0x008000;
 
-// Every button of the home screen draws no face: the background shows around
-// its picture. Its picture is the asset named after it.
-Control button(const char* name, Twips rect, bool focusOnClick)
-{
-    Control c;
-    c.name = name;
-    c.kind = ControlKind::Button;
-    c.rect = rect;
-    c.picture = name;
-    c.transparent = true;
-    c.focusOnClick = focusOnClick;
-    return c;
-}
-
-Control sectionButton(const char* name, Twips rect, const char* caption)
-{
-    Control c = button(name, rect, false);
-    c.text = caption;
-    c.font = kCaptionFont;
-    c.foreground = kCaptionColour;
-    return c;
-}
-
-Control withAccessibleName(Control c, const char* accessibleName)
-{
-    c.accessibleName = accessibleName;
-    return c;
-}
-
-// Topmost first.
-const Control kHome[] = {
-    withAccessibleName(button("CommandButton10", {480, 5520, 1215, 495}, true), "Quit"),
-    [] {
-        Control c = button("CommandButton9", {2880, 720, 3735, 1935}, false);
-        c.tooltip = "About this program";
-        return c;
-    }(),
-    sectionButton("b2foods", {1680, 3000, 1695, 1095}, "Foods"),
-    withAccessibleName(button("about", {7800, 5520, 1215, 495}, true), "Help"),
-    sectionButton("b4animals", {6120, 3000, 1695, 1095}, "Animals"),
-    sectionButton("b3space", {7080, 1200, 1695, 1095}, "Space"),
-    sectionButton("b1nature", {720, 1200, 1695, 1095}, "Nature"),
-    [] {
-        Control c;
-        c.name = "main";
-        c.kind = ControlKind::Picture;
-        c.rect = {0, 0, 9495, 6315};
-        c.picture = "main";
-        c.use = Picture::Use::Stretched;
-        return c;
-    }(),
+// A control of the home screen: its row, its place in the Tab order and what its
+// click does. Every button draws no face, so the background shows around its
+// picture, and its picture is the asset named after it.
+struct HomeControl {
+    ControlRow row;
+    int focusOrder = 0;                     // from 1; 0: takes no focus
+    std::optional<PanelId> opens{};         // the panel that a click shows, before the cue sound
+    void (HomeScreen::*onClick)() = nullptr; // a click that does something else
 };
 
-// The order in which Tab moves through the buttons.
-constexpr const char* kFocusOrder[] = {"b1nature", "b3space",  "b4animals",      "about",
-                                       "b2foods",  "CommandButton9", "CommandButton10"};
+// Topmost first. The names cross: the button `about` opens Help, the title
+// button `CommandButton9` opens About.
+const HomeControl kHome[] = {
+    {.row = {.name = "CommandButton10", .kind = K::Button, .rect = {480, 5520, 1215, 495}, .transparent = true,
+             .picture = "CommandButton10", .accessibleName = "Quit"},
+     .focusOrder = 7, .onClick = &HomeScreen::CommandButton10_Click},
+    {.row = {.name = "CommandButton9", .kind = K::Button, .rect = {2880, 720, 3735, 1935}, .transparent = true,
+             .picture = "CommandButton9", .tooltip = style::kAboutTip, .focusOnClick = false},
+     .focusOrder = 6, .opens = PanelId::About},
+    {.row = {.name = "b2foods", .kind = K::Button, .rect = {1680, 3000, 1695, 1095}, .text = "Foods",
+             .font = kCaptionFont, .foreground = style::kGreen, .transparent = true, .picture = "b2foods",
+             .focusOnClick = false},
+     .focusOrder = 5, .opens = PanelId::Foods},
+    {.row = {.name = "about", .kind = K::Button, .rect = {7800, 5520, 1215, 495}, .transparent = true,
+             .picture = "about", .accessibleName = "Help"},
+     .focusOrder = 4, .opens = PanelId::Help},
+    {.row = {.name = "b4animals", .kind = K::Button, .rect = {6120, 3000, 1695, 1095}, .text = "Animals",
+             .font = kCaptionFont, .foreground = style::kGreen, .transparent = true, .picture = "b4animals",
+             .focusOnClick = false},
+     .focusOrder = 3, .opens = PanelId::Animals},
+    {.row = {.name = "b3space", .kind = K::Button, .rect = {7080, 1200, 1695, 1095}, .text = "Space",
+             .font = kCaptionFont, .foreground = style::kGreen, .transparent = true, .picture = "b3space",
+             .focusOnClick = false},
+     .focusOrder = 2, .opens = PanelId::Space},
+    {.row = {.name = "b1nature", .kind = K::Button, .rect = {720, 1200, 1695, 1095}, .text = "Nature",
+             .font = kCaptionFont, .foreground = style::kGreen, .transparent = true, .picture = "b1nature",
+             .focusOnClick = false},
+     .focusOrder = 1, .opens = PanelId::Nature},
+    {.row = {.name = "main", .kind = K::Picture, .rect = {0, 0, 9495, 6315}, .picture = "main"}},
+};
+
+// The buttons in the order in which Tab moves through them.
+std::vector<const HomeControl*> inFocusOrder()
+{
+    std::vector<const HomeControl*> order;
+    for (const HomeControl& c : kHome)
+        if (c.focusOrder > 0)
+            order.push_back(&c);
+    std::ranges::sort(order, {}, &HomeControl::focusOrder);
+    return order;
+}
 
 } // namespace
 
 HomeScreen::HomeScreen(QWidget* client, const Artwork& artwork, ShowPanel showPanel)
     : client_(client), showPanel_(std::move(showPanel))
 {
-    build(client, kHome, artwork);
+    std::vector<ControlRow> rows;
+    for (const HomeControl& c : kHome)
+        rows.push_back(c.row);
+    buildControls(client, rows, artwork);
 
-    const struct {
-        const char* name;
-        void (HomeScreen::*handler)();
-    } handlers[] = {
-        {"b1nature", &HomeScreen::b1nature_Click},
-        {"b2foods", &HomeScreen::b2foods_Click},
-        {"b3space", &HomeScreen::b3space_Click},
-        {"b4animals", &HomeScreen::b4animals_Click},
-        {"about", &HomeScreen::about_Click},
-        {"CommandButton9", &HomeScreen::CommandButton9_Click},
-        {"CommandButton10", &HomeScreen::CommandButton10_Click},
-    };
-    for (const auto& h : handlers)
-        connect(child<QAbstractButton>(client, h.name), &QAbstractButton::clicked, this, h.handler);
+    for (const HomeControl& c : kHome) {
+        if (c.opens)
+            connect(child<QAbstractButton>(client, c.row.name), &QAbstractButton::clicked, this,
+                    [this, panel = *c.opens] { showPanelWithCue(panel); });
+        else if (c.onClick)
+            connect(child<QAbstractButton>(client, c.row.name), &QAbstractButton::clicked, this, c.onClick);
+    }
 
-    for (std::size_t i = 1; i < std::size(kFocusOrder); ++i)
-        QWidget::setTabOrder(findControl(client, kFocusOrder[i - 1]), findControl(client, kFocusOrder[i]));
+    const std::vector<const HomeControl*> order = inFocusOrder();
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(findControl(client, order[i - 1]->row.name), findControl(client, order[i]->row.name));
 }
 
-void HomeScreen::takeInitialFocus() { findControl(client_, kFocusOrder[0])->setFocus(Qt::OtherFocusReason); }
+void HomeScreen::takeInitialFocus()
+{
+    findControl(client_, inFocusOrder().front()->row.name)->setFocus(Qt::OtherFocusReason);
+}
 
-void HomeScreen::open(std::string_view panel)
+void HomeScreen::showPanelWithCue(PanelId panel)
 {
     showPanel_(panel);
     RequestSound("clip.exp");
 }
-
-void HomeScreen::b1nature_Click() { open("nature"); }
-void HomeScreen::b2foods_Click() { open("foods"); }
-void HomeScreen::b3space_Click() { open("space"); }
-void HomeScreen::b4animals_Click() { open("animals"); }
-// The names cross: the button "about" opens Help, the title button opens About.
-void HomeScreen::about_Click() { open("help"); }
-void HomeScreen::CommandButton9_Click() { open("aboutprog"); }
 
 void HomeScreen::CommandButton10_Click()
 {

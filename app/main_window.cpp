@@ -7,6 +7,7 @@
 
 #include "app/home_screen.h"
 #include "app/program.h"
+#include "panels/credits.h"
 #include "panels/info_panels.h"
 #include "platform/twips.h"
 #include "sections/section_screen.h"
@@ -15,7 +16,6 @@
 namespace ayat {
 namespace {
 
-constexpr const char* kCaption = "Ayat Explorer";
 // Where the client area's top-left corner opens on the screen, in twips.
 constexpr int kClientLeft = 45, kClientTop = 615;
 
@@ -43,12 +43,23 @@ constexpr MenuItem kMenu[] = {
     {"aboutmnu", "A&bout", 2, &MainWindow::aboutmnu_Click},
 };
 
+// The four sections, in the order of the Category menu, with the panel each fills.
+const struct {
+    PanelId panel;
+    const SectionDescription& (*description)();
+} kSections[] = {
+    {PanelId::Nature, natureSection},
+    {PanelId::Space, spaceSection},
+    {PanelId::Foods, foodsSection},
+    {PanelId::Animals, animalsSection},
+};
+
 } // namespace
 
 MainWindow::MainWindow() : assets_()
 {
     setObjectName(QStringLiteral("main"));
-    setWindowTitle(QString::fromLatin1(kCaption));
+    setWindowTitle(QString::fromLatin1(credits::kProductTitle));
     setWindowIcon(assets_.windowIcon("mainicon"));
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -59,15 +70,15 @@ MainWindow::MainWindow() : assets_()
     setCentralWidget(client_);
 
     // The home screen lies beneath every panel, so it is made first.
-    home_ = std::make_unique<HomeScreen>(client_, assets_, [this](std::string_view name) { stack_->show(name); });
+    home_ = std::make_unique<HomeScreen>(client_, assets_, [this](PanelId panel) { stack_->show(panel); });
     stack_ = std::make_unique<PanelStack>(client_);
-    for (const SectionDescription* d : allSections())
-        sections_.push_back(std::make_unique<SectionScreen>(*d, stack_->panel(d->panel), assets_));
-    buildHelpPanel(stack_->panel("help"), assets_);
-    buildAboutPanel(stack_->panel("aboutprog"), assets_);
+    for (const auto& s : kSections)
+        sections_.push_back(std::make_unique<SectionScreen>(s.description(), stack_->panel(s.panel), assets_));
+    buildHelpPanel(stack_->panel(PanelId::Help), assets_);
+    buildAboutPanel(stack_->panel(PanelId::About), assets_);
 
-    for (const char* name : PanelStack::kOrder)
-        stack_->panel(name)->installEventFilter(this);
+    for (PanelId panel : PanelStack::kTopmostFirst)
+        stack_->panel(panel)->installEventFilter(this);
 
     buildMenuBar();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -101,18 +112,18 @@ void MainWindow::buildMenuBar()
     }
 }
 
-SectionScreen& MainWindow::section(std::string_view panelName) const
+SectionScreen& MainWindow::section(PanelId panel) const
 {
-    for (const auto& s : sections_)
-        if (panelName == s->description().panel)
-            return *s;
-    qFatal("no section named %.*s", int(panelName.size()), panelName.data());
+    for (std::size_t i = 0; i < std::size(kSections); ++i)
+        if (kSections[i].panel == panel)
+            return *sections_[i];
+    qFatal("the panel %d holds no section", int(panel));
 }
 
 QWidget* MainWindow::seenScreen() const
 {
-    for (const char* name : PanelStack::kOrder)
-        if (Panel* p = stack_->panel(name); p->isVisibleTo(client_))
+    for (PanelId panel : PanelStack::kTopmostFirst)
+        if (Panel* p = stack_->panel(panel); p->isVisibleTo(client_))
             return p;
     return client_;
 }
@@ -161,27 +172,27 @@ void MainWindow::keepFocusOnSeenScreen()
         }
 }
 
-void MainWindow::showOneSection(std::string_view shown)
+void MainWindow::showOneSection(PanelId shown)
 {
     stack_->show(shown);
-    for (const char* name : {"nature", "space", "foods", "animals"})
-        if (shown != name)
-            stack_->hide(name);
+    for (const auto& s : kSections)
+        if (s.panel != shown)
+            stack_->hide(s.panel);
 }
 
 void MainWindow::exit_Click() { endProgram(); }
-void MainWindow::naturemnu_Click() { showOneSection("nature"); }
-void MainWindow::spacemnu_Click() { showOneSection("space"); }
-void MainWindow::foodsmnu_Click() { showOneSection("foods"); }
-void MainWindow::animalsmnu_Click() { showOneSection("animals"); }
+void MainWindow::naturemnu_Click() { showOneSection(PanelId::Nature); }
+void MainWindow::spacemnu_Click() { showOneSection(PanelId::Space); }
+void MainWindow::foodsmnu_Click() { showOneSection(PanelId::Foods); }
+void MainWindow::animalsmnu_Click() { showOneSection(PanelId::Animals); }
 
 void MainWindow::mainmnu_Click()
 {
-    for (const char* name : {"animals", "nature", "space", "foods"})
-        stack_->hide(name);
+    for (const auto& s : kSections)
+        stack_->hide(s.panel);
 }
 
-void MainWindow::proghelpmnu_Click() { stack_->show("help"); }
-void MainWindow::aboutmnu_Click() { stack_->show("aboutprog"); }
+void MainWindow::proghelpmnu_Click() { stack_->show(PanelId::Help); }
+void MainWindow::aboutmnu_Click() { stack_->show(PanelId::About); }
 
 } // namespace ayat

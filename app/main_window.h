@@ -29,7 +29,7 @@ public:
     QWidget* client() const { return client_; }
     const PanelStack& panels() const { return *stack_; }
     const AssetStore& assets() const { return assets_; }
-    SectionScreen& section(std::string_view panelName) const;
+    SectionScreen& section(PanelId panel) const;
     // What the user sees: the topmost visible panel, else the client area with
     // the home screen.
     QWidget* seenScreen() const;
@@ -54,13 +54,13 @@ private:
     void buildMenuBar();
     bool takesTabFocusOnSeenScreen(const QWidget* w) const;
     void keepFocusOnSeenScreen();
-    void showOneSection(std::string_view shown);
+    void showOneSection(PanelId shown);
 
     AssetStore assets_;
     QWidget* client_ = nullptr;
     std::unique_ptr<PanelStack> stack_;
     std::unique_ptr<HomeScreen> home_;
-    std::vector<std::unique_ptr<SectionScreen>> sections_;
+    std::vector<std::unique_ptr<SectionScreen>> sections_;  // in the order of kSections
 };
 
 } // namespace ayat

@@ -1,7 +1,5 @@
 #include "app/panel_stack.h"
 
-#include <ranges>
-
 #include "platform/twips.h"
 
 namespace ayat {
@@ -11,27 +9,33 @@ namespace {
 constexpr Twips kPanelRect{0, 0, 9495, 6375};
 } // namespace
 
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < PanelStack::kTopmostFirst.size(); ++i)
+            if (std::size_t(PanelStack::kTopmostFirst[i]) != i)
+                return false;
+        return true;
+    }(),
+    "the stacking order lists the panels in the order of PanelId");
+
 PanelStack::PanelStack(QWidget* client)
 {
     // Made from the lowest up, so that each lies above the ones before it.
-    for (std::size_t i = kOrder.size(); i-- > 0;) {
+    for (std::size_t i = panels_.size(); i-- > 0;) {
         auto* p = new Panel(client);
-        p->setObjectName(QString::fromLatin1(kOrder[i]));
         p->setGeometry(toPixels(kPanelRect));
         p->hide();
         panels_[i] = p;
     }
 }
 
-Panel* PanelStack::panel(std::string_view name) const
+Panel* PanelStack::panelNamed(std::string_view objectName) const
 {
-    for (std::size_t i = 0; i < kOrder.size(); ++i)
-        if (name == kOrder[i])
-            return panels_[i];
-    qFatal("no panel named %.*s", int(name.size()), name.data());
+    const QString wanted = QString::fromLatin1(objectName.data(), qsizetype(objectName.size()));
+    for (Panel* p : panels_)
+        if (p->objectName() == wanted)
+            return p;
+    qFatal("no panel named %s", qPrintable(wanted));
 }
-
-void PanelStack::show(std::string_view name) const { panel(name)->show(); }
-void PanelStack::hide(std::string_view name) const { panel(name)->hide(); }
 
 } // namespace ayat

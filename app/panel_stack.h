@@ -2,26 +2,36 @@
 // The six full-window panels of the main window, stacked above the home screen in
 // a fixed order. Navigation is nothing but showing and hiding them.
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 #include "platform/widgets.h"
 
 namespace ayat {
 
+// The six panels, in their stacking order: topmost first. Each panel takes its
+// object name ("aboutprog", "help", "nature", ...) from the screen built into it.
+enum class PanelId { About, Help, Animals, Foods, Space, Nature };
+
 class PanelStack {
 public:
-    // Topmost first. Showing a panel never brings it to the top.
-    static constexpr std::array<const char*, 6> kOrder{"aboutprog", "help", "animals", "foods", "space", "nature"};
+    static constexpr std::array kTopmostFirst{PanelId::About, PanelId::Help,  PanelId::Animals,
+                                              PanelId::Foods, PanelId::Space, PanelId::Nature};
 
-    // Creates the six panels, hidden, above every control already in client.
+    // Creates the six panels, hidden and empty, above every control already in
+    // client. Showing a panel never brings it to the top.
     explicit PanelStack(QWidget* client);
 
-    Panel* panel(std::string_view name) const;
-    void show(std::string_view name) const;
-    void hide(std::string_view name) const;
+    Panel* panel(PanelId id) const { return panels_[std::size_t(id)]; }
+    void show(PanelId id) const { panel(id)->show(); }
+    void hide(PanelId id) const { panel(id)->hide(); }
+
+    // The panel with this object name, for code that holds only the name; a name
+    // that no panel has is a programming error: it aborts with a message.
+    Panel* panelNamed(std::string_view objectName) const;
 
 private:
-    std::array<Panel*, kOrder.size()> panels_{};
+    std::array<Panel*, kTopmostFirst.size()> panels_{};
 };
 
 } // namespace ayat

@@ -15,17 +15,17 @@ using U = Picture::Use;
 
 // Topmost first. Only the title artwork overlaps another control: it covers the
 // bottom 15 twips of the maker's name line.
-const Control kControls[] = {
+const ControlRow kSplashControls[] = {
     {.name = "Label3", .kind = K::Label, .rect = {1320, 3000, 3015, 375},
      .text = credits::kSplashProgrammerCredit, .font = {"Arial", 9.75, true, false}},
     {.name = "Label2", .kind = K::Label, .rect = {240, 3480, 4935, 495},
      .text = credits::kSplashDistributionNotice, .font = {"Arial", 9.75, false, false}},
     {.name = "Image2", .kind = K::Picture, .rect = {360, 1800, 4545, 1050},
-     .font = {}, .picture = "splashtitle", .use = U::NaturalSize, .accessibleName = "Ayat Explorer"},
+     .picture = "splashtitle", .use = U::NaturalSize, .accessibleName = credits::kProductTitle},
     {.name = "Label1", .kind = K::Label, .rect = {720, 1440, 4335, 375},
      .text = credits::kSplashMakerLine, .font = {"Times New Roman", 14.25, false, false}},
     {.name = "Image1", .kind = K::Picture, .rect = {1680, 120, 1800, 1230},
-     .font = {}, .picture = "splashbook", .use = U::NaturalSize},
+     .picture = "splashbook", .use = U::NaturalSize},
 };
 
 } // namespace
@@ -37,7 +37,7 @@ SplashWindow::SplashWindow()
     setWindowIcon(assets_.windowIcon("splashicon"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAutoFillBackground(true);
-    build(this, kControls, assets_);
+    buildControls(this, kSplashControls, assets_);
 
     // A thin fixed frame: the client area keeps its size, and the window opens
     // with it at its designed place.
@@ -49,18 +49,18 @@ SplashWindow::SplashWindow()
     // Both timers count from the window's creation. A tick that falls due while
     // a handler runs is delivered once the program is idle again; ticks never
     // queue up behind one another.
-    timer2_ = new QTimer(this);
-    timer2_->setObjectName(QStringLiteral("Timer2"));
-    timer2_->setTimerType(Qt::PreciseTimer);
-    timer2_->setInterval(kShowInterval);
-    connect(timer2_, &QTimer::timeout, this, &SplashWindow::Timer2_Timer);
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName(QStringLiteral("Timer1"));
-    timer1_->setTimerType(Qt::PreciseTimer);
-    timer1_->setInterval(kCloseAfter);
-    connect(timer1_, &QTimer::timeout, this, &SplashWindow::Timer1_Timer);
-    timer2_->start();
-    timer1_->start();
+    showTimer_ = new QTimer(this);
+    showTimer_->setObjectName(QStringLiteral("Timer2"));
+    showTimer_->setTimerType(Qt::PreciseTimer);
+    showTimer_->setInterval(kShowInterval);
+    connect(showTimer_, &QTimer::timeout, this, &SplashWindow::Timer2_Timer);
+    closeTimer_ = new QTimer(this);
+    closeTimer_->setObjectName(QStringLiteral("Timer1"));
+    closeTimer_->setTimerType(Qt::PreciseTimer);
+    closeTimer_->setInterval(kCloseAfter);
+    connect(closeTimer_, &QTimer::timeout, this, &SplashWindow::Timer1_Timer);
+    showTimer_->start();
+    closeTimer_->start();
 
     Form_Load();
 }
@@ -76,9 +76,9 @@ void SplashWindow::Timer2_Timer()
 {
     // Show the main window; it is made first if there is none (at the first tick,
     // or after the user closed it, which destroyed it).
-    if (!main_)
-        main_ = new MainWindow;
-    main_->show();
+    if (!mainWindow_)
+        mainWindow_ = new MainWindow;
+    mainWindow_->show();
 }
 
 void SplashWindow::Timer1_Timer()
@@ -90,8 +90,8 @@ void SplashWindow::closeEvent(QCloseEvent* event)
 {
     // The window is destroyed once the event loop gets to it; from now on it has
     // no more ticks, so a closed splash window never brings up a main window.
-    timer1_->stop();
-    timer2_->stop();
+    closeTimer_->stop();
+    showTimer_->stop();
     QWidget::closeEvent(event);
 }
 

@@ -26,7 +26,7 @@ public:
     ~SplashWindow() override;
 
     // The main window that the ticks show, while it exists.
-    MainWindow* mainWindow() const { return main_; }
+    MainWindow* mainWindow() const { return mainWindow_; }
 
 public slots:
     void Form_Load();
@@ -38,9 +38,9 @@ protected:
 
 private:
     AssetStore assets_;
-    QTimer* timer1_ = nullptr;
-    QTimer* timer2_ = nullptr;
-    QPointer<MainWindow> main_;
+    QTimer* closeTimer_ = nullptr;  // Timer1
+    QTimer* showTimer_ = nullptr;   // Timer2
+    QPointer<MainWindow> mainWindow_;
 };
 
 } // namespace ayat

@@ -295,7 +295,7 @@ int uiFigures(int argc, char** argv)
     for (int round = 0; round < 4; ++round) {
         for (const ayat::SectionDescription* d : ayat::allSections()) {
             QAction* action = menuAction(main, menuItemOf(d->panel));
-            QWidget* panel = main->section(d->panel).panel();
+            QWidget* panel = main->panels().panelNamed(d->panel);
             const std::int64_t t = timeToFrame(main, panel, [action] { action->trigger(); }, &switchCpu);
             (round == 0 ? switchFirst : switchAgain).push_back(t);
             settle();
@@ -311,13 +311,13 @@ int uiFigures(int argc, char** argv)
     int unreachable = 0;
     for (const ayat::SectionDescription* d : ayat::allSections()) {
         QAction* action = menuAction(main, menuItemOf(d->panel));
-        QWidget* panel = main->section(d->panel).panel();
+        QWidget* panel = main->panels().panelNamed(d->panel);
         timeToFrame(main, panel, [action] { action->trigger(); });
         settle();
         for (int round = 0; round < 3; ++round) {
             for (const ayat::SectionItem& item : d->items) {
                 auto* hotspot = ayat::child<ayat::Hotspot>(panel, item.hotspots.front().name);
-                auto* picture = ayat::child<ayat::Picture>(panel, item.picture);
+                auto* picture = ayat::child<ayat::Picture>(panel, item.picture());
                 const auto at = reachablePoint(panel, hotspot);
                 if (!at) {
                     ++unreachable;
@@ -327,7 +327,7 @@ int uiFigures(int argc, char** argv)
                     QTest::mouseClick(hotspot, Qt::LeftButton, {}, *at);
                 }, &clickCpu);
                 if (!picture->isVisible()) {
-                    std::fprintf(stderr, "click on %s did not show %s\n", item.hotspots.front().name, item.picture);
+                    std::fprintf(stderr, "click on %s did not show %s\n", item.hotspots.front().name, item.picture());
                     return 1;
                 }
                 (round == 0 ? clickFirst : clickAgain).push_back(t);

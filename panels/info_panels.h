@@ -1,7 +1,7 @@
 #pragma once
 // The two information panels: Help (the panel `help`) and About (`aboutprog`).
-// Each is built once into its panel of the stack and never changes; its Exit
-// button hides it and asks for the cue sound.
+// Each names its panel, is built once into it and never changes; its Exit button
+// hides it and asks for the cue sound.
 #include <QWidget>
 
 #include "platform/controls.h"

@@ -9,7 +9,7 @@ namespace {
 
 QString latin1(const char* s) { return s ? QString::fromLatin1(s) : QString(); }
 
-QWidget* make(QWidget* container, const Control& c, const Artwork& artwork)
+QWidget* makeWidget(QWidget* container, const ControlRow& c, const Artwork& artwork)
 {
     switch (c.kind) {
     case ControlKind::Label: {
@@ -55,12 +55,12 @@ QWidget* make(QWidget* container, const Control& c, const Artwork& artwork)
 
 } // namespace
 
-void build(QWidget* container, std::span<const Control> topmostFirst, const Artwork& artwork)
+void buildControls(QWidget* container, std::span<const ControlRow> topmostFirst, const Artwork& artwork)
 {
     // Each new child lies above the ones made before it, so the table is made
     // from its last row up.
-    for (const Control& c : std::views::reverse(topmostFirst)) {
-        QWidget* w = make(container, c, artwork);
+    for (const ControlRow& c : std::views::reverse(topmostFirst)) {
+        QWidget* w = makeWidget(container, c, artwork);
         w->setObjectName(latin1(c.name));
         w->setGeometry(toPixels(c.rect));
         if (c.accessibleName)

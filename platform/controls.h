@@ -1,8 +1,11 @@
 #pragma once
-// Screens are data: a table of controls, topmost first, each with its name, kind,
-// rectangle in twips and looks. build() turns such a table into widgets inside a
-// container; the code that gives the screen its behaviour then finds the widgets
-// by name with child<>().
+// Screens are data: a table of control rows, topmost first, each with its name,
+// kind, rectangle in twips and looks. buildControls() turns such a table into
+// widgets inside a container; the code that gives the screen its behaviour then
+// finds the widgets by name with child<>().
+//
+// Every member has a default, so a row names only what differs from it:
+//   {.name = "Label23", .kind = ControlKind::Label, .rect = {4200, 120, 1335, 375}, .text = "About"}
 #include <span>
 #include <string_view>
 
@@ -17,12 +20,12 @@ namespace ayat {
 
 enum class ControlKind { Label, Picture, Hotspot, Button };
 
-struct Control {
+struct ControlRow {
     const char* name = "";
     ControlKind kind = ControlKind::Label;
-    Twips rect;
+    Twips rect{};
     const char* text = nullptr;      // label text, or button caption (none for most buttons)
-    FontSpec font;                   // empty family: the window's default font
+    FontSpec font{};                 // empty family: the window's default font
     int foreground = kDefaultColour; // 0xRRGGBB
     int background = kDefaultColour; // 0xRRGGBB
     bool transparent = false;        // label: no background; button: no face
@@ -47,7 +50,7 @@ public:
 
 // Creates the controls of a table inside container, so that the first one listed
 // lies above all the others. Returns nothing: find the controls by name.
-void build(QWidget* container, std::span<const Control> topmostFirst, const Artwork& artwork);
+void buildControls(QWidget* container, std::span<const ControlRow> topmostFirst, const Artwork& artwork);
 
 // The child of container with this object name and widget type. A name that a
 // screen table does not hold is a programming error: it aborts with a message.

@@ -1,180 +1,116 @@
 #include "sections/section_screen.h"
 
 #include <map>
-#include <string>
 #include <string_view>
 
+#include "platform/screen_style.h"
 #include "sound/sound.h"
 
 namespace ayat {
 namespace {
 
 using namespace section_layout;
-
-constexpr const char* kHandlerProperty = "clickHandler";
+using K = ControlKind;
 
 constexpr FontSpec kTitleFont{"Arial", 18, false, false};
-constexpr int kTitleColour = 0xC00000;
 // Tall enough for the descenders of "p" and "Q" in the 24-pixel title font
 // (27 pixels from ascent to descent); the label shows the panel's own colour,
 // so the two extra pixels are not seen.
 constexpr int kTitleHeight = 405;
 constexpr FontSpec kCaptionFont{"Times New Roman", 15.75, true, false};
-constexpr int kCaptionColour = 0x008000;
 // The captions reach to the item frame's right edge: "Sayings in the Qur'an" in
 // the bold serif needs 196 pixels, more than the 193 that 2895 twips give.
 constexpr int kCaptionWidth = kFrameLeft + kFrameWidth - 6360;
 
-Control label(const char* name, Twips rect, const char* text)
+// The rows of a section panel, in the common layout, before they are put in the
+// section's stacking order.
+std::vector<ControlRow> layoutRows(const SectionDescription& d)
 {
-    Control c;
-    c.name = name;
-    c.kind = ControlKind::Label;
-    c.rect = rect;
-    c.text = text;
-    return c;
-}
-
-Control caption(const char* name, Twips rect, const char* text)
-{
-    Control c = label(name, rect, text);
-    c.font = kCaptionFont;
-    c.foreground = kCaptionColour;
-    return c;
-}
-
-Control picture(const char* name, Twips rect, const char* key, bool hidden)
-{
-    Control c;
-    c.name = name;
-    c.kind = ControlKind::Picture;
-    c.rect = rect;
-    c.picture = key;
-    c.use = Picture::Use::Stretched;
-    c.hidden = hidden;
-    return c;
-}
-
-Control button(const char* name, Twips rect, const char* icon, const char* tooltip)
-{
-    Control c;
-    c.name = name;
-    c.kind = ControlKind::Button;
-    c.rect = rect;
-    c.picture = icon;
-    c.tooltip = tooltip;
-    return c;
-}
-
-// Every control of a section panel, by name, in the common layout.
-std::map<std::string_view, Control> sectionControls(const SectionDescription& d)
-{
-    const SectionNames& n = d.names;
+    const SectionControlNames& n = d.names;
     const Twips frame{kFrameLeft, d.frameTop, kFrameWidth, kFrameHeight};
-    std::map<std::string_view, Control> all;
-    auto add = [&](const Control& c) {
-        if (!all.emplace(c.name, c).second)
-            qFatal("section %s: two controls named %s", d.panel, c.name);
+    std::vector<ControlRow> rows = {
+        {.name = n.title, .kind = K::Label, .rect = {1320, 120, d.titleWidth, kTitleHeight}, .text = d.title,
+         .font = kTitleFont, .foreground = style::kDarkRed},
+        {.name = n.sayings, .kind = K::Label, .rect = {6360, 600, kCaptionWidth, 375}, .text = "Sayings in the Qur'an",
+         .font = kCaptionFont, .foreground = style::kGreen},
+        {.name = n.english, .kind = K::Label, .rect = {6360, 3240, kCaptionWidth, 375}, .text = "English Translation",
+         .font = kCaptionFont, .foreground = style::kGreen},
+        // The prompt is written straight on the tan card of the placeholder.
+        {.name = n.prompt, .kind = K::Label, .rect = {7200, 1800, 2175, 255}, .text = "Please select object",
+         .transparent = true},
+        {.name = n.placeholder, .kind = K::Picture, .rect = frame, .picture = "placeholder"},
+        {.name = n.verseBox, .kind = K::Label, .rect = {6240, 3720, 3075, 1815}, .text = SectionScreen::kNoVerse,
+         .foreground = style::kWhite, .background = style::kTeal, .bordered = true},
+        // Never shown: its text is the file name that Play requests.
+        {.name = n.recitation, .kind = K::Label, .rect = {d.recitationLeft, 240, 1455, 255}, .text = "",
+         .hidden = true},
+        {.name = n.play, .kind = K::Button, .rect = {6240, 5640, 1215, 495}, .picture = "tape",
+         .tooltip = style::kPlayTip},
+        {.name = n.stop, .kind = K::Button, .rect = {7440, 5640, 495, 495}, .picture = "stopsign",
+         .tooltip = style::kStopTip},
+        {.name = n.exit, .kind = K::Button, .rect = {8640, 5640, 735, 495}, .picture = "exitarrow",
+         .tooltip = style::kExitTip},
+        {.name = n.scene, .kind = K::Picture, .rect = kScene, .picture = n.scene},
     };
-
-    Control title = label(n.title, {1320, 120, d.titleWidth, kTitleHeight}, d.title);
-    title.font = kTitleFont;
-    title.foreground = kTitleColour;
-    add(title);
-    add(caption(n.sayings, {6360, 600, kCaptionWidth, 375}, "Sayings in the Qur'an"));
-    add(caption(n.english, {6360, 3240, kCaptionWidth, 375}, "English Translation"));
-
-    // The prompt is written straight on the tan card of the placeholder.
-    Control prompt = label(n.prompt, {7200, 1800, 2175, 255}, "Please select object");
-    prompt.transparent = true;
-    add(prompt);
-    add(picture(n.placeholder, frame, "placeholder", false));
-
-    Control verse = label(n.verseBox, {6240, 3720, 3075, 1815}, SectionScreen::kNoVerse);
-    verse.foreground = 0xFFFFFF;
-    verse.background = 0x00C0C0;
-    verse.bordered = true;
-    add(verse);
-
-    // Never shown: its text is the file name that Play requests.
-    Control recitation = label(n.recitation, {d.recitationLeft, 240, 1455, 255}, "");
-    recitation.hidden = true;
-    add(recitation);
-
-    add(button(n.play, {6240, 5640, 1215, 495}, "tape", "Play Quran recitation"));
-    add(button(n.stop, {7440, 5640, 495, 495}, "stopsign", "Stop Quran recitation"));
-    add(button(n.exit, {8640, 5640, 735, 495}, "exitarrow", "Exit to main"));
-    add(picture(n.scene, kScene, n.scene, false));
-
     for (const SectionItem& item : d.items) {
-        add(picture(item.picture, frame, item.picture, true));
-        for (const HotspotSpec& h : item.hotspots) {
-            Control c;
-            c.name = h.name;
-            c.kind = ControlKind::Hotspot;
-            c.rect = h.rect;
-            c.accessibleName = h.covers;
-            add(c);
-        }
+        rows.push_back({.name = item.picture(), .kind = K::Picture, .rect = frame, .hidden = true,
+                        .picture = item.picture()});
+        for (const HotspotSpec& h : item.hotspots)
+            rows.push_back({.name = h.name, .kind = K::Hotspot, .rect = h.rect, .accessibleName = h.covers});
     }
-    return all;
+    return rows;
 }
 
-// The controls in the description's stacking order, topmost first. The order
-// must name every control exactly once.
-std::vector<Control> stacked(const SectionDescription& d)
+// The rows in the description's stacking order, topmost first. The order must
+// name every control exactly once.
+std::vector<ControlRow> inStackingOrder(const SectionDescription& d)
 {
-    std::map<std::string_view, Control> all = sectionControls(d);
-    std::vector<Control> table;
-    table.reserve(all.size());
+    std::map<std::string_view, ControlRow> byName;
+    for (const ControlRow& row : layoutRows(d))
+        if (!byName.emplace(row.name, row).second)
+            qFatal("section %s: two controls named %s", d.panel, row.name);
+    std::vector<ControlRow> table;
+    table.reserve(byName.size());
     for (const char* name : d.stacking) {
-        auto it = all.find(name);
-        if (it == all.end())
+        auto it = byName.find(name);
+        if (it == byName.end())
             qFatal("section %s: the stacking order names %s, which is no control of it or named twice", d.panel,
                    name);
         table.push_back(it->second);
-        all.erase(it);
+        byName.erase(it);
     }
-    if (!all.empty())
-        qFatal("section %s: the stacking order leaves out %s", d.panel, all.begin()->second.name);
+    if (!byName.empty())
+        qFatal("section %s: the stacking order leaves out %s", d.panel, byName.begin()->second.name);
     return table;
 }
-
-QString handlerName(const char* control) { return QString::fromLatin1(control) + QStringLiteral("_Click"); }
 
 } // namespace
 
 SectionScreen::SectionScreen(const SectionDescription& description, QWidget* panel, const Artwork& artwork)
     : description_(description), panel_(panel)
 {
-    const std::vector<Control> table = stacked(description);
-    build(panel, table, artwork);
+    panel->setObjectName(QString::fromLatin1(description.panel));
+    buildControls(panel, inStackingOrder(description), artwork);
 
-    const SectionNames& n = description.names;
+    const SectionControlNames& n = description.names;
     verseBox_ = child<Label>(panel, n.verseBox);
-    recitation_ = child<Label>(panel, n.recitation);
+    recitationLabel_ = child<Label>(panel, n.recitation);
 
-    // One click handler per hotspot, named after it; the hotspots of one item
-    // run the same steps.
+    // Each hotspot has its own click handler (<hotspot>_Click); those of one
+    // item run the same steps.
     for (std::size_t i = 0; i < description.items.size(); ++i) {
         const SectionItem& item = description.items[i];
-        itemPictures_.push_back(child<Picture>(panel, item.picture));
-        for (const HotspotSpec& h : item.hotspots) {
-            auto* hotspot = child<Hotspot>(panel, h.name);
-            hotspot->setProperty(kHandlerProperty, handlerName(h.name));
-            connect(hotspot, &Hotspot::clicked, this, [this, i] { select(i); });
-        }
+        itemPictures_.push_back(child<Picture>(panel, item.picture()));
+        for (const HotspotSpec& h : item.hotspots)
+            connect(child<Hotspot>(panel, h.name), &Hotspot::clicked, this, [this, i] { select(i); });
     }
 
     const struct {
         const char* name;
         void (SectionScreen::*run)();
     } buttons[] = {{n.play, &SectionScreen::play}, {n.stop, &SectionScreen::stop}, {n.exit, &SectionScreen::exit}};
-    for (const auto& b : buttons) {
-        auto* button = child<PictureButton>(panel, b.name);
-        button->setProperty(kHandlerProperty, handlerName(b.name));
-        connect(button, &QAbstractButton::clicked, this, b.run);
-    }
+    for (const auto& b : buttons)
+        connect(child<PictureButton>(panel, b.name), &QAbstractButton::clicked, this, b.run);
 
     const auto& order = description.focusOrder;
     for (std::size_t i = 1; i < order.size(); ++i)
@@ -189,15 +125,15 @@ void SectionScreen::select(std::size_t item)
     for (std::size_t j = 0; j < itemPictures_.size(); ++j)
         if (j != item)
             itemPictures_[j]->hide();
-    const SectionItem& chosen = description_.items[item];
-    recitation_->setText(QString::fromLatin1(chosen.recitation));
-    verseBox_->setText(QString::fromLatin1(chosen.verse));
+    const Verse& chosen = *description_.items[item].verse;
+    recitationLabel_->setText(QString::fromLatin1(chosen.recitation));
+    verseBox_->setText(QString::fromUtf8(chosen.english));
 }
 
 void SectionScreen::play()
 {
     // The label's text exactly as it stands, the empty text too.
-    RequestSound(recitation_->text().toLatin1().toStdString());
+    RequestSound(recitationLabel_->text().toLatin1().toStdString());
 }
 
 void SectionScreen::stop() { RequestSound("stop.exp"); }
@@ -208,13 +144,8 @@ void SectionScreen::exit()
     for (QWidget* picture : itemPictures_)
         picture->hide();
     verseBox_->setText(QString::fromLatin1(kNoVerse));
-    recitation_->clear();
+    recitationLabel_->clear();
     RequestSound("clip.exp");
-}
-
-QString SectionScreen::clickHandler(const QWidget* control)
-{
-    return control ? control->property(kHandlerProperty).toString() : QString();
 }
 
 } // namespace ayat

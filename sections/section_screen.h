@@ -22,8 +22,9 @@ public:
     // What the verse box reads while nothing is selected.
     static constexpr const char* kNoVerse = "no verse to translate";
 
-    // Fills panel (empty, hidden) with the section's controls in their initial
-    // state, stacked as the description orders them, and connects their clicks.
+    // Names panel (empty, hidden) after the section, fills it with the section's
+    // controls in their initial state, stacked as the description orders them,
+    // and connects their clicks.
     SectionScreen(const SectionDescription& description, QWidget* panel, const Artwork& artwork);
 
     const SectionDescription& description() const { return description_; }
@@ -36,16 +37,12 @@ public:
     void stop();
     void exit();
 
-    // The name of the click handler a hotspot or button of a section runs
-    // ("sky_i_Click", "Command1_Click"); empty for any other widget.
-    static QString clickHandler(const QWidget* control);
-
 private:
     const SectionDescription& description_;
     QWidget* panel_;
     std::vector<QWidget*> itemPictures_;  // in the order of the item table
     Label* verseBox_ = nullptr;
-    Label* recitation_ = nullptr;
+    Label* recitationLabel_ = nullptr;
 };
 
 } // namespace ayat

@@ -1,5 +1,6 @@
 // The foods section: a laid table by a window, seven verses about food and drink.
 #include "sections/tables/section_tables.h"
+#include "sections/tables/verses.h"
 
 namespace ayat {
 
@@ -15,26 +16,19 @@ const SectionDescription& foodsSection()
                   .placeholder = "Image14", .verseBox = "Labfoods", .recitation = "fvar",
                   .play = "CommandButton5", .stop = "CommandButton6", .exit = "Command3", .scene = "Image13"},
         .items = {
-            {"ffruit", "fruit.exp", "Then to eat of all the produce (of the earth), and find with skill the spacious paths "
-             "of its Lord: there issues from within their bodies a drink of varying colours, wherein "
-             "is healing for men: verily in this is a Sign for those who give thought.",
+            {verseFor("ffruit"),
              {{"fruit_f", {720, 4920, 1695, 975}, "the plate of grapes with vine leaves"}}},
-            {"foil2", "oil2.exp", "With it He produces for you corn, olives, date-palms, grapes, and every kind of fruit: "
-             "verily in this is a sign for those who give thought.",
+            {verseFor("foil2"),
              {{"oil2_f", {720, 3720, 1215, 855}, "the bowl of olives"}}},
-            {"fhony", "hony.exp", "And thy Lord taught the Bee to build its cells in hills, on trees, and in (men's) "
-             "habitations;",
+            {verseFor("fhony"),
              {{"hony_f", {2400, 3600, 1215, 855}, "the dish of honey"}}},
-            {"ftree2", "tree2.exp", "And from the fruit of the date-palm and the vine, ye get out wholesome drink and food: "
-             "behold, in this also is a sign for those who are wise. ",
+            {verseFor("ftree2"),
              {{"tree2_f", {2280, 720, 1215, 1215}, "the leafy tree in the window"}}},
-            {"ftree1", "tree1.exp", "'And shake towards thyself the trunk of the palm-tree: it will let fall fresh ripe "
-             "dates upon thee.",
+            {verseFor("ftree1"),
              {{"Image3", {240, 720, 1455, 1215}, "the palm tree in the window"}}},
-            {"foils", "oils.exp", "By the Fig and the Olive,",
+            {verseFor("foils"),
              {{"oils_f", {2880, 4920, 1215, 1095}, "the plate of figs"}}},
-            {"fwaters", "waters.exp", "It is He Who has created man from water: then has He established relationships of "
-             "lineage and marriage: for thy Lord has power (over all things).",
+            {verseFor("fwaters"),
              {{"waters_f", {4440, 5160, 975, 975}, "the glass of water"}}},
         },
         .stacking = {"Command3", "fruit_f", "ffruit", "oil2_f", "foil2", "hony_f", "fhony",

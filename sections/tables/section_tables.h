@@ -2,7 +2,9 @@
 // The four section descriptions, as data: what each section panel is built from.
 // The section template (sections/section_screen.h) turns one into a panel; the
 // artwork generator reads the hotspot rectangles from here to place the scenes'
-// objects under them.
+// objects under them. The verses come from content/verses.json, generated into
+// the build (sections/verses/): an item names its picture key, verseFor() finds
+// its verse when the program is built.
 #include <array>
 #include <span>
 #include <vector>
@@ -17,15 +19,22 @@ struct HotspotSpec {
     const char* covers;  // what it lies over in the scene
 };
 
-struct SectionItem {
+// One verse of content/verses.json.
+struct Verse {
     const char* picture;     // item picture control and asset key
     const char* recitation;  // bare audio file name that Play requests
-    const char* verse;       // English rendering shown in the verse box, exactly as stored
+    const char* english;     // English rendering shown in the verse box, exactly as stored
+};
+
+struct SectionItem {
+    const Verse* verse;                 // verseFor("<picture key>")
     std::vector<HotspotSpec> hotspots;  // one or two
+
+    const char* picture() const { return verse->picture; }
 };
 
 // Control names of the elements every section panel has.
-struct SectionNames {
+struct SectionControlNames {
     const char* title;        // title label
     const char* sayings;      // "Sayings in the Qur'an" caption
     const char* english;      // "English Translation" caption
@@ -40,12 +49,12 @@ struct SectionNames {
 };
 
 struct SectionDescription {
-    const char* panel;        // panel name
+    const char* panel;        // the panel's object name
     const char* title;        // title text
     int titleWidth;           // twips
     int frameTop;             // twips: top of the item frame
     int recitationLeft;       // twips: left of the hidden recitation name label
-    SectionNames names;
+    SectionControlNames names;
     std::vector<SectionItem> items;
     std::vector<const char*> stacking;    // every control of the panel, topmost first
     std::array<const char*, 3> focusOrder; // the three buttons, in keyboard focus order

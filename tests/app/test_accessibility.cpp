@@ -42,7 +42,7 @@ private slots:
         }
         QCOMPARE(hotspots, 27);
         QCOMPARE(buttons, 7 + 4 * 3 + 2);
-        QCOMPARE(announced(findControl(w.panels().panel("nature"), "Image2")), QStringLiteral("the ship"));
+        QCOMPARE(announced(findControl(w.panels().panel(PanelId::Nature), "Image2")), QStringLiteral("the ship"));
         QCOMPARE(announced(findControl(w.client(), "b1nature")), QStringLiteral("Nature"));
     }
 
@@ -52,12 +52,12 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.foodsmnu_Click();
-        auto* box = child<Label>(w.panels().panel("foods"), "Labfoods");
+        auto* box = child<Label>(w.panels().panel(PanelId::Foods), "Labfoods");
         QCOMPARE(announced(box), QStringLiteral("no verse to translate"));
-        auto* fig = child<Hotspot>(w.panels().panel("foods"), "oils_f");
+        auto* fig = child<Hotspot>(w.panels().panel(PanelId::Foods), "oils_f");
         QTest::mouseClick(fig, Qt::LeftButton, {}, fig->rect().center());
         QCOMPARE(announced(box), QStringLiteral("By the Fig and the Olive,"));
-        QCOMPARE(announced(child<Label>(w.panels().panel("foods"), "Label15")), QStringLiteral("Foods in the Quran"));
+        QCOMPARE(announced(child<Label>(w.panels().panel(PanelId::Foods), "Label15")), QStringLiteral("Foods in the Quran"));
     }
 };
 

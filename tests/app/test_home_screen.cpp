@@ -36,9 +36,9 @@ private:
     QStringList visiblePanels() const
     {
         QStringList shown;
-        for (const char* name : PanelStack::kOrder)
-            if (!window_->panels().panel(name)->isHidden())
-                shown << QString::fromLatin1(name);
+        for (PanelId panel : PanelStack::kTopmostFirst)
+            if (Panel* p = window_->panels().panel(panel); !p->isHidden())
+                shown << p->objectName();
         return shown;
     }
 
@@ -63,7 +63,7 @@ private:
     // Clicks a control of a panel at its centre.
     void clickIn(const char* panel, const char* name) const
     {
-        QWidget* w = findControl(window_->panels().panel(panel), name);
+        QWidget* w = findControl(window_->panels().panelNamed(panel), name);
         clickAt(w->mapTo(window_->client(), w->rect().center()));
     }
 
@@ -80,10 +80,10 @@ private:
 
     void trigger(const char* action) const { window_->findChild<QAction*>(QString::fromLatin1(action))->trigger(); }
 
-    QString verseOf(const char* panel) const
+    QString verseOf(PanelId panel) const
     {
-        const SectionDescription& d = window_->section(panel).description();
-        return child<Label>(window_->panels().panel(panel), d.names.verseBox)->text();
+        const SectionScreen& s = window_->section(panel);
+        return child<Label>(s.panel(), s.description().names.verseBox)->text();
     }
 
 private slots:
@@ -154,7 +154,7 @@ private slots:
         QCOMPARE(requestedNames(), QStringList({"clip.exp"}));
         QCOMPARE(requests_.front().visiblePanels, QStringList({panel}));
         // Then the focus follows onto the screen that is seen.
-        QVERIFY(window_->panels().panel(panel.toStdString())->isAncestorOf(QApplication::focusWidget()));
+        QVERIFY(window_->panels().panelNamed(panel.toStdString())->isAncestorOf(QApplication::focusWidget()));
     }
 
     // The quit button asks for the cue sound while the window is still there,
@@ -212,36 +212,36 @@ private slots:
     // button, which resets that section alone.
     void selectionsLiveThroughNavigation()
     {
-        const QString sky = QString::fromLatin1(natureSection().items.front().verse);
-        const QString sun = QString::fromLatin1(spaceSection().items[1].verse);
+        const QString sky = QString::fromLatin1(natureSection().items.front().verse->english);
+        const QString sun = QString::fromLatin1(spaceSection().items[1].verse->english);
 
         clickControl("b1nature");
         clickIn("nature", "sky_i");
-        QCOMPARE(verseOf("nature"), sky);
+        QCOMPARE(verseOf(PanelId::Nature), sky);
 
         trigger("spacemnu");
         QCOMPARE(visiblePanels(), QStringList({"space"}));
         clickIn("space", "sun_s");
-        QCOMPARE(verseOf("space"), sun);
+        QCOMPARE(verseOf(PanelId::Space), sun);
 
         trigger("naturemnu");
         QCOMPARE(seenAt(QPoint(300, 200)), QStringLiteral("nature"));
-        QVERIFY(!findControl(window_->panels().panel("nature"), "sky")->isHidden());
+        QVERIFY(!findControl(window_->panels().panel(PanelId::Nature), "sky")->isHidden());
 
         // Help and About over the section, closed again.
         trigger("proghelpmnu");
         trigger("aboutmnu");
         QCOMPARE(seenAt(QPoint(300, 200)), QStringLiteral("aboutprog"));
-        window_->panels().hide("aboutprog");
-        window_->panels().hide("help");
+        window_->panels().hide(PanelId::About);
+        window_->panels().hide(PanelId::Help);
         QCOMPARE(seenAt(QPoint(300, 200)), QStringLiteral("nature"));
-        QCOMPARE(verseOf("nature"), sky);
+        QCOMPARE(verseOf(PanelId::Nature), sky);
 
         // Home by the menu, back by the home button: still selected.
         trigger("mainmnu");
         QCOMPARE(visiblePanels(), QStringList());
         clickControl("b1nature");
-        QCOMPARE(verseOf("nature"), sky);
+        QCOMPARE(verseOf(PanelId::Nature), sky);
         requests_.clear();
         clickIn("nature", "CommandButton1");
         QCOMPARE(requestedNames(), QStringList({"sky.exp"}));
@@ -251,10 +251,10 @@ private slots:
         clickIn("nature", "Command1");
         QCOMPARE(visiblePanels(), QStringList());
         QCOMPARE(requestedNames(), QStringList({"clip.exp"}));
-        QCOMPARE(verseOf("nature"), QString::fromLatin1(SectionScreen::kNoVerse));
-        QCOMPARE(verseOf("space"), sun);
+        QCOMPARE(verseOf(PanelId::Nature), QString::fromLatin1(SectionScreen::kNoVerse));
+        QCOMPARE(verseOf(PanelId::Space), sun);
         clickControl("b3space");
-        QVERIFY(!findControl(window_->panels().panel("space"), "ssun")->isHidden());
+        QVERIFY(!findControl(window_->panels().panel(PanelId::Space), "ssun")->isHidden());
         requests_.clear();
         clickIn("space", "CommandButton4");
         QCOMPARE(requestedNames(), QStringList({"sun.exp"}));

@@ -102,7 +102,7 @@ private slots:
             container = owner.get();
         } else {
             auto w = std::make_unique<MainWindow>();
-            container = w->panels().panel(window.toStdString());
+            container = w->panels().panelNamed(window.toStdString());
             owner = std::move(w);
         }
         auto* l = child<Label>(container, label.toStdString());
@@ -120,9 +120,9 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         choose(w, "naturemnu");
-        QWidget* nature = w.panels().panel("nature");
+        QWidget* nature = w.panels().panel(PanelId::Nature);
         clickAt(w, findControl(nature, "sky_i")->geometry().center());
-        auto* verse = child<Label>(nature, w.section("nature").description().names.verseBox);
+        auto* verse = child<Label>(nature, w.section(PanelId::Nature).description().names.verseBox);
         QVERIFY(verse->text() != QLatin1String(SectionScreen::kNoVerse));
         const QImage before = w.client()->grab().toImage();
 

@@ -22,7 +22,7 @@ QStringList visiblePanels(const MainWindow& w)
 {
     QStringList shown;
     for (const QString& name : kPanels)
-        if (w.panels().panel(name.toStdString())->isVisibleTo(w.client()))
+        if (w.panels().panelNamed(name.toStdString())->isVisibleTo(w.client()))
             shown << name;
     return shown;
 }
@@ -105,7 +105,7 @@ private slots:
         QCOMPARE(order, kPanels);
         QVERIFY(visiblePanels(w).isEmpty());
         for (const QString& name : kPanels)
-            QCOMPARE(w.panels().panel(name.toStdString())->geometry(), QRect(0, 0, 633, 425));
+            QCOMPARE(w.panels().panelNamed(name.toStdString())->geometry(), QRect(0, 0, 633, 425));
     }
 
     void menuCommandsFollowTheNavigationTable_data()
@@ -147,7 +147,7 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         for (const QString& name : before)
-            w.panels().show(name.toStdString());
+            w.panels().panelNamed(name.toStdString())->show();
         action(w, command.toLatin1().constData())->trigger();
         QCOMPARE(visiblePanels(w), after);
         // What a click reaches, in the middle and near the corners of the client area.
@@ -165,9 +165,9 @@ private slots:
         w.proghelpmnu_Click();
         w.aboutmnu_Click();
         QCOMPARE(seenAt(w, {300, 200}), QStringLiteral("aboutprog"));
-        w.panels().hide("aboutprog");
+        w.panels().hide(PanelId::About);
         QCOMPARE(seenAt(w, {300, 200}), QStringLiteral("help"));
-        w.panels().hide("help");
+        w.panels().hide(PanelId::Help);
         QCOMPARE(w.client()->grab().toImage(), natureShot);
         w.mainmnu_Click();
         QCOMPARE(seenAt(w, {300, 200}), QStringLiteral("home"));
@@ -238,9 +238,9 @@ private slots:
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command5"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // Help's Exit
         QCOMPARE(visiblePanels(w), QStringList{"nature"});
-        QVERIFY(w.panels().panel("nature")->isAncestorOf(QApplication::focusWidget()));
+        QVERIFY(w.panels().panel(PanelId::Nature)->isAncestorOf(QApplication::focusWidget()));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QVERIFY(w.panels().panel("nature")->isAncestorOf(QApplication::focusWidget()));
+        QVERIFY(w.panels().panel(PanelId::Nature)->isAncestorOf(QApplication::focusWidget()));
         w.mainmnu_Click();
         QCOMPARE(QApplication::focusWidget()->parentWidget(), w.client());
     }

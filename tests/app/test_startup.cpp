@@ -137,7 +137,7 @@ private slots:
         QPointer<MainWindow> first = splash->mainWindow();
         first->naturemnu_Click();
         first->aboutmnu_Click();
-        QVERIFY(first->panels().panel("aboutprog")->isVisibleTo(first));
+        QVERIFY(first->panels().panel(PanelId::About)->isVisibleTo(first));
 
         first->close();
         const qsizetype before = show.at.size();
@@ -147,8 +147,8 @@ private slots:
         MainWindow* fresh = show.mainAfter[before];
         QVERIFY(fresh);
         QVERIFY(fresh->isVisible());
-        for (const char* name : PanelStack::kOrder)
-            QVERIFY2(fresh->panels().panel(name)->isHidden(), name);
+        for (PanelId panel : PanelStack::kTopmostFirst)
+            QVERIFY2(fresh->panels().panel(panel)->isHidden(), qPrintable(fresh->panels().panel(panel)->objectName()));
         QCOMPARE(mainWindows(), QList<MainWindow*>{fresh});
     }
 

@@ -33,12 +33,12 @@ QImage filled(QSize size, QColor colour)
 // A container in the face colour, shown offscreen, with one table built into it.
 struct Screen {
     QWidget container;
-    explicit Screen(std::initializer_list<Control> table, const Artwork& artwork, QSize size = {640, 480})
+    explicit Screen(std::initializer_list<ControlRow> table, const Artwork& artwork, QSize size = {640, 480})
     {
         container.setPalette(classicPalette());
         container.setAutoFillBackground(true);
         container.resize(size);
-        build(&container, std::span<const Control>(table.begin(), table.size()), artwork);
+        buildControls(&container, std::span<const ControlRow>(table.begin(), table.size()), artwork);
         container.show();
     }
     QImage shot() { return container.grab().toImage(); }
@@ -95,7 +95,7 @@ private slots:
         FixedArtwork art;
         const QString longText = QStringList(60, QStringLiteral("word")).join(' ');
         const QByteArray text = longText.toLatin1();
-        Screen s({Control{.name = "box", .kind = ControlKind::Label, .rect = {150, 150, 1500, 450}, .text = text.constData(),
+        Screen s({ControlRow{.name = "box", .kind = ControlKind::Label, .rect = {150, 150, 1500, 450}, .text = text.constData(),
                           .foreground = 0xFFFFFF, .background = 0x00C0C0, .bordered = true}},
                  art);
         auto* box = child<Label>(&s.container, "box");
@@ -118,8 +118,8 @@ private slots:
         art.pictures["tan"] = filled({3, 3}, QColor(0xE0, 0xC0, 0x8F));
         art.pictures["red"] = filled({200, 131}, Qt::red);
         const Twips frame{6240, 960, 3075, 2115};
-        Screen s({Control{.name = "item", .kind = ControlKind::Picture, .rect = frame, .picture = "red"},
-                  Control{.name = "def", .kind = ControlKind::Picture, .rect = frame, .picture = "tan"}},
+        Screen s({ControlRow{.name = "item", .kind = ControlKind::Picture, .rect = frame, .picture = "red"},
+                  ControlRow{.name = "def", .kind = ControlKind::Picture, .rect = frame, .picture = "tan"}},
                  art);
         auto* item = child<Picture>(&s.container, "item");
         item->hide();
@@ -143,7 +143,7 @@ private slots:
         for (int x = 0; x < 10; ++x)
             emblem.setPixelColor(x, 0, Qt::transparent);
         art.pictures["emblem"] = emblem;
-        Screen s({Control{.name = "Image10", .kind = ControlKind::Picture, .rect = {3960, 3600, 1800, 1230},
+        Screen s({ControlRow{.name = "Image10", .kind = ControlKind::Picture, .rect = {3960, 3600, 1800, 1230},
                           .picture = "emblem", .use = Picture::Use::NaturalSize}},
                  art);
         const QImage shot = s.shot();
@@ -159,7 +159,7 @@ private slots:
         QImage icon = filled({32, 32}, Qt::blue);
         icon.setPixelColor(0, 0, Qt::transparent);  // masked: the face shows there
         art.pictures["icon"] = icon;
-        Screen s({Control{.name = "stop", .kind = ControlKind::Button, .rect = {7440, 5640, 495, 495}, .picture = "icon",
+        Screen s({ControlRow{.name = "stop", .kind = ControlKind::Button, .rect = {7440, 5640, 495, 495}, .picture = "icon",
                           .tooltip = "Stop Quran recitation"}},
                  art);
         auto* button = child<PictureButton>(&s.container, "stop");
@@ -180,7 +180,7 @@ private slots:
     {
         FixedArtwork art;
         art.pictures["earth"] = filled({32, 32}, Qt::blue);
-        Screen s({Control{.name = "b1nature", .kind = ControlKind::Button, .rect = {720, 1200, 1695, 1095}, .text = "Nature",
+        Screen s({ControlRow{.name = "b1nature", .kind = ControlKind::Button, .rect = {720, 1200, 1695, 1095}, .text = "Nature",
                           .font = {"Arial", 14.25, true}, .foreground = 0x008000, .transparent = true,
                           .picture = "earth", .focusOnClick = false}},
                  art);
@@ -208,8 +208,8 @@ private slots:
     {
         FixedArtwork art;
         art.pictures["scene"] = filled({10, 10}, Qt::darkCyan);
-        Screen s({Control{.name = "sky_i", .kind = ControlKind::Hotspot, .rect = {360, 720, 5655, 495}},
-                  Control{.name = "Image1", .kind = ControlKind::Picture, .rect = {120, 600, 6015, 5520}, .picture = "scene"}},
+        Screen s({ControlRow{.name = "sky_i", .kind = ControlKind::Hotspot, .rect = {360, 720, 5655, 495}},
+                  ControlRow{.name = "Image1", .kind = ControlKind::Picture, .rect = {120, 600, 6015, 5520}, .picture = "scene"}},
                  art);
         auto* hotspot = child<Hotspot>(&s.container, "sky_i");
         const QImage with = s.shot();
@@ -233,7 +233,7 @@ private slots:
     void keyboardPressesAFocusedButton()
     {
         FixedArtwork art;
-        Screen s({Control{.name = "b", .kind = ControlKind::Button, .rect = {0, 0, 735, 495}}}, art);
+        Screen s({ControlRow{.name = "b", .kind = ControlKind::Button, .rect = {0, 0, 735, 495}}}, art);
         auto* button = child<PictureButton>(&s.container, "b");
         QSignalSpy clicks(button, &QAbstractButton::clicked);
         QTest::keyClick(button, Qt::Key_Space);
@@ -247,9 +247,9 @@ private slots:
     void tableOrderIsStackingOrder()
     {
         FixedArtwork art;
-        Screen s({Control{.name = "top", .kind = ControlKind::Hotspot, .rect = {0, 0, 1500, 1500}},
-                  Control{.name = "middle", .kind = ControlKind::Label, .rect = {0, 0, 1500, 1500}},
-                  Control{.name = "bottom", .kind = ControlKind::Picture, .rect = {0, 0, 1500, 1500}, .hidden = true}},
+        Screen s({ControlRow{.name = "top", .kind = ControlKind::Hotspot, .rect = {0, 0, 1500, 1500}},
+                  ControlRow{.name = "middle", .kind = ControlKind::Label, .rect = {0, 0, 1500, 1500}},
+                  ControlRow{.name = "bottom", .kind = ControlKind::Picture, .rect = {0, 0, 1500, 1500}, .hidden = true}},
                  art);
         QStringList names;
         for (QObject* o : s.container.children())

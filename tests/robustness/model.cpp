@@ -102,7 +102,7 @@ Outcome Model::apply(const Command& c)
     case Command::Play: {
         const int item = selected[std::size_t(c.section)];
         const auto& items = ayat::allSections()[std::size_t(c.section)]->items;
-        out.sounds.push_back(item < 0 ? std::string() : std::string(items[std::size_t(item)].recitation));
+        out.sounds.push_back(item < 0 ? std::string() : std::string(items[std::size_t(item)].verse->recitation));
         break;
     }
     case Command::Stop:

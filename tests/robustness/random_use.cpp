@@ -285,7 +285,7 @@ QString RandomUser::checkSections() const
         };
         std::vector<int> visible;
         for (std::size_t i = 0; i < d.items.size(); ++i)
-            if (QWidget* picture = control(d.items[i].picture); picture && !picture->isHidden())
+            if (QWidget* picture = control(d.items[i].picture()); picture && !picture->isHidden())
                 visible.push_back(int(i));
         auto* verse = qobject_cast<QLabel*>(control(d.names.verseBox));
         auto* recitation = qobject_cast<QLabel*>(control(d.names.recitation));
@@ -302,14 +302,14 @@ QString RandomUser::checkSections() const
                                     .arg(verse->text().left(40), recitation->text());
         } else {
             const ayat::SectionItem& item = d.items[std::size_t(visible[0])];
-            if (verse->text() != QLatin1String(item.verse) || recitation->text() != QLatin1String(item.recitation))
+            if (verse->text() != QLatin1String(item.verse->english) || recitation->text() != QLatin1String(item.verse->recitation))
                 return prefix + QStringLiteral("picture %1 shown beside the verse '%2' and the label '%3'")
-                                    .arg(item.picture, verse->text().left(40), recitation->text());
+                                    .arg(item.picture(), verse->text().left(40), recitation->text());
         }
         const int shown = visible.empty() ? -1 : visible[0];
         if (shown != model_.selected[std::size_t(s)]) {
             auto label = [&](int i) {
-                return i < 0 ? QStringLiteral("nothing") : QString::fromLatin1(d.items[std::size_t(i)].picture);
+                return i < 0 ? QStringLiteral("nothing") : QString::fromLatin1(d.items[std::size_t(i)].picture());
             };
             return prefix + QStringLiteral("shows %1 selected, it should show %2")
                                 .arg(label(shown), label(model_.selected[std::size_t(s)]));

@@ -36,7 +36,8 @@ Shown nothingSelected() { return {{}, QStringLiteral("no verse to translate"), Q
 
 Shown itemSelected(const SectionItem& item)
 {
-    return {{QString::fromLatin1(item.picture)}, QString::fromLatin1(item.verse), QString::fromLatin1(item.recitation)};
+    return {{QString::fromLatin1(item.picture())}, QString::fromLatin1(item.verse->english),
+            QString::fromLatin1(item.verse->recitation)};
 }
 
 QPoint centre(const Twips& r) { return toPixels(r).center(); }
@@ -53,8 +54,8 @@ struct Section {
     {
         Shown s;
         for (const SectionItem& item : d->items)
-            if (!control(item.picture)->isHidden())
-                s.pictures << QString::fromLatin1(item.picture);
+            if (!control(item.picture())->isHidden())
+                s.pictures << QString::fromLatin1(item.picture());
         s.verse = verseBox()->text();
         s.recitation = child<Label>(panel.get(), d->names.recitation)->text();
         return s;
@@ -166,7 +167,7 @@ private slots:
                 }
                 clickControl(s, s.d->names.play);
                 clickControl(s, s.d->names.stop);
-                QCOMPARE(requests_, QStringList({QString::fromLatin1(item.recitation), QStringLiteral("stop.exp")}));
+                QCOMPARE(requests_, QStringList({QString::fromLatin1(item.verse->recitation), QStringLiteral("stop.exp")}));
                 QCOMPARE(s.shown(), itemSelected(item));
                 requests_.clear();
             }
@@ -214,7 +215,7 @@ private slots:
         const auto& order = s.d->stacking;
         const bool stopAbove = std::find(order.begin(), order.end(), std::string_view(s.d->names.stop)) <
                                std::find(order.begin(), order.end(), std::string_view(s.d->names.play));
-        QCOMPARE(requests_, QStringList({stopAbove ? QStringLiteral("stop.exp") : QString::fromLatin1(item.recitation)}));
+        QCOMPARE(requests_, QStringList({stopAbove ? QStringLiteral("stop.exp") : QString::fromLatin1(item.verse->recitation)}));
     }
 
     // These hotspots reach one pixel row below the scene picture; a click on
@@ -252,7 +253,7 @@ private slots:
     {
         QFETCH(int, index);
         Section& s = fresh(index);
-        const SectionNames& n = s.d->names;
+        const SectionControlNames& n = s.d->names;
         const char* labels[] = {n.title, n.sayings, n.english, n.verseBox};
         const QRect frame = s.control(n.placeholder)->geometry();
 
@@ -264,7 +265,7 @@ private slots:
 
         const SectionItem& item = s.d->items.front();
         clickAt(s, centre(item.hotspots.front().rect));
-        clickControl(s, item.picture);
+        clickControl(s, item.picture());
         for (const char* label : labels)
             clickControl(s, label);
         // Points of the scene that lie in no hotspot.
@@ -327,12 +328,12 @@ private slots:
         for (std::size_t i = 0; i < s.d->items.size(); ++i) {
             s.screen->select(i);
             const int lines = int(box->lines().size());
-            QVERIFY2(lines * QFontMetrics(box->font()).height() <= box->textArea().height(), s.d->items[i].picture);
+            QVERIFY2(lines * QFontMetrics(box->font()).height() <= box->textArea().height(), s.d->items[i].picture());
             QCOMPARE(box->size(), boxSize);
-            if (std::string_view(s.d->items[i].picture) == "foils")
+            if (std::string_view(s.d->items[i].picture()) == "foils")
                 QCOMPARE(lines, 1);
         }
-        const SectionNames& n = s.d->names;
+        const SectionControlNames& n = s.d->names;
         for (const char* name : {n.title, n.sayings, n.english, n.prompt}) {
             Label* label = child<Label>(s.panel.get(), name);
             const QFontMetrics fm(label->font());

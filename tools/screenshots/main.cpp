@@ -53,15 +53,15 @@ bool everyObjectChosen(ayat::MainWindow& window, const QDir& folder)
 {
     bool ok = true;
     for (const ayat::SectionDescription* d : ayat::allSections()) {
-        window.panels().show(d->panel);
+        window.panels().panelNamed(d->panel)->show();
         for (const ayat::SectionItem& item : d->items)
             for (const ayat::HotspotSpec& h : item.hotspots) {
-                const QWidget* spot = ayat::findControl(window.panels().panel(d->panel), h.name);
+                const QWidget* spot = ayat::findControl(window.panels().panelNamed(d->panel), h.name);
                 QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, spot->mapTo(&window, spot->rect().center()));
                 const std::string file = std::string(d->panel) + "-" + h.name + ".png";
                 ok = save(&window, folder, file.c_str()) && ok;
             }
-        window.panels().hide(d->panel);
+        window.panels().panelNamed(d->panel)->hide();
     }
     return ok;
 }
@@ -107,7 +107,7 @@ int main(int argc, char** argv)
     ok = save(&window, folder, "home.png") && ok;
     for (const Shot& shot : kShots) {
         window.findChild<QAction*>(QString::fromLatin1(shot.menu))->trigger();
-        const QWidget* spot = ayat::findControl(window.panels().panel(shot.panel), shot.hotspot);
+        const QWidget* spot = ayat::findControl(window.panels().panelNamed(shot.panel), shot.hotspot);
         // A real click at the hotspot's centre, delivered to whatever lies there.
         QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, spot->mapTo(&window, spot->rect().center()));
         ok = save(&window, folder, shot.file) && ok;
@@ -115,7 +115,7 @@ int main(int argc, char** argv)
     window.mainmnu_Click();
     window.proghelpmnu_Click();
     ok = save(&window, folder, "help.png") && ok;
-    window.panels().hide("help");
+    window.panels().hide(ayat::PanelId::Help);
     window.aboutmnu_Click();
     ok = save(&window, folder, "about.png") && ok;
     return ok ? 0 : 1;

@@ -1,0 +1,146 @@
+// The verses that the sections show and request come from content/verses.json,
+// generated into the build: the built tables hold the file's texts exactly, and
+// a broken file stops the generator with a message instead of giving empty text.
+#include <set>
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "sections/tables/section_tables.h"
+
+using namespace ayat;
+
+namespace {
+
+const QString kSourceDir = QStringLiteral(AYAT_SOURCE_DIR);
+
+struct Outcome {
+    int exitCode = -1;
+    QString messages;
+    QByteArray header;  // what it wrote, if anything
+};
+
+// Runs the generator as the build does, on a verse file with this content.
+Outcome generate(const QByteArray& json)
+{
+    Outcome out;
+    const QString cmake = QStandardPaths::findExecutable(QStringLiteral("cmake"));
+    if (cmake.isEmpty()) {
+        out.messages = QStringLiteral("cmake is not on the PATH");
+        return out;
+    }
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("verses.json")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size()) {
+        out.messages = QStringLiteral("cannot write the verse file");
+        return out;
+    }
+    file.close();
+    const QString header = dir.filePath(QStringLiteral("verses.h"));
+    QProcess p;
+    p.start(cmake, {QStringLiteral("-DJSON=") + file.fileName(),
+                    QStringLiteral("-DTEMPLATE=") + kSourceDir + QStringLiteral("/sections/verses/verses.h.in"),
+                    QStringLiteral("-DOUTPUT=") + header, QStringLiteral("-P"),
+                    kSourceDir + QStringLiteral("/sections/verses/generate_verses.cmake")});
+    if (!p.waitForFinished(120000)) {
+        out.messages = QStringLiteral("the generator did not finish");
+        return out;
+    }
+    out.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    out.messages = QString::fromUtf8(p.readAllStandardError() + p.readAllStandardOutput());
+    QFile written(header);
+    if (written.open(QIODevice::ReadOnly))
+        out.header = written.readAll();
+    return out;
+}
+
+// JSON written with single quotes, for reading in a C++ string.
+QByteArray json(const char* singleQuoted) { return QByteArray(singleQuoted).replace('\'', '"'); }
+
+} // namespace
+
+class VersesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Every item of every section shows and requests exactly what the file holds
+    // for its picture key, and no two items share a verse.
+    void tablesHoldTheFileExactly()
+    {
+        QFile file(kSourceDir + QStringLiteral("/content/verses.json"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QJsonArray verses = QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("verses")).toArray();
+        QCOMPARE(verses.size(), 25);
+        std::set<QString> seen;
+        for (const SectionDescription* d : allSections()) {
+            for (const SectionItem& item : d->items) {
+                const QString key = QString::fromLatin1(item.picture());
+                QVERIFY2(seen.insert(key).second, qPrintable(key));
+                QJsonObject stored;
+                for (const auto& v : verses)
+                    if (v.toObject().value(QStringLiteral("picture")).toString() == key)
+                        stored = v.toObject();
+                QVERIFY2(!stored.isEmpty(), qPrintable(key));
+                QCOMPARE(QString::fromUtf8(item.verse->english), stored.value(QStringLiteral("english")).toString());
+                QCOMPARE(QString::fromUtf8(item.verse->recitation), stored.value(QStringLiteral("recitation")).toString());
+            }
+        }
+        QCOMPARE(seen.size(), std::size_t(25));
+    }
+
+    // Quotes, backslashes, semicolons and letters beyond ASCII reach the table unchanged.
+    void textIsWrittenExactly()
+    {
+        const Outcome out = generate("{\"verses\": [{\"picture\": \"sky\", \"recitation\": \"sky.exp\", "
+                                     "\"english\": \"Say: \\\"ink\\\"; a \\\\ b [c] \\u00e9 \"}]}");
+        QVERIFY2(out.exitCode == 0, qPrintable(out.messages));
+        QVERIFY2(out.header.contains("{\"sky\", \"sky.exp\",\n     \"Say: \\\"ink\\\"; a \\\\ b [c] \xc3\xa9 \"}"),
+                 out.header.constData());
+    }
+
+    void brokenFilesStopTheBuild_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("not JSON") << json("{'verses': [{'picture': 'sky' 'recitation': 'sky.exp'}]}")
+                                  << "failed parsing";
+        QTest::newRow("truncated") << json("{'verses': [{'picture': 'sky', 'recitation': 'sky.exp'")
+                                   << "failed parsing";
+        QTest::newRow("empty file") << QByteArray() << "not a verse file";
+        QTest::newRow("no verse list") << json("{'verse': []}") << "not a verse file";
+        QTest::newRow("empty list") << json("{'verses': []}") << "list is empty";
+        QTest::newRow("no English") << json("{'verses': [{'picture': 'sky', 'recitation': 'sky.exp'}]}")
+                                    << "verses[0] has no \"english\"";
+        QTest::newRow("empty English")
+            << json("{'verses': [{'picture': 'sky', 'recitation': 'sky.exp', 'english': ''}]}")
+            << "\"english\" of verses[0] is empty";
+        QTest::newRow("number for a name")
+            << json("{'verses': [{'picture': 'sky', 'recitation': 3, 'english': 'x'}]}") << "not a string";
+        QTest::newRow("path for a recitation")
+            << json("{'verses': [{'picture': 'sky', 'recitation': '../sky.exp', 'english': 'x'}]}")
+            << "not a bare file name";
+        QTest::newRow("key given twice")
+            << json("{'verses': [{'picture': 'sky', 'recitation': 'a.exp', 'english': 'x'},"
+                    " {'picture': 'sky', 'recitation': 'b.exp', 'english': 'y'}]}")
+            << "given to two verses";
+    }
+
+    void brokenFilesStopTheBuild()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, message);
+        const Outcome out = generate(json);
+        QVERIFY2(out.exitCode > 0, qPrintable(out.messages));
+        QVERIFY2(out.messages.simplified().contains(message), qPrintable(out.messages));
+        QVERIFY(out.header.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(VersesTest)
+#include "test_verses.moc"
