@@ -17,6 +17,23 @@ QImage drawBookEmblem(bool transparentCorners);
 // background.cpp: the home background picture.
 QImage drawHomeBackground(QSize size);
 
+// pictures.cpp: the item pictures. The verse of picture `key` on its parchment
+// card, at `scale` (1 or 2) device pixels per card pixel: scale 2 is the same
+// setting, line for line and position for position, drawn natively at twice the
+// size. Throws (naming the code point) if any character of the verse has no
+// glyph in the Quran font, or if the ink of two lines comes closer than one
+// clear pixel. `facts`, if given, receives the font size in device pixels, the
+// number of lines and the smallest gap in clear pixel rows (-1 for one line).
+struct CardFacts {
+    double pixelSize = 0;
+    int lines = 0;
+    int smallestGap = -1;
+};
+QImage drawItemCard(std::string_view key, int scale, CardFacts* facts = nullptr);
+// The verse text as the Quran font draws it: the open tanween that the stored
+// text writes as U+0657, U+065E and U+0656 become U+08F0, U+08F1 and U+08F2.
+QString marksForDrawing(QString text);
+
 // pictures.cpp: helpers shared by the pieces.
 QString arabicIndicNumber(int n);
 QString basmala();  // from content/verses.json
