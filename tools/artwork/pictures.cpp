@@ -23,6 +23,7 @@
 
 #include "art.h"
 #include "assets/catalogue.h"
+#include "marks.h"
 #include "pictures.h"
 
 namespace ayat::art {
@@ -104,21 +105,6 @@ void inkBounds(const QImage& img, QRect* bounds)
             }
     }
     *bounds = x1 < 0 ? QRect() : QRect(QPoint(x0, y0), QPoint(x1, y1));
-}
-
-QString marksForDrawing(QString text)
-{
-    // The stored text writes the open (successive) tanween as its edition does:
-    // U+0657 for fathatan, U+065E for dammatan and U+0656 for kasratan. The Quran
-    // font draws those code points as other marks (or not at all) and draws the
-    // open tanween at U+08F0 to U+08F2.
-    static constexpr std::pair<char16_t, char16_t> kOpenTanween[] = {
-        {u'\u0657', u'\u08F0'}, {u'\u065E', u'\u08F1'}, {u'\u0656', u'\u08F2'}};
-    for (QChar& c : text)
-        for (auto [stored, drawn] : kOpenTanween)
-            if (c.unicode() == stored)
-                c = QChar(drawn);
-    return text;
 }
 
 namespace {

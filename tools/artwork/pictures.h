@@ -30,9 +30,6 @@ struct CardFacts {
     int smallestGap = -1;
 };
 QImage drawItemCard(std::string_view key, int scale, CardFacts* facts = nullptr);
-// The verse text as the Quran font draws it: the open tanween that the stored
-// text writes as U+0657, U+065E and U+0656 become U+08F0, U+08F1 and U+08F2.
-QString marksForDrawing(QString text);
 
 // pictures.cpp: helpers shared by the pieces.
 QString arabicIndicNumber(int n);
