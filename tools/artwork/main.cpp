@@ -20,6 +20,7 @@
 #include "art.h"
 #include "assets/catalogue.h"
 #include "encoders.h"
+#include "pictures.h"
 
 namespace ayat::art {
 
@@ -190,6 +191,7 @@ int debug(const QString& dirName)
     // Item pictures: stretched to the 201 x 137 inside of their 205 x 141 frame.
     const QSize inside(201, 137), frame(205, 141);
     std::vector<std::pair<QString, QImage>> items;
+    QString cardFacts;  // key, font size, lines, smallest gap between lines
     for (const Asset& a : catalogue()) {
         if (a.encoding != Encoding::Bitmap24 || a.size.width() != 200)
             continue;
@@ -207,8 +209,23 @@ int debug(const QString& dirName)
             drawSunkenBorder(p, shown.rect());
         }
         save(shown, QStringLiteral("item-%1.png").arg(qs(a.key)));
-        items.emplace_back(qs(a.key), shown);
+        // The card enlarged 4x pixel for pixel, and drawn at scale 2, for reading
+        // its marks; with its font size and the smallest gap between its lines.
+        art::CardFacts facts;
+        try {
+            save(art::drawItemCard(a.key, 1, &facts).scaled(a.size * 4), QStringLiteral("item-%1-4x.png").arg(qs(a.key)));
+            save(art::drawItemCard(a.key, 2), QStringLiteral("item-%1@2x.png").arg(qs(a.key)));
+        } catch (const std::exception& e) {
+            complain(QStringLiteral("%1: %2").arg(qs(a.key), QString::fromUtf8(e.what())));
+            ++failures;
+        }
+        const QString gapText = facts.smallestGap < 0 ? QStringLiteral("one line")
+                                                      : QStringLiteral("gap %1 px").arg(facts.smallestGap);
+        cardFacts += QStringLiteral("%1\t%2 px\t%3 lines\t%4\n")
+                         .arg(qs(a.key)).arg(facts.pixelSize).arg(facts.lines).arg(gapText);
+        items.emplace_back(QStringLiteral("%1  %2 px  %3").arg(qs(a.key)).arg(facts.pixelSize).arg(gapText), shown);
     }
+    std::printf("%s", qPrintable(cardFacts));
 
     // Contact sheet of the item pictures, five to a row, each labelled.
     const int columns = 5, gap = 12, label = 18;

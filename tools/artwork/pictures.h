@@ -17,6 +17,20 @@ QImage drawBookEmblem(bool transparentCorners);
 // background.cpp: the home background picture.
 QImage drawHomeBackground(QSize size);
 
+// pictures.cpp: the item pictures. The verse of picture `key` on its parchment
+// card, at `scale` (1 or 2) device pixels per card pixel: scale 2 is the same
+// setting, line for line and position for position, drawn natively at twice the
+// size. Throws (naming the code point) if any character of the verse has no
+// glyph in the Quran font, or if the ink of two lines comes closer than one
+// clear pixel. `facts`, if given, receives the font size in device pixels, the
+// number of lines and the smallest gap in clear pixel rows (-1 for one line).
+struct CardFacts {
+    double pixelSize = 0;
+    int lines = 0;
+    int smallestGap = -1;
+};
+QImage drawItemCard(std::string_view key, int scale, CardFacts* facts = nullptr);
+
 // pictures.cpp: helpers shared by the pieces.
 QString arabicIndicNumber(int n);
 QString basmala();  // from content/verses.json
