@@ -1,7 +1,6 @@
 #include "app/home_screen.h"
 
 #include <algorithm>
-#include <optional>
 #include <vector>
 
 #include <QAbstractButton>
@@ -23,8 +22,7 @@ constexpr FontSpec kCaptionFont{"Arial", 14.25, true, false};
 struct HomeControl {
     ControlRow row;
     int focusOrder = 0;                     // from 1; 0: takes no focus
-    std::optional<PanelId> opens{};         // the panel that a click shows, before the cue sound
-    void (HomeScreen::*onClick)() = nullptr; // a click that does something else
+    void (HomeScreen::*onClick)() = nullptr; // the button's click handler
 };
 
 // Topmost first. The names cross: the button `about` opens Help, the title
@@ -35,26 +33,26 @@ const HomeControl kHome[] = {
      .focusOrder = 7, .onClick = &HomeScreen::CommandButton10_Click},
     {.row = {.name = "CommandButton9", .kind = K::Button, .rect = {2880, 720, 3735, 1935}, .transparent = true,
              .picture = "CommandButton9", .tooltip = style::kAboutTip, .focusOnClick = false},
-     .focusOrder = 6, .opens = PanelId::About},
+     .focusOrder = 6, .onClick = &HomeScreen::CommandButton9_Click},
     {.row = {.name = "b2foods", .kind = K::Button, .rect = {1680, 3000, 1695, 1095}, .text = "Foods",
              .font = kCaptionFont, .foreground = style::kGreen, .transparent = true, .picture = "b2foods",
              .focusOnClick = false},
-     .focusOrder = 5, .opens = PanelId::Foods},
+     .focusOrder = 5, .onClick = &HomeScreen::b2foods_Click},
     {.row = {.name = "about", .kind = K::Button, .rect = {7800, 5520, 1215, 495}, .transparent = true,
              .picture = "about", .accessibleName = "Help"},
-     .focusOrder = 4, .opens = PanelId::Help},
+     .focusOrder = 4, .onClick = &HomeScreen::about_Click},
     {.row = {.name = "b4animals", .kind = K::Button, .rect = {6120, 3000, 1695, 1095}, .text = "Animals",
              .font = kCaptionFont, .foreground = style::kGreen, .transparent = true, .picture = "b4animals",
              .focusOnClick = false},
-     .focusOrder = 3, .opens = PanelId::Animals},
+     .focusOrder = 3, .onClick = &HomeScreen::b4animals_Click},
     {.row = {.name = "b3space", .kind = K::Button, .rect = {7080, 1200, 1695, 1095}, .text = "Space",
              .font = kCaptionFont, .foreground = style::kGreen, .transparent = true, .picture = "b3space",
              .focusOnClick = false},
-     .focusOrder = 2, .opens = PanelId::Space},
+     .focusOrder = 2, .onClick = &HomeScreen::b3space_Click},
     {.row = {.name = "b1nature", .kind = K::Button, .rect = {720, 1200, 1695, 1095}, .text = "Nature",
              .font = kCaptionFont, .foreground = style::kGreen, .transparent = true, .picture = "b1nature",
              .focusOnClick = false},
-     .focusOrder = 1, .opens = PanelId::Nature},
+     .focusOrder = 1, .onClick = &HomeScreen::b1nature_Click},
     {.row = {.name = "main", .kind = K::Picture, .rect = {0, 0, 9495, 6315}, .picture = "main"}},
 };
 
@@ -80,10 +78,7 @@ HomeScreen::HomeScreen(QWidget* client, const Artwork& artwork, ShowPanel showPa
     buildControls(client, rows, artwork);
 
     for (const HomeControl& c : kHome) {
-        if (c.opens)
-            connect(child<QAbstractButton>(client, c.row.name), &QAbstractButton::clicked, this,
-                    [this, panel = *c.opens] { showPanelWithCue(panel); });
-        else if (c.onClick)
+        if (c.onClick)
             connect(child<QAbstractButton>(client, c.row.name), &QAbstractButton::clicked, this, c.onClick);
     }
 
@@ -102,6 +97,14 @@ void HomeScreen::showPanelWithCue(PanelId panel)
     showPanel_(panel);
     RequestSound("clip.exp");
 }
+
+void HomeScreen::b1nature_Click() { showPanelWithCue(PanelId::Nature); }
+void HomeScreen::b2foods_Click() { showPanelWithCue(PanelId::Foods); }
+void HomeScreen::b3space_Click() { showPanelWithCue(PanelId::Space); }
+void HomeScreen::b4animals_Click() { showPanelWithCue(PanelId::Animals); }
+// The names cross: the button `about` opens Help, the title button opens About.
+void HomeScreen::about_Click() { showPanelWithCue(PanelId::Help); }
+void HomeScreen::CommandButton9_Click() { showPanelWithCue(PanelId::About); }
 
 void HomeScreen::CommandButton10_Click()
 {

@@ -22,14 +22,19 @@ public:
     // Puts the keyboard focus where it lies when the main window is created.
     void takeInitialFocus();
 
-    // The click of a button that opens a panel (the four section buttons, the
-    // Help button `about` and the title button `CommandButton9`): shows the panel
-    // that the button's row names, then asks for the cue sound.
-    void showPanelWithCue(PanelId panel);
-    // The quit button.
+    // The buttons' click handlers: each of the first six shows its panel, then
+    // asks for the cue sound; the quit button ends the program.
+    void b1nature_Click();
+    void b2foods_Click();
+    void b3space_Click();
+    void b4animals_Click();
+    void about_Click();
+    void CommandButton9_Click();
     void CommandButton10_Click();
 
 private:
+    void showPanelWithCue(PanelId panel);
+
     QWidget* client_;
     ShowPanel showPanel_;
 };
