@@ -111,6 +111,7 @@ struct Setting {
     QRect bounds;
     int lines = 0;
     qreal pixelSize = 0;
+    qreal width = 0;  // the line width it was set in
     std::vector<qreal> lineWidths;
 };
 
@@ -158,8 +159,9 @@ QFont verseFont(qreal pixelSize)
 // Lays the verse out at one size and line width. The lines are set first far
 // apart to find how close they can come: the pitch is the smallest that keeps
 // `gap` pixels between the ink of neighbouring lines everywhere (but no less
-// than `minPitch` em), the same for every line.
-Setting setVerse(const VerseText& t, qreal pixelSize, qreal width, qreal minPitch, qreal gap)
+// than `minPitch` em), the same for every line. The pitch is measured at the
+// picture's own size; the ink is drawn at the scale.
+Setting setVerse(const VerseText& t, qreal pixelSize, qreal width, qreal minPitch, qreal gap, int scale = 1)
 {
     QTextLayout layout(t.text, verseFont(pixelSize));
     QTextOption opt(Qt::AlignHCenter);
@@ -169,6 +171,7 @@ Setting setVerse(const VerseText& t, qreal pixelSize, qreal width, qreal minPitc
     layout.setFormats(t.red);
     Setting s;
     s.pixelSize = pixelSize;
+    s.width = width;
     const qreal margin = pixelSize * 2;
     qreal widest = 0;
     layout.beginLayout();
@@ -180,13 +183,15 @@ Setting setVerse(const VerseText& t, qreal pixelSize, qreal width, qreal minPitc
     }
     layout.endLayout();
     const int w = int(std::ceil(width + 2 * margin));
-    auto render = [&](qreal pitch) {
+    auto render = [&](qreal pitch, int scale) {
         qreal y = margin;
         for (int i = 0; i < layout.lineCount(); ++i) {
             layout.lineAt(i).setPosition(QPointF(margin, y));
             y += pitch;
         }
-        QImage img(w, int(std::ceil(y + layout.lineAt(0).height() + margin)), QImage::Format_ARGB32_Premultiplied);
+        QImage img(QSize(w, int(std::ceil(y + layout.lineAt(0).height() + margin))) * scale,
+                   QImage::Format_ARGB32_Premultiplied);
+        img.setDevicePixelRatio(scale);
         img.fill(Qt::transparent);
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
@@ -199,7 +204,7 @@ Setting setVerse(const VerseText& t, qreal pixelSize, qreal width, qreal minPitc
     if (s.lines > 1) {
         // Far apart: each line's ink lies within its own band.
         const qreal band = layout.lineAt(0).height() + 2 * pixelSize;
-        const QImage apart = render(band);
+        const QImage apart = render(band, 1);
         const int spread = std::clamp(int(std::lround(kSpread * pixelSize)), 1, 4);
         std::vector<std::vector<int>> top(s.lines, std::vector<int>(w, INT_MAX)),
             bottom(s.lines, std::vector<int>(w, INT_MIN));
@@ -220,7 +225,7 @@ Setting setVerse(const VerseText& t, qreal pixelSize, qreal width, qreal minPitc
                 if (bottom[i][x] != INT_MIN && top[i + 1][x] != INT_MAX)
                     pitch = std::max(pitch, bottom[i][x] - top[i + 1][x] + 1 + gap);
     }
-    s.ink = render(pitch);
+    s.ink = render(pitch, scale);
     inkBounds(s.ink, &s.bounds);
     if (widest > width + 0.5)  // a word that does not fit a line at all
         s.bounds.setWidth(int(s.ink.width()));
@@ -278,11 +283,12 @@ void drawCardBorder(QPainter& p, QSize size)
     }
 }
 
-QImage drawItemPicture(std::string_view key, QSize size)
+QImage drawItemPicture(std::string_view key, QSize size, int scale)
 {
     const Verse v = verseFor(key);
     const VerseText t = verseText(v);
-    QImage card(size, QImage::Format_RGB32);
+    QImage card(size * scale, QImage::Format_RGB32);
+    card.setDevicePixelRatio(scale);
     card.fill(kParchment);
     QPainter p(&card);
     drawCardBorder(p, size);
@@ -291,31 +297,42 @@ QImage drawItemPicture(std::string_view key, QSize size)
     if (qEnvironmentVariableIsSet("AYAT_ARTWORK_VERBOSE"))
         std::fprintf(stderr, "%s: %d lines at %.2f px\n", std::string(key).c_str(), s.lines, s.pixelSize);
     const QPointF at = box.center() - QRectF(s.bounds).center();
-    p.drawImage(QPoint(int(std::lround(at.x())), int(std::lround(at.y()))), s.ink);
+    // Larger, the same lines are drawn again at the scale, where the 1x ink lies.
+    const QImage ink = scale == 1 ? s.ink : setVerse(t, s.pixelSize, s.width, kMinPitch, kGap, scale).ink;
+    p.drawImage(QPoint(int(std::lround(at.x())), int(std::lround(at.y()))), ink);
     return card;
 }
 
 } // namespace
 
-QImage drawPicture(std::string_view key)
+QImage drawItemCard(std::string_view key, int scale)
+{
+    const auto a = findAsset(key);
+    if (!a)
+        throw std::runtime_error("no asset " + std::string(key));
+    return drawItemPicture(key, a->size, scale);
+}
+
+QImage drawPicture(std::string_view key, int scale)
 {
     const auto a = findAsset(key);
     if (!a)
         throw std::runtime_error("no asset " + std::string(key));
     if (key == "placeholder") {
-        QImage img(a->size, QImage::Format_RGB32);
+        QImage img(a->size * scale, QImage::Format_RGB32);
+        img.setDevicePixelRatio(scale);
         img.fill(QColor(0xE0, 0xC0, 0x8F));
         return img;
     }
     if (key == "CommandButton9" || key == "splashtitle")
-        return drawTitle(key, a->size);
+        return drawTitle(key, a->size, scale);
     if (key == "splashbook")
-        return drawBookEmblem(false);
+        return drawBookEmblem(false, scale);
     if (key == "Image10")
-        return drawBookEmblem(true);
+        return drawBookEmblem(true, scale);
     if (key == "main")
-        return drawHomeBackground(a->size);
-    return drawItemPicture(key, a->size);
+        return drawHomeBackground(a->size, scale);
+    return drawItemCard(key, scale);
 }
 
 } // namespace ayat::art

@@ -10,12 +10,16 @@ namespace ayat::art {
 
 // titles.cpp: the title artwork, two lines on green (CommandButton9) or one line
 // on grey (splashtitle).
-QImage drawTitle(std::string_view key, QSize size);
+QImage drawTitle(std::string_view key, QSize size, int scale = 1);
 // emblem.cpp: the book emblem, 120 x 82; with transparent corners (exactly 399
 // pixels of alpha 0) or with grey #BFBFBF corners. Every other pixel is opaque.
-QImage drawBookEmblem(bool transparentCorners);
+// At a larger scale the corners' edge is smooth.
+QImage drawBookEmblem(bool transparentCorners, int scale = 1);
 // background.cpp: the home background picture.
-QImage drawHomeBackground(QSize size);
+QImage drawHomeBackground(QSize size, int scale = 1);
+
+// pictures.cpp: an item picture, the verse on its card, drawn at the scale.
+QImage drawItemCard(std::string_view key, int scale);
 
 // pictures.cpp: helpers shared by the pieces.
 QString arabicIndicNumber(int n);
