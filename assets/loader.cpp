@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -12,8 +13,10 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QPixmap>
+#include <QScreen>
 
 #include "assets/catalogue.h"
 #include "assets/integrity.h"
@@ -30,32 +33,76 @@ void report(std::string_view key, const QString& path, const QString& reason)
                  int(key.size()), key.data(), qPrintable(path), qPrintable(reason));
 }
 
-// Every picture comes out at its catalogue size (an icon's images at one of its
-// two sizes): a file whose headers promise another size is damaged, even where
-// a decoder would fill in what is missing.
-bool ofCatalogueSize(const Asset& asset, QSize size)
+// What a file must decode to: its encoding's decoder, and the size of its image
+// (an icon's images at one of two sizes).
+struct Expected {
+    QByteArray format;
+    QSize size;
+    QSize smallSize;
+};
+
+Expected expectedOf(const Asset& asset)
 {
-    return size == asset.size || (asset.smallSize.isValid() && size == asset.smallSize);
+    const std::string_view format = extension(asset.encoding);
+    return {QByteArray(format.data(), qsizetype(format.size())), asset.size, asset.smallSize};
 }
 
-QString wrongSize(const Asset& asset, QSize size)
+// A variant is a PNG of twice the catalogue size; of an icon only the large image.
+Expected expectedOfVariant(const Asset& asset) { return {QByteArrayLiteral("png"), asset.size * 2, QSize()}; }
+
+// Every picture comes out at its expected size: a file whose headers promise
+// another size is damaged, even where a decoder would fill in what is missing.
+bool ofExpectedSize(const Expected& expected, QSize size)
+{
+    return size == expected.size || (expected.smallSize.isValid() && size == expected.smallSize);
+}
+
+QString wrongSize(const Expected& expected, QSize size)
 {
     return QStringLiteral("picture of %1 x %2 pixels, not %3 x %4")
         .arg(size.width())
         .arg(size.height())
-        .arg(asset.size.width())
-        .arg(asset.size.height());
+        .arg(expected.size.width())
+        .arg(expected.size.height());
 }
 
-std::vector<QImage> decode(const QByteArray& data, const Asset& asset, QString* reason)
+std::uint32_t be32(const QByteArray& b, qsizetype at)
+{
+    std::uint32_t v = 0;
+    for (int i = 0; i < 4; ++i)
+        v = v << 8 | std::uint8_t(b[at + i]);
+    return v;
+}
+
+// A PNG holds its signature and then whole chunks, the last of them IEND.
+bool pngComplete(const QByteArray& b, QString* reason)
+{
+    static const QByteArray signature = QByteArray::fromHex("89504e470d0a1a0a");
+    if (!b.startsWith(signature)) {
+        *reason = QStringLiteral("not a PNG picture");
+        return false;
+    }
+    qsizetype at = signature.size();
+    while (at + 12 <= b.size()) {
+        const std::uint64_t next = std::uint64_t(at) + 12 + be32(b, at);
+        if (next > std::uint64_t(b.size()))
+            break;
+        if (b.mid(at + 4, 4) == "IEND" && next == std::uint64_t(b.size()))
+            return true;
+        at = qsizetype(next);
+    }
+    *reason = QStringLiteral("PNG cut short: it does not end with its last chunk");
+    return false;
+}
+
+std::vector<QImage> decode(const QByteArray& data, const Expected& expected, QString* reason)
 {
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
-    // Read as the catalogue's encoding only: a file whose content is something
+    // Read as the expected encoding only: a file whose content is something
     // else is undecodable, and no other decoder is loaded to guess at it.
-    const std::string_view format = extension(asset.encoding);
-    QImageReader reader(&buffer, QByteArray(format.data(), qsizetype(format.size())));
+    QImageReader reader(&buffer, expected.format);
     reader.setAutoDetectImageFormat(false);
     std::vector<QImage> images;
     if (!reader.canRead()) {
@@ -68,8 +115,8 @@ std::vector<QImage> decode(const QByteArray& data, const Asset& asset, QString* 
             break;
         // Checked before decoding, so that a huge promise costs nothing, and
         // again after: a GIF announces its first frame's size, not its screen's.
-        if (const QSize size = reader.size(); size.isValid() && !ofCatalogueSize(asset, size)) {
-            *reason = wrongSize(asset, size);
+        if (const QSize size = reader.size(); size.isValid() && !ofExpectedSize(expected, size)) {
+            *reason = wrongSize(expected, size);
             return {};
         }
         QImage image = reader.read();
@@ -78,16 +125,16 @@ std::vector<QImage> decode(const QByteArray& data, const Asset& asset, QString* 
                 *reason = reader.errorString();
             break;
         }
-        if (!ofCatalogueSize(asset, image.size())) {
-            *reason = wrongSize(asset, image.size());
+        if (!ofExpectedSize(expected, image.size())) {
+            *reason = wrongSize(expected, image.size());
             return {};
         }
         images.push_back(image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                                                        : QImage::Format_RGB32));
     }
-    if (!images.empty() && images.front().size() != asset.size
-        && std::none_of(images.begin(), images.end(), [&](const QImage& im) { return im.size() == asset.size; })) {
-        *reason = wrongSize(asset, images.front().size());
+    if (!images.empty()
+        && std::none_of(images.begin(), images.end(), [&](const QImage& im) { return im.size() == expected.size; })) {
+        *reason = wrongSize(expected, images.front().size());
         return {};
     }
     return images;
@@ -137,7 +184,13 @@ QString AssetStore::defaultFolder()
     return QCoreApplication::applicationDirPath() + QStringLiteral("/assets");
 }
 
-AssetStore::AssetStore(QString folder) : folder_(std::move(folder)) {}
+qreal AssetStore::screenRatio()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->devicePixelRatio() : 1.0;
+}
+
+AssetStore::AssetStore(QString folder, qreal ratio) : folder_(std::move(folder)), ratio_(ratio) {}
 
 QString AssetStore::pathOf(std::string_view key) const
 {
@@ -145,6 +198,12 @@ QString AssetStore::pathOf(std::string_view key) const
     const std::string_view ext = asset ? extension(asset->encoding) : std::string_view("png");
     return folder_ + QLatin1Char('/') + QString::fromLatin1(key.data(), qsizetype(key.size())) + QLatin1Char('.') +
            QString::fromLatin1(ext.data(), qsizetype(ext.size()));
+}
+
+QString AssetStore::variantPathOf(std::string_view key) const
+{
+    return folder_ + QLatin1Char('/') + QString::fromLatin1(key.data(), qsizetype(key.size())) +
+           QStringLiteral("@2x.png");
 }
 
 const std::vector<QImage>& AssetStore::images(std::string_view key) const
@@ -159,7 +218,7 @@ const std::vector<QImage>& AssetStore::images(std::string_view key) const
     if (!asset)
         reason = QStringLiteral("no such picture in the catalogue");
     else if (readRegularFile(path, kMaxFileBytes, &data, &reason) && looksComplete(asset->encoding, data, &reason))
-        decoded = decode(data, *asset, &reason);
+        decoded = decode(data, expectedOf(*asset), &reason);
     if (decoded.empty()) {
         report(key, path, reason);
         failures_.emplace_back(key);
@@ -167,8 +226,37 @@ const std::vector<QImage>& AssetStore::images(std::string_view key) const
     return cache_.emplace(std::string(key), std::move(decoded)).first->second;
 }
 
+const QImage& AssetStore::variant(std::string_view key) const
+{
+    if (auto it = variants_.find(key); it != variants_.end())
+        return it->second;
+    const QString path = variantPathOf(key);
+    QByteArray data;
+    QString reason;
+    QImage image;
+    const auto asset = findAsset(key);
+    if (!asset) {
+        reason = QStringLiteral("no such picture in the catalogue");
+    } else if (readRegularFile(path, kMaxFileBytes, &data, &reason) && pngComplete(data, &reason)) {
+        if (auto decoded = decode(data, expectedOfVariant(*asset), &reason); !decoded.empty()) {
+            image = decoded.front();
+            image.setDevicePixelRatio(2);
+        }
+    }
+    if (image.isNull()) {
+        const std::string name = std::string(key) + "@2x";
+        report(name, path, reason + QStringLiteral("; the picture is drawn from ") + pathOf(key) +
+                               QStringLiteral(" instead"));
+    }
+    return variants_.emplace(std::string(key), std::move(image)).first->second;
+}
+
 QImage AssetStore::picture(std::string_view key) const
 {
+    if (ratio_ > 1) {
+        if (const QImage& large = variant(key); !large.isNull())
+            return large;
+    }
     const auto& all = images(key);
     if (all.empty())
         return {};
@@ -182,10 +270,24 @@ QImage AssetStore::picture(std::string_view key) const
 QCursor AssetStore::hotspotPointer() const
 {
     if (!pointerMade_) {
-        const QImage image = picture("magnifier");
+        QImage image = picture("magnifier");
+        if (!image.isNull() && ratio_ > 1 && image.devicePixelRatio() != ratio_) {
+            // The pointer is shown as many device pixels as it has: it is made at
+            // the screen's own ratio, from the larger picture where there is one.
+            const QSize logical = image.deviceIndependentSize().toSize();
+            image = image.scaled(logical * ratio_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            image.setDevicePixelRatio(ratio_);
+        }
+        // The hot spot is the image's centre. Qt takes it in the window's
+        // coordinates, but its X11 platform hands it to the X server unconverted,
+        // where it counts the image's own pixels: there the image goes as it is,
+        // with the hot spot in its pixels, so that either reading of it is right.
+        if (QGuiApplication::platformName() == QLatin1String("xcb"))
+            image.setDevicePixelRatio(1);
+        const QSizeF logical = image.deviceIndependentSize();
         // Without its picture the hotspots still show that they can be clicked.
         pointer_ = image.isNull() ? QCursor(Qt::PointingHandCursor)
-                                  : QCursor(QPixmap::fromImage(image), image.width() / 2, image.height() / 2);
+                                  : QCursor(QPixmap::fromImage(image), int(logical.width() / 2), int(logical.height() / 2));
         pointerMade_ = true;
     }
     return pointer_;
@@ -196,6 +298,12 @@ QIcon AssetStore::windowIcon(std::string_view key) const
     QIcon icon;
     for (const QImage& image : images(key))
         icon.addPixmap(QPixmap::fromImage(image));
+    if (ratio_ > 1) {
+        if (QImage large = variant(key); !large.isNull()) {
+            large.setDevicePixelRatio(1);  // one more size of the icon, for the window system to choose from
+            icon.addPixmap(QPixmap::fromImage(large));
+        }
+    }
     return icon;
 }
 

@@ -24,26 +24,41 @@ public:
     // The folder with the content files: assets/ beside the program.
     static QString defaultFolder();
 
-    explicit AssetStore(QString folder = defaultFolder());
+    // The device pixel ratio of the screen that windows open on: 1 without a screen.
+    static qreal screenRatio();
+
+    // ratio: the device pixel ratio the pictures are wanted for. Above 1, every
+    // picture is taken from its variant drawn at twice the size, <key>@2x.png,
+    // where that can be had; at 1 no variant is ever opened.
+    explicit AssetStore(QString folder = defaultFolder(), qreal ratio = screenRatio());
 
     // The decoded picture of a key (for an icon, its 32 x 32 image). A missing or
     // undecodable file is reported once on standard error and gives a null image.
+    // Above ratio 1 it is the variant with a device pixel ratio of 2, or, where the
+    // variant is missing or broken (reported once too), the catalogue's picture.
     QImage picture(std::string_view key) const override;
-    // The magnifier pointer with its hot spot at the image's centre (16, 16).
+    // The magnifier pointer with its hot spot at the image's centre (16, 16),
+    // in the window's coordinates at every ratio.
     QCursor hotspotPointer() const override;
-    // Every image of an icon, for a window icon.
+    // Every image of an icon, for a window icon; above ratio 1 the variant too.
     QIcon windowIcon(std::string_view key) const;
 
+    qreal ratio() const { return ratio_; }
     // The path a key is read from.
     QString pathOf(std::string_view key) const;
+    // The path of a key's variant drawn at twice the size.
+    QString variantPathOf(std::string_view key) const;
     // Keys that could not be loaded so far.
     std::vector<std::string> failures() const;
 
 private:
     const std::vector<QImage>& images(std::string_view key) const;
+    const QImage& variant(std::string_view key) const;
 
     QString folder_;
+    qreal ratio_;
     mutable std::map<std::string, std::vector<QImage>, std::less<>> cache_;
+    mutable std::map<std::string, QImage, std::less<>> variants_;
     mutable std::vector<std::string> failures_;
     mutable QCursor pointer_;
     mutable bool pointerMade_ = false;

@@ -204,6 +204,9 @@ void Picture::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     if (use_ == Use::NaturalSize) {
+        // Unscaled where the picture was drawn for the screen's ratio; a picture
+        // drawn for another ratio is scaled smoothly to its size in the window.
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
         if (!image_.isNull())
             p.drawImage(QPoint(0, 0), image_);
         return;
@@ -212,10 +215,15 @@ void Picture::paintEvent(QPaintEvent*)
     const QRect inside = rect().adjusted(kSingleBorder, kSingleBorder, -kSingleBorder, -kSingleBorder);
     if (image_.isNull() || inside.isEmpty())
         return;
-    if (scaled_.size() != inside.size()) {
+    // Scaled to the device pixels of the area, so that a picture drawn at twice
+    // the size keeps its detail on a screen of ratio 2.
+    const qreal ratio = devicePixelRatioF();
+    const QSize device = (QSizeF(inside.size()) * ratio).toSize();
+    if (scaled_.size() != device) {
         // Width and height are scaled independently: the picture fills the area exactly.
-        scaled_ = QPixmap::fromImage(
-            image_.scaled(inside.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        QImage scaled = image_.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        scaled.setDevicePixelRatio(ratio);
+        scaled_ = QPixmap::fromImage(std::move(scaled));
     }
     p.drawPixmap(inside.topLeft(), scaled_);
 }
@@ -277,7 +285,7 @@ QRect PictureButton::captionRect() const
 
 QRect PictureButton::pictureRect() const
 {
-    const QSize s = picture_.size();
+    const QSize s = picture_.deviceIndependentSize().toSize();
     const QRect caption = captionRect();
     const int total = s.height() + (caption.isNull() ? 0 : caption.height());
     const int top = (height() - total) / 2;
@@ -297,6 +305,8 @@ void PictureButton::paintEvent(QPaintEvent*)
     }
     const QPoint shift = down ? QPoint(1, 1) : QPoint(0, 0);
     QRect pic = pictureRect();
+    // At its own size: unscaled where the picture was drawn for the screen's ratio.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     if (!picture_.isNull())
         p.drawImage(pic.topLeft() + shift, picture_);
     if (!text().isEmpty()) {

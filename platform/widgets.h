@@ -83,6 +83,8 @@ private:
 // Shows one picture: stretched to its rectangle inside the single border, or at
 // its natural size from its top-left corner with no border (transparent pixels
 // let the container show through). Without a picture it draws its empty face.
+// A picture's device pixel ratio gives its size in the window: one drawn at
+// twice the size for a screen of ratio 2 takes the same room as its original.
 class Picture : public QWidget {
     Q_OBJECT
 public:
@@ -122,7 +124,8 @@ private:
     bool pressed_ = false;
 };
 
-// A push button that shows a picture: above its caption, or centred alone.
+// A push button that shows a picture: above its caption, or centred alone, at the
+// picture's size in the window (its pixels over its device pixel ratio).
 // Its face may be transparent; it may refuse the focus when clicked with the mouse.
 class PictureButton : public QAbstractButton {
     Q_OBJECT

@@ -9,7 +9,8 @@ tools-packages:
 $(TOOLS_BUILD)/CMakeCache.txt: | tools-packages
 	cmake -S . -B $(TOOLS_BUILD) -DAYAT_TOOLS=ON -DCMAKE_BUILD_TYPE=Release
 
-# Writes the 47 picture files into assets/pictures/.
+# Writes the 47 picture files into assets/pictures/, and beside each its variant
+# drawn at twice the size, <key>@2x.png.
 artwork: tools-packages $(TOOLS_BUILD)/CMakeCache.txt
 	cmake --build $(TOOLS_BUILD) -j $(JOBS) --target ayat-artwork
 	$(TOOLS_BUILD)/tools/artwork/ayat-artwork generate assets/pictures

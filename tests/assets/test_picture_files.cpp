@@ -261,13 +261,14 @@ class TestPictureFiles : public QObject {
     Q_OBJECT
 
 private slots:
-    // Every catalogue key has its file, and the folder holds nothing else.
+    // Every catalogue key has its file and its variant drawn at twice the size,
+    // and the folder holds nothing else.
     void everyAssetHasAFile()
     {
         QStringList missing;
         QStringList expected;
         for (const Asset& a : catalogue()) {
-            expected << fileName(a);
+            expected << fileName(a) << QString::fromLatin1(a.key.data(), qsizetype(a.key.size())) + QStringLiteral("@2x.png");
             if (!QFileInfo::exists(QDir(picturesDir()).filePath(fileName(a))))
                 missing << fileName(a);
         }

@@ -10,16 +10,19 @@
 
 namespace ayat::art {
 
+// Every drawing takes a scale: 1 for the catalogue's picture, 2 for its variant
+// of twice the size, drawn by the same code at the finer resolution.
+
 // scenes.cpp: the four scene pictures (Image1, Image19, Image13, Image22).
-QImage drawScene(std::string_view key);
+QImage drawScene(std::string_view key, int scale = 1);
 // The scene stretched into its 401 x 368 rectangle as the program shows it,
 // with every hotspot rectangle of its section drawn over it and labelled.
 QImage sceneDebugView(std::string_view key);
 
 // icons.cpp: the images of one icon, 32 x 32 first and 16 x 16 where the
 // catalogue has a second image; ARGB with every pixel either fully transparent
-// or one of the 16 classic colours.
-std::vector<QImage> drawIcon(std::string_view key);
+// or one of the 16 classic colours. At scale 2, only the large image, 64 x 64.
+std::vector<QImage> drawIcon(std::string_view key, int scale = 1);
 // ico.cpp: writes those images as a 16-colour (4 bits per pixel) icon file with a
 // 1-bit mask. Returns false and sets error on failure.
 bool writeIcon16(const QString& path, const std::vector<QImage>& images, QString* error);
@@ -28,7 +31,7 @@ bool writeIcon16(const QString& path, const std::vector<QImage>& images, QString
 // the catalogue (the 25 item pictures, the two title artworks, the two book
 // emblems, the home background and the placeholder), full colour at the
 // catalogue's size; `Image10` comes with alpha 0 on its transparent corners.
-QImage drawPicture(std::string_view key);
+QImage drawPicture(std::string_view key, int scale = 1);
 // The source tree's root, for content files the generator reads (verses.json).
 QString sourcePath(const QString& relative);
 

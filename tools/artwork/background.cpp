@@ -28,6 +28,10 @@ QColor mix(QColor a, QColor b, qreal t)
                             a.blueF() + (b.blueF() - a.blueF()) * t);
 }
 
+// The size of the picture in its own pixels, whatever the scale it is drawn at.
+qreal width(const QImage& img) { return img.deviceIndependentSize().width(); }
+qreal height(const QImage& img) { return img.deviceIndependentSize().height(); }
+
 // The wall behind: warm plaster lit from above, with a faint lattice of
 // eight-pointed stars.
 void drawWall(QImage& img)
@@ -37,13 +41,13 @@ void drawWall(QImage& img)
     QLinearGradient wall(0, 0, 0, kHorizon);
     wall.setColorAt(0, QColor(0xB8, 0xC8, 0xD8));
     wall.setColorAt(1, QColor(0xE6, 0xDC, 0xC4));
-    p.fillRect(QRectF(0, 0, img.width(), kHorizon + 1), wall);
+    p.fillRect(QRectF(0, 0, width(img), kHorizon + 1), wall);
     // Star lattice.
     p.setPen(QPen(QColor(0x6A, 0x80, 0x9A, 60), 1.0));
     p.setBrush(Qt::NoBrush);
     const qreal step = 36;
     for (qreal cy = 18; cy < kHorizon; cy += step)
-        for (qreal cx = std::fmod(kCentreX, step) - step; cx < img.width() + step; cx += step) {
+        for (qreal cx = std::fmod(kCentreX, step) - step; cx < width(img) + step; cx += step) {
             QPolygonF a, b;
             const qreal r = 11;
             for (int i = 0; i < 4; ++i) {
@@ -60,8 +64,8 @@ void drawWall(QImage& img)
     QLinearGradient band(0, kHorizon - 10, 0, kHorizon);
     band.setColorAt(0, QColor(0x7A, 0x4E, 0x2A));
     band.setColorAt(1, QColor(0x4A, 0x2C, 0x14));
-    p.fillRect(QRectF(0, kHorizon - 9, img.width(), 9), band);
-    p.fillRect(QRectF(0, kHorizon - 10, img.width(), 1), QColor(0xD8, 0xB0, 0x60));
+    p.fillRect(QRectF(0, kHorizon - 9, width(img), 9), band);
+    p.fillRect(QRectF(0, kHorizon - 10, width(img), 1), QColor(0xD8, 0xB0, 0x60));
 }
 
 // The floor tile pattern at floor coordinates (u across, v into the distance),
@@ -88,10 +92,12 @@ QColor tileColour(qreal u, qreal v)
 
 void drawFloor(QImage& img)
 {
+    // Each device pixel is sampled 4 x 4 times; x and y are in device pixels.
     const int w = img.width(), h = img.height();
+    const qreal scale = img.devicePixelRatio();
     const qreal eye = 260;        // focal length in pixels
     const qreal camHeight = 2.4;  // tiles
-    for (int y = int(kHorizon); y < h; ++y) {
+    for (int y = int(kHorizon * scale); y < h; ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < w; ++x) {
             qreal r = 0, g = 0, b = 0;
@@ -99,8 +105,8 @@ void drawFloor(QImage& img)
             qreal dist = 0;
             for (int sy = 0; sy < n; ++sy)
                 for (int sx = 0; sx < n; ++sx) {
-                    const qreal py = y + (sy + 0.5) / n - kHorizon;
-                    const qreal px = x + (sx + 0.5) / n - kCentreX;
+                    const qreal py = (y + (sy + 0.5) / n) / scale - kHorizon;
+                    const qreal px = (x + (sx + 0.5) / n) / scale - kCentreX;
                     const qreal z = camHeight * eye / std::max(py, 0.05);  // depth in tiles
                     const qreal u = px * z / eye + 0.5, v = z;
                     const QColor c = tileColour(u, v);
@@ -129,13 +135,13 @@ void drawLight(QImage& img)
     vignette.setColorAt(0.0, QColor(0, 0, 0, 0));
     vignette.setColorAt(0.55, QColor(0, 0, 0, 30));
     vignette.setColorAt(1.0, QColor(20, 10, 0, 170));
-    p.fillRect(img.rect(), vignette);
+    p.fillRect(QRectF(QPointF(0, 0), img.deviceIndependentSize()), vignette);
     // The darker foreground where the calligraphy lies.
-    QLinearGradient front(0, 320, 0, img.height());
+    QLinearGradient front(0, 320, 0, height(img));
     front.setColorAt(0, QColor(20, 10, 0, 0));
     front.setColorAt(0.45, QColor(20, 10, 0, 150));
     front.setColorAt(1, QColor(20, 10, 0, 215));
-    p.fillRect(QRectF(0, 320, img.width(), img.height() - 320), front);
+    p.fillRect(QRectF(0, 320, width(img), height(img) - 320), front);
     // The pool of light on the floor.
     p.setCompositionMode(QPainter::CompositionMode_Screen);
     QRadialGradient pool(QPointF(kCentreX, 318), 150);
@@ -146,14 +152,14 @@ void drawLight(QImage& img)
     p.translate(kCentreX, 318);
     p.scale(1.0, 0.38);
     p.translate(-kCentreX, -318);
-    p.fillRect(QRectF(0, 0, img.width(), 1000), pool);
+    p.fillRect(QRectF(0, 0, width(img), 1000), pool);
     p.restore();
     // The glow of the light source high above the centre.
     QRadialGradient source(QPointF(kCentreX, -30), 260);
     source.setColorAt(0.0, QColor(255, 250, 225, 230));
     source.setColorAt(0.4, QColor(255, 245, 210, 110));
     source.setColorAt(1.0, QColor(255, 240, 200, 0));
-    p.fillRect(QRectF(0, 0, img.width(), kHorizon + 60), source);
+    p.fillRect(QRectF(0, 0, width(img), kHorizon + 60), source);
 }
 
 void drawShaft(QPainter& p)
@@ -400,9 +406,10 @@ void drawCalligraphy(QPainter& p, QSize size)
 
 } // namespace
 
-QImage drawHomeBackground(QSize size)
+QImage drawHomeBackground(QSize size, int scale)
 {
-    QImage img(size, QImage::Format_RGB32);
+    QImage img(size * scale, QImage::Format_RGB32);
+    img.setDevicePixelRatio(scale);
     img.fill(Qt::black);
     drawWall(img);
     drawFloor(img);

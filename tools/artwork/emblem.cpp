@@ -78,10 +78,11 @@ Shape bookShape(qreal dip)
     return s;
 }
 
-// Which pixels the path covers by at least half.
-std::vector<bool> rasterMask(const QPainterPath& path)
+// How much of each pixel the path covers, drawn at the given scale.
+QImage coverage(const QPainterPath& path, int scale)
 {
-    QImage img(kW, kH, QImage::Format_ARGB32_Premultiplied);
+    QImage img(kW * scale, kH * scale, QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(scale);
     img.fill(Qt::transparent);
     {
         QPainter p(&img);
@@ -90,6 +91,13 @@ std::vector<bool> rasterMask(const QPainterPath& path)
         p.setBrush(Qt::black);
         p.drawPath(path);
     }
+    return img;
+}
+
+// Which pixels the path covers by at least half.
+std::vector<bool> rasterMask(const QPainterPath& path)
+{
+    const QImage img = coverage(path, 1);
     std::vector<bool> mask(kW * kH);
     for (int y = 0; y < kH; ++y)
         for (int x = 0; x < kW; ++x)
@@ -144,9 +152,10 @@ std::vector<bool> exactMask(qreal* dipOut)
     return mask;
 }
 
-// Draws one line of Arabic with its ink centred on `centre`.
+// Draws one line of Arabic with its ink centred on `centre`, at the painter's scale.
 void drawText(QPainter& p, const QString& text, QPointF centre, qreal pixelSize, QColor colour)
 {
+    const qreal scale = p.device()->devicePixelRatio();
     QFont f(QStringLiteral("Amiri Quran"));
     f.setPixelSize(1);
     f.setPointSizeF(pixelSize * 0.75);
@@ -161,7 +170,8 @@ void drawText(QPainter& p, const QString& text, QPointF centre, qreal pixelSize,
     line.setLineWidth(200);
     line.setPosition(QPointF(0, 0));
     layout.endLayout();
-    QImage ink(200, int(std::ceil(line.height())) + 4, QImage::Format_ARGB32_Premultiplied);
+    QImage ink(QSize(200, int(std::ceil(line.height())) + 4) * scale, QImage::Format_ARGB32_Premultiplied);
+    ink.setDevicePixelRatio(scale);
     ink.fill(Qt::transparent);
     {
         QPainter ip(&ink);
@@ -172,17 +182,18 @@ void drawText(QPainter& p, const QString& text, QPointF centre, qreal pixelSize,
     }
     QRect bounds;
     inkBounds(ink, &bounds);
-    p.drawImage(centre - QRectF(bounds).center() - QPointF(0.5, 0.5), ink);
+    p.drawImage(centre - QRectF(bounds).center() / scale - QPointF(0.5, 0.5), ink);
 }
 
-QImage drawBook()
+QImage drawBook(int scale)
 {
     qreal dip = 0;
     const std::vector<bool> mask = exactMask(&dip);
     const Shape s = bookShape(dip);
     const qreal mid = kW / 2.0;
 
-    QImage img(kW, kH, QImage::Format_ARGB32);
+    QImage img(kW * scale, kH * scale, QImage::Format_ARGB32);
+    img.setDevicePixelRatio(scale);
     img.fill(kGrey);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -243,6 +254,17 @@ QImage drawBook()
     drawText(p, QStringLiteral("۝١"), {left, 52}, 12, ink);
     p.end();
 
+    if (scale != 1) {
+        // Finer than the catalogue's picture, the silhouette keeps its smooth
+        // edge: what the outline covers of each pixel is how opaque it is.
+        const QImage cover = coverage(s.outline, scale);
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                const QRgb c = img.pixel(x, y);
+                img.setPixel(x, y, qRgba(qRed(c), qGreen(c), qBlue(c), qAlpha(cover.pixel(x, y))));
+            }
+        return img;
+    }
     // Outside the silhouette: the plain ground.
     for (int y = 0; y < kH; ++y)
         for (int x = 0; x < kW; ++x)
@@ -255,12 +277,12 @@ QImage drawBook()
 
 } // namespace
 
-QImage drawBookEmblem(bool transparentCorners)
+QImage drawBookEmblem(bool transparentCorners, int scale)
 {
-    static const QImage book = drawBook();
-    QImage img = book;
+    const QImage img = drawBook(scale);
     if (!transparentCorners) {
         QImage grey(img.size(), QImage::Format_RGB32);
+        grey.setDevicePixelRatio(scale);
         grey.fill(kGrey);
         QPainter(&grey).drawImage(0, 0, img);
         return grey;

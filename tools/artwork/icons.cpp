@@ -23,62 +23,84 @@ constexpr int Grey = 8, Red = 9, Lime = 10, Yellow = 11, Blue = 12, Fuchsia = 13
 
 double sq(double v) { return v * v; }
 
-// A set of pixels of a square icon.
+// The resolution the icons are drawn at: device pixels per icon pixel. Shapes
+// are sampled at every device pixel, so that a disc or a slanted edge is drawn
+// as finely as the resolution allows; colours are chosen per icon pixel, so
+// that shading, dithering and rows keep their pattern.
+int gScale = 1;
+
+// A set of pixels of a square icon, size x size icon pixels at gScale device
+// pixels each. Icon pixel (x, y) is the square from (x, y) to (x + 1, y + 1).
 class Mask {
 public:
-    explicit Mask(int size) : n_(size), on_(size_t(size * size), 0) {}
+    explicit Mask(int size) : n_(size), d_(size * gScale), on_(size_t(d_ * d_), 0) {}
 
-    // The pixels whose centres satisfy inside(x, y).
+    // The pixels whose centres satisfy inside(x, y), (x, y) in icon pixels.
     template <class Inside>
     static Mask where(int size, Inside inside)
     {
         Mask m(size);
-        for (int y = 0; y < size; ++y)
-            for (int x = 0; x < size; ++x)
-                m.set(x, y, inside(x + 0.5, y + 0.5));
+        for (int y = 0; y < m.d_; ++y)
+            for (int x = 0; x < m.d_; ++x)
+                m.put(x, y, inside((x + 0.5) / gScale, (y + 0.5) / gScale));
         return m;
     }
 
     int size() const { return n_; }
-    bool at(int x, int y) const { return x >= 0 && y >= 0 && x < n_ && y < n_ && on_[size_t(y * n_ + x)]; }
-    void set(int x, int y, bool v = true)
+    // Device pixels.
+    int device() const { return d_; }
+    bool on(int x, int y) const { return x >= 0 && y >= 0 && x < d_ && y < d_ && on_[size_t(y * d_ + x)]; }
+    void put(int x, int y, bool v = true)
     {
-        if (x >= 0 && y >= 0 && x < n_ && y < n_)
-            on_[size_t(y * n_ + x)] = v;
+        if (x >= 0 && y >= 0 && x < d_ && y < d_)
+            on_[size_t(y * d_ + x)] = v;
     }
 
     Mask operator|(const Mask& o) const { return combine(o, [](bool a, bool b) { return a || b; }); }
     Mask operator&(const Mask& o) const { return combine(o, [](bool a, bool b) { return a && b; }); }
     Mask operator-(const Mask& o) const { return combine(o, [](bool a, bool b) { return a && !b; }); }
 
+    // Moved by (dx, dy) icon pixels.
     Mask shifted(int dx, int dy) const
     {
         Mask m(n_);
-        for (int y = 0; y < n_; ++y)
-            for (int x = 0; x < n_; ++x)
-                m.set(x, y, at(x - dx, y - dy));
+        for (int y = 0; y < d_; ++y)
+            for (int x = 0; x < d_; ++x)
+                m.put(x, y, on(x - dx * gScale, y - dy * gScale));
         return m;
     }
-    // The pixels of the set that touch a pixel outside it (4-neighbourhood).
-    Mask edge() const
-    {
-        Mask m(n_);
-        for (int y = 0; y < n_; ++y)
-            for (int x = 0; x < n_; ++x)
-                m.set(x, y, at(x, y) && (!at(x - 1, y) || !at(x + 1, y) || !at(x, y - 1) || !at(x, y + 1)));
-        return m;
-    }
-    // The set grown by one pixel (4-neighbourhood).
+    // The pixels of the set that lie within one icon pixel of a pixel outside it
+    // (4-neighbourhood).
+    Mask edge() const { return *this - shrunk(); }
+    // The set grown by one icon pixel (4-neighbourhood).
     Mask grown() const
     {
-        Mask m(n_);
-        for (int y = 0; y < n_; ++y)
-            for (int x = 0; x < n_; ++x)
-                m.set(x, y, at(x, y) || at(x - 1, y) || at(x + 1, y) || at(x, y - 1) || at(x, y + 1));
+        Mask m = *this;
+        for (int i = 0; i < gScale; ++i)
+            m = m.step(true);
         return m;
     }
 
 private:
+    Mask shrunk() const
+    {
+        Mask m = *this;
+        for (int i = 0; i < gScale; ++i)
+            m = m.step(false);
+        return m;
+    }
+    // One device pixel grown (or shrunk) in the 4-neighbourhood.
+    Mask step(bool grow) const
+    {
+        Mask m(n_);
+        for (int y = 0; y < d_; ++y)
+            for (int x = 0; x < d_; ++x) {
+                const bool any = on(x - 1, y) || on(x + 1, y) || on(x, y - 1) || on(x, y + 1);
+                const bool all = on(x - 1, y) && on(x + 1, y) && on(x, y - 1) && on(x, y + 1);
+                m.put(x, y, grow ? on(x, y) || any : on(x, y) && all);
+            }
+        return m;
+    }
     template <class Op>
     Mask combine(const Mask& o, Op op) const
     {
@@ -89,6 +111,7 @@ private:
     }
 
     int n_;
+    int d_;
     std::vector<char> on_;
 };
 
@@ -158,61 +181,81 @@ double sphereLight(double cx, double cy, double r, int x, int y)
 
 class Canvas {
 public:
-    explicit Canvas(int size) : n_(size), px_(size_t(size * size), T) {}
+    explicit Canvas(int size) : n_(size), d_(size * gScale), px_(size_t(d_ * d_), T) {}
 
     int size() const { return n_; }
-    int at(int x, int y) const { return x >= 0 && y >= 0 && x < n_ && y < n_ ? px_[size_t(y * n_ + x)] : T; }
+    // Sets icon pixel (x, y).
     void set(int x, int y, int c)
     {
-        if (x >= 0 && y >= 0 && x < n_ && y < n_)
-            px_[size_t(y * n_ + x)] = c;
+        for (int dy = 0; dy < gScale; ++dy)
+            for (int dx = 0; dx < gScale; ++dx)
+                put(x * gScale + dx, y * gScale + dy, c);
     }
     void fill(const Mask& m, int c)
     {
         fill(m, [c](int, int) { return c; });
     }
+    // colourAt(x, y) is asked for the icon pixel that a device pixel lies in.
     template <class ColourAt>
         requires std::invocable<ColourAt, int, int>
     void fill(const Mask& m, ColourAt colourAt)
     {
-        for (int y = 0; y < n_; ++y)
-            for (int x = 0; x < n_; ++x)
-                if (m.at(x, y))
-                    set(x, y, colourAt(x, y));
+        for (int y = 0; y < d_; ++y)
+            for (int x = 0; x < d_; ++x)
+                if (m.on(x, y))
+                    put(x, y, colourAt(x / gScale, y / gScale));
     }
     Mask opaque() const
     {
         Mask m(n_);
-        for (int y = 0; y < n_; ++y)
-            for (int x = 0; x < n_; ++x)
-                m.set(x, y, at(x, y) != T);
+        for (int y = 0; y < d_; ++y)
+            for (int x = 0; x < d_; ++x)
+                m.put(x, y, px_[size_t(y * d_ + x)] != T);
         return m;
     }
 
     // Paints a character grid with its top-left at (x0, y0): k black, m maroon,
     // g green, o olive, n navy, p purple, t teal, s silver, d grey, r red,
     // l lime, y yellow, b blue, f fuchsia, a aqua, w white; '_' makes a pixel
-    // transparent and '.' leaves it as it is.
+    // transparent and '.' leaves it as it is. At twice the resolution each cell
+    // becomes four pixels by the Scale2x rule: where two neighbouring cells of
+    // one colour meet at a corner, the corner takes their colour, so that the
+    // grid's diagonals come out as finer steps, with no colour that the grid
+    // does not hold.
     void paint(std::initializer_list<std::string_view> rows, int x0 = 0, int y0 = 0)
     {
-        int y = y0;
-        for (std::string_view row : rows) {
-            for (size_t i = 0; i < row.size(); ++i) {
-                const int c = colourOf(row[i]);
-                if (c != kKeep)
-                    set(x0 + int(i), y, c);
+        const std::vector<std::string_view> grid(rows);
+        auto cell = [&](int col, int row) {
+            if (row < 0 || row >= int(grid.size()) || col < 0 || col >= int(grid[size_t(row)].size()))
+                return kKeep;
+            return colourOf(grid[size_t(row)][size_t(col)]);
+        };
+        for (int row = 0; row < int(grid.size()); ++row)
+            for (int col = 0; col < int(grid[size_t(row)].size()); ++col) {
+                const int e = cell(col, row);
+                for (int sy = 0; sy < gScale; ++sy)
+                    for (int sx = 0; sx < gScale; ++sx) {
+                        int c = e;
+                        if (gScale == 2) {
+                            // The two cells beside this corner of the cell, and the two opposite them.
+                            const int h = cell(col + (sx ? 1 : -1), row), v = cell(col, row + (sy ? 1 : -1));
+                            const int hOpp = cell(col + (sx ? -1 : 1), row), vOpp = cell(col, row + (sy ? -1 : 1));
+                            if (h == v && h != hOpp && v != vOpp)
+                                c = h;
+                        }
+                        if (c != kKeep)
+                            put((x0 + col) * gScale + sx, (y0 + row) * gScale + sy, c);
+                    }
             }
-            ++y;
-        }
     }
 
     QImage image() const
     {
-        QImage img(n_, n_, QImage::Format_ARGB32);
-        for (int y = 0; y < n_; ++y) {
+        QImage img(d_, d_, QImage::Format_ARGB32);
+        for (int y = 0; y < d_; ++y) {
             auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-            for (int x = 0; x < n_; ++x) {
-                const int c = at(x, y);
+            for (int x = 0; x < d_; ++x) {
+                const int c = px_[size_t(y * d_ + x)];
                 line[x] = c == T ? 0u : kIconPalette[size_t(c)];
             }
         }
@@ -244,8 +287,14 @@ private:
         default: return kKeep;
         }
     }
+    void put(int x, int y, int c)
+    {
+        if (x >= 0 && y >= 0 && x < d_ && y < d_)
+            px_[size_t(y * d_ + x)] = c;
+    }
 
     int n_;
+    int d_;
     std::vector<int> px_;
 };
 
@@ -764,8 +813,9 @@ Canvas magnifierIcon()
 
 } // namespace
 
-// An unknown key has no images.
-std::vector<QImage> drawIcon(std::string_view key)
+namespace {
+
+std::vector<QImage> drawIconImages(std::string_view key)
 {
     if (key == "mainicon") return {mainIcon().image()};
     if (key == "splashicon") return {splashIcon(32).image(), splashIcon(16).image()};
@@ -780,6 +830,19 @@ std::vector<QImage> drawIcon(std::string_view key)
     if (key == "exitarrow") return {arrowIcon(32).image(), arrowIcon(16).image()};
     if (key == "magnifier") return {magnifierIcon().image()};
     return {};
+}
+
+} // namespace
+
+// An unknown key has no images.
+std::vector<QImage> drawIcon(std::string_view key, int scale)
+{
+    gScale = scale;
+    std::vector<QImage> images = drawIconImages(key);
+    gScale = 1;
+    if (scale != 1 && images.size() > 1)
+        images.resize(1);  // the large image only
+    return images;
 }
 
 } // namespace ayat::art

@@ -1,7 +1,8 @@
 // ayat-artwork: draws the catalogue's pictures and writes them in their encodings.
 //
 //   ayat-artwork generate <dir> [key...]   every catalogue key, or only those named,
-//                                          as <dir>/<key>.<ext>
+//                                          as <dir>/<key>.<ext>, and each drawn at
+//                                          twice the size as <dir>/<key>@2x.png
 //   ayat-artwork debug <dir>               PNG views for checking the artwork by eye
 #include <cstdio>
 #include <exception>
@@ -14,6 +15,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageWriter>
 #include <QPainter>
 #include <QTemporaryDir>
 
@@ -52,6 +54,8 @@ QString sizeText(QSize s) { return QStringLiteral("%1 x %2").arg(s.width()).arg(
 void complain(const QString& text) { std::fprintf(stderr, "ayat-artwork: %s\n", qPrintable(text)); }
 
 QString fileName(const Asset& a) { return qs(a.key) + QLatin1Char('.') + qs(extension(a.encoding)); }
+
+QString variantFileName(const Asset& a) { return qs(a.key) + QStringLiteral("@2x.png"); }
 
 // GIF settings: the scenes are dithered gently so that their gradients survive
 // 256 colours; the flat title artwork keeps its colours unmixed.
@@ -110,6 +114,38 @@ bool writeAsset(const Asset& a, const QDir& dir)
     return ok;
 }
 
+// The picture drawn at twice its size by the same code, written as a PNG. An
+// icon's variant is its large image only.
+bool writeVariant(const Asset& a, const QDir& dir)
+{
+    QImage image;
+    try {
+        if (a.encoding == Encoding::Icon) {
+            const std::vector<QImage> images = art::drawIcon(a.key, 2);
+            image = images.empty() ? QImage() : images.front();
+        } else {
+            image = isScene(a.key) ? art::drawScene(a.key, 2) : art::drawPicture(a.key, 2);
+        }
+    } catch (const std::exception& e) {
+        complain(QStringLiteral("%1@2x: %2").arg(qs(a.key), QString::fromUtf8(e.what())));
+        return false;
+    }
+    if (image.size() != a.size * 2) {
+        complain(QStringLiteral("%1@2x: drawn at %2, not %3")
+                     .arg(qs(a.key), sizeText(image.size()), sizeText(a.size * 2)));
+        return false;
+    }
+    image.setDevicePixelRatio(1);
+    const QString path = dir.filePath(variantFileName(a));
+    QImageWriter writer(path, "png");
+    writer.setQuality(0);  // the smallest file
+    if (!writer.write(image)) {
+        complain(QStringLiteral("cannot write %1: %2").arg(path, writer.errorString()));
+        return false;
+    }
+    return true;
+}
+
 int generate(const QString& dirName, const std::vector<std::string>& keys)
 {
     QDir dir(dirName);
@@ -134,6 +170,10 @@ int generate(const QString& dirName, const std::vector<std::string>& keys)
     for (const Asset& a : wanted) {
         if (writeAsset(a, dir))
             std::printf("%s\n", qPrintable(dir.filePath(fileName(a))));
+        else
+            ++failures;
+        if (writeVariant(a, dir))
+            std::printf("%s\n", qPrintable(dir.filePath(variantFileName(a))));
         else
             ++failures;
     }

@@ -424,25 +424,26 @@ QImage drawItemCard(std::string_view key, int scale, CardFacts* facts)
 }
 
 
-QImage drawPicture(std::string_view key)
+QImage drawPicture(std::string_view key, int scale)
 {
     const auto a = findAsset(key);
     if (!a)
         throw std::runtime_error("no asset " + std::string(key));
     if (key == "placeholder") {
-        QImage img(a->size, QImage::Format_RGB32);
+        QImage img(a->size * scale, QImage::Format_RGB32);
+        img.setDevicePixelRatio(scale);
         img.fill(QColor(0xE0, 0xC0, 0x8F));
         return img;
     }
     if (key == "CommandButton9" || key == "splashtitle")
-        return drawTitle(key, a->size);
+        return drawTitle(key, a->size, scale);
     if (key == "splashbook")
-        return drawBookEmblem(false);
+        return drawBookEmblem(false, scale);
     if (key == "Image10")
-        return drawBookEmblem(true);
+        return drawBookEmblem(true, scale);
     if (key == "main")
-        return drawHomeBackground(a->size);
-    return drawItemCard(key, 1);
+        return drawHomeBackground(a->size, scale);
+    return drawItemCard(key, scale);
 }
 
 } // namespace ayat::art

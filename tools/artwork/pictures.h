@@ -10,12 +10,13 @@ namespace ayat::art {
 
 // titles.cpp: the title artwork, two lines on green (CommandButton9) or one line
 // on grey (splashtitle).
-QImage drawTitle(std::string_view key, QSize size);
+QImage drawTitle(std::string_view key, QSize size, int scale = 1);
 // emblem.cpp: the book emblem, 120 x 82; with transparent corners (exactly 399
 // pixels of alpha 0) or with grey #BFBFBF corners. Every other pixel is opaque.
-QImage drawBookEmblem(bool transparentCorners);
+// At a larger scale the corners' edge is smooth.
+QImage drawBookEmblem(bool transparentCorners, int scale = 1);
 // background.cpp: the home background picture.
-QImage drawHomeBackground(QSize size);
+QImage drawHomeBackground(QSize size, int scale = 1);
 
 // pictures.cpp: the item pictures. The verse of picture `key` on its parchment
 // card, at `scale` (1 or 2) device pixels per card pixel: scale 2 is the same

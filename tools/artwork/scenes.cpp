@@ -2289,13 +2289,14 @@ void drawAnimals(QPainter& p, QSize size, const Hotspots& hot);
 
 } // namespace
 
-QImage drawScene(std::string_view key)
+QImage drawScene(std::string_view key, int scale)
 {
     const QSize size = sceneSize(key);
     const SectionDescription* section = sectionOf(key);
     if (size.isEmpty() || !section)
         return {};
-    QImage img(size, QImage::Format_RGB32);
+    QImage img(size * scale, QImage::Format_RGB32);
+    img.setDevicePixelRatio(scale);
     img.fill(Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);

@@ -89,11 +89,12 @@ void drawLettering(QPainter& p, const QPainterPath& face, qreal depth, QColor gr
 
 } // namespace
 
-QImage drawTitle(std::string_view key, QSize size)
+QImage drawTitle(std::string_view key, QSize size, int scale)
 {
     const bool splash = key == "splashtitle";
     const QColor ground = splash ? QColor(0xC0, 0xC0, 0xC0) : QColor(0x04, 0x82, 0x04);
-    QImage img(size, QImage::Format_RGB32);
+    QImage img(size * scale, QImage::Format_RGB32);
+    img.setDevicePixelRatio(scale);
     img.fill(ground);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);

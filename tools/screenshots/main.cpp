@@ -2,7 +2,9 @@
 // each section entered from the Category menu with one object clicked in its
 // scene, and the Help and About panels.
 // Runs without a display and without sound unless told otherwise by the usual
-// QT_QPA_PLATFORM and SDL_AUDIODRIVER.
+// QT_QPA_PLATFORM and SDL_AUDIODRIVER. With --scale 2 the screen has twice the
+// density (every picture its variant drawn at twice the size), and the files are
+// named <screen>@2x.png.
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -36,10 +38,15 @@ constexpr Shot kShots[] = {
     {"animals.png", "animalsmnu", "animals", "ani_a"},
 };
 
+// "@2x" at scale 2, before each file's extension.
+QString gSuffix;
+
 bool save(QWidget* window, const QDir& folder, const char* file)
 {
     QApplication::processEvents();
-    const QString path = folder.filePath(QString::fromLatin1(file));
+    QString name = QString::fromLatin1(file);
+    name.insert(name.lastIndexOf(QLatin1Char('.')), gSuffix);
+    const QString path = folder.filePath(name);
     if (!window->grab().save(path, "PNG")) {
         std::fprintf(stderr, "ayat-screenshots: cannot write %s\n", qPrintable(path));
         return false;
@@ -74,15 +81,30 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
         qputenv("SDL_AUDIODRIVER", "dummy");
-    QApplication app(argc, argv);
-    const bool everyObject = argc == 3 && std::string_view(argv[1]) == "--every-object";
-    if (argc != 2 && !everyObject) {
-        std::fprintf(stderr, "usage: ayat-screenshots [--every-object] <folder>\n");
+    bool everyObject = false;
+    int scale = 1;
+    int at = 1;
+    for (; at < argc - 1; ++at) {
+        const std::string_view arg(argv[at]);
+        if (arg == "--every-object")
+            everyObject = true;
+        else if (arg == "--scale" && at + 2 < argc && (std::string_view(argv[at + 1]) == "1" || std::string_view(argv[at + 1]) == "2"))
+            scale = argv[++at][0] - '0';
+        else
+            break;
+    }
+    if (at != argc - 1) {
+        std::fprintf(stderr, "usage: ayat-screenshots [--every-object] [--scale 1|2] <folder>\n");
         return 2;
     }
-    const QDir folder(QString::fromLocal8Bit(argv[argc - 1]));
+    if (scale != 1) {
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
+        gSuffix = QStringLiteral("@%1x").arg(scale);
+    }
+    QApplication app(argc, argv);
+    const QDir folder(QString::fromLocal8Bit(argv[at]));
     if (!QDir().mkpath(folder.path())) {
-        std::fprintf(stderr, "ayat-screenshots: cannot make the folder %s\n", argv[1]);
+        std::fprintf(stderr, "ayat-screenshots: cannot make the folder %s\n", argv[at]);
         return 1;
     }
 
