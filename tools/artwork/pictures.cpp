@@ -34,7 +34,7 @@ const QColor kInk(0x00, 0x00, 0x00);
 const QColor kRed(0xC0, 0x10, 0x10);
 // Line setting (see setVerse). A pixel whose alpha is above kInkAlpha is ink.
 constexpr int kInkAlpha = 8;
-constexpr qreal kSpread = 0.15;
+constexpr qreal kSpread = 0.5;
 constexpr int kGap = 1;
 constexpr qreal kMinPitch = 1.2;
 constexpr qreal kWordSpacing = 0.08;  // em, on top of the font's narrow spaces
@@ -283,7 +283,7 @@ std::optional<Setting> setVerse(const VerseText& t, qreal pixelSize, qreal width
     std::vector<Profile> profiles;
     for (int i = 0; i < s.lines; ++i)
         profiles.push_back(profileOf(drawLine(layout, i, canvas, s.origin, 1)));
-    const int spread = std::clamp(int(std::lround(kSpread * pixelSize)), 1, 4);
+    const int spread = std::clamp(int(std::lround(kSpread * pixelSize)), 1, 12);
     int y = 0;
     for (int j = 0; j < s.lines; ++j) {
         if (j > 0)
