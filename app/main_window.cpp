@@ -8,6 +8,7 @@
 #include "app/home_screen.h"
 #include "app/program.h"
 #include "panels/info_panels.h"
+#include "platform/accessible_controls.h"
 #include "platform/twips.h"
 #include "sections/section_screen.h"
 #include "sections/tables/section_tables.h"
@@ -47,6 +48,7 @@ constexpr MenuItem kMenu[] = {
 
 MainWindow::MainWindow() : assets_()
 {
+    installAccessibleControls();  // screen reader: before any control exists
     setObjectName(QStringLiteral("main"));
     setWindowTitle(QString::fromLatin1(kCaption));
     setWindowIcon(assets_.windowIcon("mainicon"));
@@ -68,6 +70,7 @@ MainWindow::MainWindow() : assets_()
 
     for (const char* name : PanelStack::kOrder)
         stack_->panel(name)->installEventFilter(this);
+    reportCoveringOf(client_);  // screen reader: a covered screen is not showing
 
     buildMenuBar();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
