@@ -9,6 +9,7 @@
 #include "app/program.h"
 #include "panels/credits.h"
 #include "panels/info_panels.h"
+#include "platform/accessible_controls.h"
 #include "platform/twips.h"
 #include "sections/section_screen.h"
 #include "sections/tables/section_tables.h"
@@ -58,6 +59,7 @@ const struct {
 
 MainWindow::MainWindow() : assets_()
 {
+    installAccessibleControls();  // screen reader: before any control exists
     setObjectName(QStringLiteral("main"));
     setWindowTitle(QString::fromLatin1(credits::kProductTitle));
     setWindowIcon(assets_.windowIcon("mainicon"));
@@ -79,6 +81,7 @@ MainWindow::MainWindow() : assets_()
 
     for (PanelId panel : PanelStack::kTopmostFirst)
         stack_->panel(panel)->installEventFilter(this);
+    reportCoveringOf(client_);  // screen reader: a covered screen is not showing
 
     buildMenuBar();
     layout()->setSizeConstraint(QLayout::SetFixedSize);

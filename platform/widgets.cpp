@@ -10,6 +10,8 @@
 #include <QStyleOptionFocusRect>
 #include <qdrawutil.h>
 
+#include "platform/keyboard_focus.h"
+
 namespace ayat {
 
 QFont makeFont(const FontSpec& spec)
@@ -316,13 +318,8 @@ void PictureButton::paintEvent(QPaintEvent*)
         p.setPen(palette().color(QPalette::ButtonText));
         p.drawText(caption.translated(shift), Qt::AlignHCenter | Qt::AlignTop, text());
     }
-    if (hasFocus()) {
-        QStyleOptionFocusRect opt;
-        opt.initFrom(this);
-        opt.rect = rect().adjusted(3, 3, -3, -3);
-        opt.backgroundColor = palette().color(QPalette::Button);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &opt, &p, this);
-    }
+    if (showsKeyboardFocus(this))  // keyboard focus: the clear ring, once the keyboard moved the focus
+        drawFocusRing(p, rect());
 }
 
 void PictureButton::keyPressEvent(QKeyEvent* e)

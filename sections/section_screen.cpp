@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/screen_style.h"
+#include "sections/scene_keys.h"  // keyboard and screen reader
 #include "sound/sound.h"
 
 namespace ayat {
@@ -115,6 +116,8 @@ SectionScreen::SectionScreen(const SectionDescription& description, QWidget* pan
     const auto& order = description.focusOrder;
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(findControl(panel, order[i - 1]), findControl(panel, order[i]));
+
+    new SceneKeys(description, panel, this);  // keyboard and screen reader: the scene's objects
 }
 
 void SectionScreen::select(std::size_t item)

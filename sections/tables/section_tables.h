@@ -24,6 +24,8 @@ struct Verse {
     const char* picture;     // item picture control and asset key
     const char* recitation;  // bare audio file name that Play requests
     const char* english;     // English rendering shown in the verse box, exactly as stored
+    const char* reference;   // surah name and verse number: "Al-Hijr 15:16"
+    const char* arabic;      // the Arabic words the picture shows, UTF-8
 };
 
 struct SectionItem {

@@ -2,7 +2,8 @@
 #
 # Writes the verse table of the section tables: for every entry of the file's
 # "verses" list, its picture key, recitation file name and English text, exactly
-# as stored. Anything missing or malformed fails with a message; nothing is
+# as stored, its reference ("Al-Hijr 15:16") and the Arabic words its picture
+# shows. Anything missing or malformed fails with a message; nothing is
 # written then.
 cmake_minimum_required(VERSION 3.25)
 
@@ -36,6 +37,19 @@ function(verse_string out i member)
   set(${out} "${value}" PARENT_SCOPE)
 endfunction()
 
+# The whole-number member `member` of verse number i, which must be there and be above 0.
+function(verse_number out i member)
+  string(JSON type ERROR_VARIABLE error TYPE "${content}" verses ${i} ${member})
+  if(error)
+    fail("verses[${i}] has no \"${member}\"")
+  endif()
+  string(JSON value GET "${content}" verses ${i} ${member})
+  if(NOT type STREQUAL "NUMBER" OR NOT value MATCHES "^[1-9][0-9]*$")
+    fail("the \"${member}\" of verses[${i}] is not a whole number above 0")
+  endif()
+  set(${out} "${value}" PARENT_SCOPE)
+endfunction()
+
 if(NOT EXISTS "${JSON}")
   fail("no such file")
 endif()
@@ -55,6 +69,10 @@ foreach(i RANGE ${last})
   verse_string(picture ${i} picture)
   verse_string(recitation ${i} recitation)
   verse_string(english ${i} english)
+  verse_string(surah_name ${i} surah_name)
+  verse_number(surah ${i} surah)
+  verse_number(ayah ${i} ayah)
+  verse_string(arabic ${i} arabic_shown)
   if(NOT picture MATCHES "^[A-Za-z0-9_]+$")
     fail("the picture key \"${picture}\" of verses[${i}] is not a plain name")
   endif()
@@ -66,7 +84,9 @@ foreach(i RANGE ${last})
     fail("the recitation \"${recitation}\" of verses[${i}] is not a bare file name")
   endif()
   cxx_literal(english_literal "${english}")
-  string(APPEND rows "    {\"${picture}\", \"${recitation}\",\n     ${english_literal}},\n")
+  cxx_literal(reference_literal "${surah_name} ${surah}:${ayah}")
+  cxx_literal(arabic_literal "${arabic}")
+  string(APPEND rows "    {\"${picture}\", \"${recitation}\",\n     ${english_literal},\n     ${reference_literal}, ${arabic_literal}},\n")
 endforeach()
 
 file(READ "${TEMPLATE}" header)

@@ -1,5 +1,6 @@
 #include "model.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "sections/tables/section_tables.h"
@@ -41,6 +42,38 @@ int sectionOfPanel(int panel)
 }
 
 int panelOfSection(int section) { return panelIndex(kSectionPanels[std::size_t(section)]); }
+
+std::vector<int> readingOrder(int section)
+{
+    const auto& items = ayat::allSections()[std::size_t(section)]->items;
+    std::vector<std::pair<std::pair<int, int>, int>> at;  // (top, left) of the first hotspot, item
+    for (std::size_t i = 0; i < items.size(); ++i)
+        at.push_back({{items[i].hotspots[0].rect.top, items[i].hotspots[0].rect.left}, int(i)});
+    std::sort(at.begin(), at.end());
+    std::vector<int> order;
+    for (const auto& a : at)
+        order.push_back(a.second);
+    return order;
+}
+
+const char* objectControl(int section, int item)
+{
+    return ayat::allSections()[std::size_t(section)]->items[std::size_t(item)].hotspots[0].name;
+}
+
+void Model::moveSceneStop(int section, SceneKey key)
+{
+    const std::vector<int> order = readingOrder(section);
+    const int last = int(order.size()) - 1;
+    int at = int(std::find(order.begin(), order.end(), sceneStop[std::size_t(section)]) - order.begin());
+    switch (key) {
+    case SceneKey::Next: at = std::min(at + 1, last); break;
+    case SceneKey::Previous: at = std::max(at - 1, 0); break;
+    case SceneKey::First: at = 0; break;
+    case SceneKey::Last: at = last; break;
+    }
+    sceneStop[std::size_t(section)] = order[std::size_t(at)];
+}
 
 int Model::seen() const
 {

@@ -58,9 +58,23 @@ struct Outcome {
     bool ends = false;                // the program ends
 };
 
+// The objects of a section's scene in the order the arrow keys walk them:
+// item indices, by each item's first hotspot, top to bottom, then left to right.
+std::vector<int> readingOrder(int section);
+// The control that stands for an item in the keyboard walk: its first hotspot.
+const char* objectControl(int section, int item);
+
+// A key pressed on the focused object of a scene.
+enum class SceneKey { Next, Previous, First, Last };
+
 struct Model {
     std::array<bool, kPanelCount> shown{};
     std::array<int, kSectionCount> selected{-1, -1, -1, -1};
+    // The item whose object holds the scene's Tab stop: at first the first in
+    // reading order; the arrow keys move it, stopping at either end.
+    std::array<int, kSectionCount> sceneStop{readingOrder(0)[0], readingOrder(1)[0], readingOrder(2)[0],
+                                             readingOrder(3)[0]};
+    void moveSceneStop(int section, SceneKey key);
 
     // The screen that is seen: the topmost shown panel, else kHome.
     int seen() const;

@@ -79,6 +79,8 @@ struct RandomUser::Planned {
     const MenuEntry* entry = nullptr;
     Qt::Key key = Qt::Key_unknown;
     Qt::KeyboardModifiers modifiers;
+    int sceneSection = -1;      // Key: an arrow key, Home or End on this section's scene object
+    SceneKey sceneKey = SceneKey::Next;
     Command command;            // what the action sets off
     QString token;              // for the log
 };
@@ -200,8 +202,9 @@ QWidget* RandomUser::focusWidget() const { return QApplication::focusWidget(); }
 
 namespace {
 
-// The controls that take the keyboard focus on a screen, in Tab order.
-std::vector<QWidget*> focusCycle(QWidget* client, QWidget* panel, int screen)
+// The controls that take the keyboard focus on a screen, in Tab order: in a
+// section, its three buttons and then the object of its scene that holds the stop.
+std::vector<QWidget*> focusCycle(QWidget* client, QWidget* panel, int screen, const Model& model)
 {
     std::vector<const char*> names;
     QWidget* holder = panel;
@@ -213,8 +216,10 @@ std::vector<QWidget*> focusCycle(QWidget* client, QWidget* panel, int screen)
     } else if (screen == kAbout) {
         names = {"Command6"};
     } else {
-        const auto& order = ayat::allSections()[std::size_t(sectionOfPanel(screen))]->focusOrder;
+        const int section = sectionOfPanel(screen);
+        const auto& order = ayat::allSections()[std::size_t(section)]->focusOrder;
         names.assign(order.begin(), order.end());
+        names.push_back(objectControl(section, model.sceneStop[std::size_t(section)]));
     }
     std::vector<QWidget*> cycle;
     for (const char* n : names)
@@ -350,7 +355,7 @@ QString RandomUser::check()
     if (window_->isActiveWindow()) {
         QWidget* focus = focusWidget();
         const int seen = model_.seen();
-        const auto cycle = focusCycle(client_, seen == kHome ? nullptr : panels_[std::size_t(seen)], seen);
+        const auto cycle = focusCycle(client_, seen == kHome ? nullptr : panels_[std::size_t(seen)], seen, model_);
         if (std::find(cycle.begin(), cycle.end(), focus) == cycle.end())
             return QStringLiteral("the keyboard focus lies on %1, which is not on the seen screen").arg(nameOf(focus));
     }
@@ -430,8 +435,11 @@ QString RandomUser::planKey(Planned& plan)
         int weight;
     } keys[] = {{Qt::Key_Tab, Qt::NoModifier, "Tab", 30},     {Qt::Key_Backtab, Qt::ShiftModifier, "S-Tab", 20},
                 {Qt::Key_Space, Qt::NoModifier, "Space", 25}, {Qt::Key_Return, Qt::NoModifier, "Ret", 15},
-                {Qt::Key_Escape, Qt::NoModifier, "Esc", 10}};
-    int r = int(next(100));
+                {Qt::Key_Escape, Qt::NoModifier, "Esc", 10},  {Qt::Key_Right, Qt::NoModifier, "Right", 12},
+                {Qt::Key_Down, Qt::NoModifier, "Down", 8},    {Qt::Key_Left, Qt::NoModifier, "Left", 8},
+                {Qt::Key_Up, Qt::NoModifier, "Up", 5},        {Qt::Key_Home, Qt::NoModifier, "Home", 4},
+                {Qt::Key_End, Qt::NoModifier, "End", 3}};
+    int r = int(next(140));
     for (const auto& k : keys) {
         if ((r -= k.weight) >= 0)
             continue;
@@ -445,6 +453,20 @@ QString RandomUser::planKey(Planned& plan)
     plan.target = focus ? focus : window_;
     if (plan.key == Qt::Key_Space || plan.key == Qt::Key_Return)
         plan.command = commandOf(focus);
+    // The keys that walk a scene, pressed on the scene's object that has the focus.
+    const Command on = commandOf(focus);
+    if (on.kind == Command::Hotspot && focus->objectName() == QLatin1String(objectControl(on.section, on.item))) {
+        const struct {
+            Qt::Key key;
+            SceneKey move;
+        } walks[] = {{Qt::Key_Right, SceneKey::Next},    {Qt::Key_Down, SceneKey::Next}, {Qt::Key_Left, SceneKey::Previous},
+                     {Qt::Key_Up, SceneKey::Previous},   {Qt::Key_Home, SceneKey::First}, {Qt::Key_End, SceneKey::Last}};
+        for (const auto& w : walks)
+            if (plan.key == w.key) {
+                plan.sceneSection = on.section;
+                plan.sceneKey = w.move;
+            }
+    }
     return {};
 }
 
@@ -539,15 +561,21 @@ QString RandomUser::checkFocus(const Planned& plan, int seenBefore, QWidget* foc
     if (!window_->isActiveWindow())
         return {};
     const int seen = model_.seen();
-    const auto cycle = focusCycle(client_, seen == kHome ? nullptr : panels_[std::size_t(seen)], seen);
+    const auto cycle = focusCycle(client_, seen == kHome ? nullptr : panels_[std::size_t(seen)], seen, model_);
     QWidget* focus = focusWidget();
     const auto at = std::find(cycle.begin(), cycle.end(), focusBefore);
     QWidget* expected = nullptr;
-    if (plan.route == Planned::Key && (plan.key == Qt::Key_Tab || plan.key == Qt::Key_Backtab)) {
+    // On a button the arrow keys move as Tab (right, down) and Shift+Tab (left, up) do.
+    const bool key = plan.route == Planned::Key && plan.sceneSection < 0;
+    const bool forward = key && (plan.key == Qt::Key_Tab || plan.key == Qt::Key_Right || plan.key == Qt::Key_Down);
+    const bool backward = key && (plan.key == Qt::Key_Backtab || plan.key == Qt::Key_Left || plan.key == Qt::Key_Up);
+    if (plan.route == Planned::Key && plan.sceneSection >= 0) {
+        expected = cycle.back();  // the object the model moved the stop to
+    } else if (forward || backward) {
         if (at == cycle.end())
             return {};  // anywhere on the seen screen, checked already
         const std::size_t n = cycle.size(), i = std::size_t(at - cycle.begin());
-        expected = cycle[plan.key == Qt::Key_Tab ? (i + 1) % n : (i + n - 1) % n];
+        expected = cycle[forward ? (i + 1) % n : (i + n - 1) % n];
     } else if (seen != seenBefore || at == cycle.end()) {
         return {};
     } else if (plan.route == Planned::Click && takesFocusOnClick(plan.command)) {
@@ -579,6 +607,8 @@ QString RandomUser::step()
         }
         after = model_;
         outcome = after.apply(plan.command);
+        if (plan.sceneSection >= 0)
+            after.moveSceneStop(plan.sceneSection, plan.sceneKey);
         if (allowEnd || !outcome.ends || attempt > 50)
             break;
     }

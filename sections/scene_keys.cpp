@@ -1,0 +1,156 @@
+#include "sections/scene_keys.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+
+#include "platform/accessible_controls.h"
+#include "platform/controls.h"
+#include "platform/keyboard_focus.h"
+
+namespace ayat {
+
+const char* SceneKeys::sceneName(const char* panel)
+{
+    static const struct {
+        const char* panel;
+        const char* name;
+    } kScenes[] = {
+        {"nature", "A coastal landscape with hills, a cave and the sea"},
+        {"space", "The sun, planets and stars on the night sky"},
+        {"foods", "A room with a table laid with dishes"},
+        {"animals", "Open grassland with animals"},
+    };
+    for (const auto& s : kScenes)
+        if (std::strcmp(s.panel, panel) == 0)
+            return s.name;
+    return "";
+}
+
+SceneKeys::SceneKeys(const SectionDescription& d, QWidget* panel, QObject* parent)
+    : QObject(parent), verseBox_(child<QLabel>(panel, d.names.verseBox))
+{
+    installAccessibleControls();
+
+    struct Object {
+        QWidget* hotspot;
+        Twips rect;
+    };
+    std::vector<Object> order;
+    for (const SectionItem& item : d.items) {
+        auto* picture = findControl(panel, item.picture());
+        picture->setAccessibleName(QString::fromUtf8(item.verse->reference));
+        picture->setAccessibleDescription(QString::fromUtf8(item.verse->arabic));
+        for (std::size_t h = 0; h < item.hotspots.size(); ++h) {
+            QWidget* hotspot = findControl(panel, item.hotspots[h].name);
+            // Run after the section's own handler: the verse box holds the new verse.
+            QObject::connect(static_cast<Hotspot*>(hotspot), &Hotspot::clicked, this,
+                             [this] { announceText(verseBox_, verseBox_->text()); });
+            if (h == 0)
+                order.push_back({hotspot, item.hotspots[h].rect});
+            else
+                hideFromScreenReaders(hotspot);
+        }
+    }
+    std::stable_sort(order.begin(), order.end(), [](const Object& a, const Object& b) {
+        return a.rect.top != b.rect.top ? a.rect.top < b.rect.top : a.rect.left < b.rect.left;
+    });
+    findControl(panel, d.names.scene)->setAccessibleName(QString::fromLatin1(sceneName(d.panel)));
+
+    // The objects follow the last button in the Tab order (setTabOrder wants
+    // both widgets focusable); then only one of them keeps a Tab stop.
+    QWidget* previous = findControl(panel, d.focusOrder.back());
+    for (const Object& o : order) {
+        objects_.push_back(o.hotspot);
+        o.hotspot->setFocusPolicy(Qt::TabFocus);
+        QWidget::setTabOrder(previous, o.hotspot);
+        previous = o.hotspot;
+        o.hotspot->installEventFilter(this);
+    }
+    holdStop(0);
+}
+
+void SceneKeys::holdStop(std::size_t index)
+{
+    current_ = index;
+    // Tab only, so that a click with the mouse leaves the focus where it was.
+    for (std::size_t i = 0; i < objects_.size(); ++i)
+        objects_[i]->setFocusPolicy(i == index ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void SceneKeys::moveTo(std::size_t index)
+{
+    QWidget* to = objects_[index];
+    to->setFocusPolicy(Qt::TabFocus);
+    noteKeyboardFocusMove(to);
+    to->setFocus(Qt::TabFocusReason);
+    holdStop(index);
+}
+
+bool SceneKeys::handleKey(std::size_t index, QKeyEvent* e)
+{
+    if (e->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    const std::size_t last = objects_.size() - 1;
+    switch (e->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        moveTo(std::min(index + 1, last));
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        moveTo(index == 0 ? 0 : index - 1);
+        return true;
+    case Qt::Key_Home:
+        moveTo(0);
+        return true;
+    case Qt::Key_End:
+        moveTo(last);
+        return true;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Exactly what a click on the object does.
+        if (!e->isAutoRepeat())
+            emit static_cast<Hotspot*>(objects_[index])->clicked();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool SceneKeys::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto at = std::find(objects_.begin(), objects_.end(), watched);
+    if (at == objects_.end())
+        return false;
+    const std::size_t index = std::size_t(at - objects_.begin());
+    auto* hotspot = static_cast<QWidget*>(watched);
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return handleKey(index, static_cast<QKeyEvent*>(event));
+    case QEvent::FocusIn:
+        // However the focus came (Tab, or a screen reader's focus action),
+        // this object now holds the scene's stop.
+        holdStop(index);
+        hotspot->update();
+        return false;
+    case QEvent::FocusOut:
+        hotspot->update();
+        return false;
+    case QEvent::Paint:
+        // The hotspot draws nothing of its own: the ring is all there is.
+        if (showsKeyboardFocus(hotspot)) {
+            QPainter p(hotspot);
+            drawFocusRing(p, hotspot->rect());
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+} // namespace ayat

@@ -1,0 +1,272 @@
+#!/usr/bin/python3
+"""The program as a screen reader sees it, over AT-SPI.
+
+Starts its own X display (Xvfb), a private session bus and the accessibility
+bus, runs the real program there with Qt's AT-SPI bridge on, and reads its
+tree as a screen reader does (libatspi through GObject introspection):
+
+  - in each of the four sections, entered by pressing the home buttons'
+    press actions, every object is a push button with a name and a press
+    action; pressing it shows its verse, read back as the verse box's text
+    and as the name-change event that announces it; the item picture that
+    comes up is named by the verse's reference and described by its Arabic;
+  - while a section is open, no home button is showing; after its Exit, all are.
+
+Usage: atspi_test.py PROGRAM SOURCE_DIR QT_VERSION
+Anything it needs and cannot find makes it fail, saying what is missing.
+"""
+import json
+import os
+import random
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+import warnings
+
+WAIT = 60.0  # seconds: only a hang-catching limit
+LAUNCHERS = ["/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher"]
+HOME_BUTTONS = ["Nature", "Space", "Animals", "Help", "Foods", "About this program", "Quit"]
+SECTION_BUTTONS = {"Play Quran recitation", "Stop Quran recitation", "Exit to main"}
+NO_VERSE = "no verse to translate"
+
+
+class Failure(Exception):
+    pass
+
+
+def need(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def tool(name, candidates=None):
+    for path in candidates or [shutil.which(name)]:
+        if path and os.access(path, os.X_OK):
+            return path
+    raise Failure(f"{name} is missing (install the packages of packages.txt: make test does)")
+
+
+class Processes:
+    """The display, the buses and the program, ended in reverse order."""
+
+    def __init__(self):
+        self.started = []
+        self.scratch = tempfile.mkdtemp(prefix="ayat-a11y-")
+
+    def start(self, args, **kw):
+        p = subprocess.Popen(args, stdin=subprocess.DEVNULL, **kw)
+        self.started.append(p)
+        return p
+
+    def first_line(self, args, env=None, stderr=None, optional=False):
+        """Starts args, which writes one line (an address, a display) on stdout when ready."""
+        p = self.start(args, stdout=subprocess.PIPE, stderr=stderr, env=env, text=True)
+        line = p.stdout.readline().strip()
+        need(line or optional, f"{args[0]} did not start")
+        return line
+
+    def end(self):
+        for p in reversed(self.started):
+            if p.poll() is None:
+                p.terminate()
+                try:
+                    p.wait(10)
+                except subprocess.TimeoutExpired:
+                    p.kill()
+                    p.wait()
+        shutil.rmtree(self.scratch, ignore_errors=True)
+
+
+def start_stack(procs, program):
+    xvfb = tool("Xvfb")
+    dbus = tool("dbus-daemon")
+    launcher = tool("at-spi-bus-launcher", LAUNCHERS)
+    # A display number of its own, far from those that other programs pick.
+    display = None
+    for n in random.sample(range(200, 900), 20):
+        display = procs.first_line([xvfb, f":{n}", "-displayfd", "1", "-screen", "0", "1024x768x24",
+                                    "-nolisten", "tcp"], stderr=subprocess.DEVNULL, optional=True)
+        if display:
+            break
+    need(display, "Xvfb did not start on any display")
+    env = dict(os.environ)
+    env["DISPLAY"] = ":" + display
+    env["XDG_RUNTIME_DIR"] = procs.scratch
+    env["DBUS_SESSION_BUS_ADDRESS"] = procs.first_line(
+        [dbus, "--session", "--print-address=1", "--nofork", "--nopidfile"], env=env)
+    env.pop("AT_SPI_BUS_ADDRESS", None)
+    procs.start([launcher, "--launch-immediately"], env=env)
+    os.environ.update({k: env[k] for k in ("DISPLAY", "XDG_RUNTIME_DIR", "DBUS_SESSION_BUS_ADDRESS")})
+    app_env = dict(env, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy",
+                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
+    # The launcher must own its bus name before the program looks for it.
+    time_limit = time.monotonic() + WAIT
+    while subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
+                          "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"],
+                         env=env, capture_output=True, text=True).stdout.find("true") < 0:
+        need(time.monotonic() < time_limit, "the accessibility bus launcher never took its bus name")
+        time.sleep(0.05)
+    return procs.start([program], cwd=os.path.dirname(os.path.abspath(program)), env=app_env)
+
+
+def main(program, source_dir, qt_version):
+    try:
+        import gi
+        gi.require_version("Atspi", "2.0")
+        from gi.repository import Atspi, GLib
+    except (ImportError, ValueError) as e:
+        raise Failure(f"the AT-SPI client library is missing ({e}): python3-gi, gir1.2-atspi-2.0")
+    tool("dbus-send")
+    verses = json.load(open(os.path.join(source_dir, "content", "verses.json"), encoding="utf-8"))["verses"]
+    announcing = tuple(int(x) for x in qt_version.split(".")[:2]) >= (6, 8)
+
+    procs = Processes()
+    try:
+        app_process = start_stack(procs, program)
+        Atspi.init()
+        events = []
+
+        def heard(event):
+            events.append((event.type, event.source, event.any_data))
+
+        listener = Atspi.EventListener.new(heard)
+        listener.register("object:property-change:accessible-name")
+        if announcing:
+            listener.register("object:announcement")
+
+        def pump():
+            ctx = GLib.MainContext.default()
+            while ctx.iteration(False):
+                pass
+
+        def wait(what, cond):
+            limit = time.monotonic() + WAIT
+            while True:
+                pump()
+                need(app_process.poll() is None, f"the program ended while waiting for {what}")
+                value = cond()
+                if value:
+                    return value
+                need(time.monotonic() < limit, f"timed out waiting for {what}")
+                time.sleep(0.02)
+
+        def main_frame():
+            desktop = Atspi.get_desktop(0)
+            for i in range(desktop.get_child_count()):
+                app = desktop.get_child_at_index(i)
+                if app is None or app.get_name() != "ayat-explorer":
+                    continue
+                app.set_cache_mask(Atspi.Cache.NONE)
+                for j in range(app.get_child_count()):
+                    w = app.get_child_at_index(j)
+                    if w and w.get_role() == Atspi.Role.FRAME and w.get_name() == "Ayat Explorer" \
+                            and showing(w):
+                        return w
+            return None
+
+        def showing(o):
+            return o.get_state_set().contains(Atspi.StateType.SHOWING)
+
+        def tree(o, depth=0):
+            out = []
+            for i in range(o.get_child_count() if depth < 8 else 0):
+                c = o.get_child_at_index(i)
+                if c is not None:
+                    out.append(c)
+                    out += tree(c, depth + 1)
+            return out
+
+        def seen(frame, role):
+            return [o for o in tree(frame) if o.get_role() == role and showing(o)]
+
+        def actions(o):
+            # get_action_name: libatspi 2.46 knows no other; later ones still do.
+            with warnings.catch_warnings():
+                warnings.simplefilter("ignore", DeprecationWarning)
+                return [Atspi.Action.get_action_name(o, i) for i in range(Atspi.Action.get_n_actions(o))]
+
+        def press(o):
+            names = [n.lower() for n in actions(o)]
+            need("press" in names, f"'{o.get_name()}' has no press action (actions {names})")
+            Atspi.Action.do_action(o, names.index("press"))
+
+        frame = wait("the main window in the accessibility tree", main_frame)
+        buttons = {o.get_name(): o for o in tree(frame) if o.get_role() == Atspi.Role.PUSH_BUTTON}
+        for name in HOME_BUTTONS:
+            need(name in buttons, f"no home button named '{name}'")
+            need(showing(buttons[name]), f"home button '{name}' is not showing on the home screen")
+
+        for home_button, section in [("Nature", "nature"), ("Space", "space"), ("Foods", "foods"),
+                                     ("Animals", "animals")]:
+            press(buttons[home_button])
+            wait(f"the {section} section to cover the home screen",
+                 lambda: not showing(buttons[home_button]))
+            for name in HOME_BUTTONS:
+                need(not showing(buttons[name]), f"home button '{name}' shows under the {section} section")
+            expected = [v for v in verses if v["section"] == section]
+            objects = [o for o in seen(frame, Atspi.Role.PUSH_BUTTON) if o.get_name() not in SECTION_BUTTONS]
+            names = [o.get_name() for o in objects]
+            need(len(objects) == len(expected),
+                 f"{section}: {len(objects)} objects are push buttons ({names}), expected {len(expected)}")
+            need(all(names) and len(set(names)) == len(names), f"{section}: objects without a name or twice: {names}")
+            labels = [o for o in seen(frame, Atspi.Role.LABEL) if o.get_name() == NO_VERSE]
+            need(len(labels) == 1, f"{section}: no single verse box reading '{NO_VERSE}'")
+            verse_box = labels[0]
+            images = seen(frame, Atspi.Role.IMAGE)
+            need(any(i.get_name() for i in images), f"{section}: the scene picture has no name")
+
+            chosen = set()
+            for o in objects:
+                name = o.get_name()
+                need(o.get_state_set().contains(Atspi.StateType.FOCUSABLE), f"'{name}' is not focusable")
+                before = verse_box.get_name()
+                del events[:]
+                press(o)
+                text = wait(f"the verse of '{name}'",
+                            lambda: verse_box.get_name() != before and verse_box.get_name())
+                match = [v for v in expected if v["english"] == text]
+                need(match, f"'{name}' shows a verse that is none of the {section} section's: {text[:60]}")
+                verse = match[0]
+                chosen.add(verse["picture"])
+                wait(f"the announcement of the verse of '{name}'",
+                     lambda: any(t.startswith("object:property-change:accessible-name")
+                                 and s.get_role() == Atspi.Role.LABEL and s.get_name() == text
+                                 for t, s, d in events))
+                if announcing:
+                    wait(f"the spoken announcement of the verse of '{name}'",
+                         lambda: any(t.startswith("object:announcement") for t, s, d in events))
+                reference = f"{verse['surah_name']} {verse['surah']}:{verse['ayah']}"
+                pictures = [i for i in seen(frame, Atspi.Role.IMAGE) if i.get_name() == reference]
+                need(len(pictures) == 1, f"'{name}': no showing item picture named '{reference}'")
+                need(pictures[0].get_description() == verse["arabic_shown"],
+                     f"'{name}': the item picture is not described by its Arabic text")
+            need(chosen == {v["picture"] for v in expected},
+                 f"{section}: the objects chose {sorted(chosen)}, not every item")
+            if section == "nature":
+                for known in ("the ship", "the cave in the hills on the right"):
+                    need(known in names, f"nature: no object named '{known}'")
+
+            exit_button = [o for o in seen(frame, Atspi.Role.PUSH_BUTTON) if o.get_name() == "Exit to main"]
+            need(len(exit_button) == 1, f"{section}: no single showing Exit button")
+            press(exit_button[0])
+            wait(f"the home screen after the {section} section's Exit", lambda: showing(buttons[home_button]))
+            for name in HOME_BUTTONS:
+                need(showing(buttons[name]), f"home button '{name}' is not showing after Exit")
+            print(f"{section}: {len(objects)} objects found, pressed and read back")
+        listener.deregister("object:property-change:accessible-name")
+    finally:
+        procs.end()
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 4:
+        print(__doc__)
+        sys.exit(2)
+    try:
+        main(*sys.argv[1:])
+    except Failure as e:
+        print(f"FAIL: {e}")
+        sys.exit(1)
+    print("PASS")
