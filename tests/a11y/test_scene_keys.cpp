@@ -28,7 +28,7 @@ void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(
 // The item whose picture a section shows, or -1.
 int shownItem(const MainWindow& w, const SectionDescription& d)
 {
-    QWidget* panel = w.panels().panel(d.panel);
+    QWidget* panel = w.panels().panelNamed(d.panel);
     int shown = -1;
     for (std::size_t i = 0; i < d.items.size(); ++i)
         if (!findControl(panel, d.items[i].picture())->isHidden()) {
@@ -101,7 +101,7 @@ private slots:
                 saveShot(w.client(), "home-space-focused.png");
             sounds_.clear();
             key(Qt::Key_Space);
-            QCOMPARE(w.seenScreen(), w.panels().panel(d.panel));
+            QCOMPARE(w.seenScreen(), w.panels().panelNamed(d.panel));
             QCOMPARE(sounds_, QStringList{"clip.exp"});
 
             // The scene is the stop after the three buttons.
@@ -119,8 +119,8 @@ private slots:
                 walk << focused()->objectName();
                 key(n % 2 ? Qt::Key_Return : Qt::Key_Space);
                 QCOMPARE(shownItem(w, d), item);
-                const auto* verse = child<Label>(w.panels().panel(d.panel), d.names.verseBox);
-                QCOMPARE(verse->text(), QString::fromLatin1(d.items[std::size_t(item)].verse));
+                const auto* verse = child<Label>(w.panels().panelNamed(d.panel), d.names.verseBox);
+                QCOMPARE(verse->text(), QString::fromLatin1(d.items[std::size_t(item)].verse->english));
                 chosen.insert(item);
                 key(n % 2 ? Qt::Key_Down : Qt::Key_Right);
             }
@@ -160,7 +160,7 @@ private slots:
     {
         MainWindow& w = fresh();
         w.naturemnu_Click();
-        QWidget* panel = w.panels().panel("nature");
+        QWidget* panel = w.panels().panelNamed("nature");
         auto* sky = findControl(panel, "sky_i");
         auto* ship = findControl(panel, "Image2");
         QTest::mouseClick(ship, Qt::LeftButton, {}, ship->rect().center());
@@ -199,7 +199,7 @@ private slots:
     {
         MainWindow& w = fresh();
         for (const SectionDescription* d : allSections()) {
-            QWidget* panel = w.panels().panel(d->panel);
+            QWidget* panel = w.panels().panelNamed(d->panel);
             QAccessibleInterface* face = QAccessible::queryAccessibleInterface(panel);
             QVERIFY(face);
             QStringList buttons;
@@ -226,7 +226,7 @@ private slots:
                          ->text(QAccessible::Name)
                          .isEmpty());
         }
-        QCOMPARE(QAccessible::queryAccessibleInterface(findControl(w.panels().panel("nature"), "sky"))
+        QCOMPARE(QAccessible::queryAccessibleInterface(findControl(w.panels().panelNamed("nature"), "sky"))
                      ->text(QAccessible::Name),
                  QStringLiteral("Al-Hijr 15:16"));
 
@@ -234,7 +234,7 @@ private slots:
         // section under Help.
         w.foodsmnu_Click();
         QAccessibleInterface* nature = QAccessible::queryAccessibleInterface(findControl(w.client(), "b1nature"));
-        QAccessibleInterface* exit = QAccessible::queryAccessibleInterface(findControl(w.panels().panel("foods"), "Command3"));
+        QAccessibleInterface* exit = QAccessible::queryAccessibleInterface(findControl(w.panels().panelNamed("foods"), "Command3"));
         QVERIFY(nature->state().offscreen);
         QVERIFY(!exit->state().offscreen && !exit->state().invisible);
         w.proghelpmnu_Click();
