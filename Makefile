@@ -28,10 +28,18 @@ clean:
 
 -include tools/tools.mk
 
-.PHONY: package
-# A Debian package of the program, in build/.
+.PHONY: package package-test
+# A Debian package of the program, in build/: stripped, its library dependencies
+# read from the binary by dpkg-shlibdeps.
 package: build
+	@tools/install-packages packaging/packages.txt
+	rm -f $(BUILD)/ayat-explorer_*.deb
 	cd $(BUILD) && cpack -G DEB
+
+# The package against lintian, desktop-file-validate and appstreamcli, and the
+# icon sizes in it; each check also run on a copy broken in its respect.
+package-test: package
+	tests/install/check-package $(BUILD)
 
 .PHONY: test-sanitizers
 # The whole test suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer

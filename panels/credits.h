@@ -13,15 +13,17 @@ inline constexpr char kWebAddress[] = "https://ayat-explorer.example.org";
 inline constexpr char kProductTitle[] = "Ayat Explorer";
 
 // About panel.
-inline constexpr char kTitleAndDate[] = "Ayat Explorer, freeware, December 2026";
+inline constexpr char kTitleAndDate[] = "Ayat Explorer, MIT licence, December 2026";
 inline constexpr char kMakerLine[] = "A production of the Ayat Explorer team";
 inline constexpr char kProgrammerCredit[] = "Programmer and designer: the Ayat Explorer team";
+// The program's licence (LICENSE), and the credit that the Arabic text's licence
+// asks for where the text is shown.
 inline constexpr char kDistributionNotice[] =
-    "Ayat Explorer is free software. You may copy it, give it to your family and friends "
-    "and share it with anyone, as many times as you like, provided that you do not sell it "
-    "and that you pass it on whole and unchanged, with this notice. It comes with no "
-    "warranty of any kind. We hope that it brings you closer to the words of the Qur'an. "
-    "Peace be upon you.";
+    "Ayat Explorer is free software under the MIT licence: you may use, copy, change "
+    "and share it, even sell it, provided that this notice goes with it. It comes with "
+    "no warranty of any kind. The Arabic text is the Uthmani text of the King Fahd "
+    "Complex edition as published by The Noble Qur'an Encyclopedia (quran-json), "
+    "under CC BY 4.0. Peace be upon you.";
 inline QString webAddressLine()
 {
     return QStringLiteral("Visit our web site: ") + QLatin1String(kWebAddress);

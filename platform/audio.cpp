@@ -1,6 +1,7 @@
 #include "platform/audio.h"
 
 #include <SDL.h>
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <climits>
@@ -21,6 +22,35 @@ void setLoaderHints()
     std::call_once(once, [] {
         SDL_SetHintWithPriority(SDL_HINT_WAVE_TRUNCATION, "verystrict", SDL_HINT_OVERRIDE);
         SDL_SetHintWithPriority(SDL_HINT_WAVE_RIFF_CHUNK_SIZE, "force", SDL_HINT_OVERRIDE);
+    });
+}
+
+// Without a choice made in the environment (SDL_AUDIODRIVER), the desktop's sound
+// server is asked first: PulseAudio, or PipeWire through its PulseAudio service,
+// then PipeWire itself, and the sound card through raw ALSA only after both.
+constexpr char kDriverOrder[] = "pulseaudio,pipewire,alsa,sndio,dsp";
+
+// ALSA prints its own complaints on standard error: with no sound card, eight
+// lines each time a device is opened. They are routed away, for the life of the
+// process: the handler is one global of the library, which SDL's threads may be
+// using, so it is set once before the first device is opened and never swapped
+// back. SDL reports the failure itself, and no sound is not an error here. ALSA
+// is reached through the loader rather than linked, so a system without it is
+// not asked for it.
+void ignoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
+
+void quietAlsa()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+        void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_LOCAL);
+        if (!alsa)
+            return;
+        auto setHandler = reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler"));
+        if (setHandler)
+            setHandler(&ignoreAlsaMessage);
+        // The library stays loaded: it holds a pointer to the handler above.
     });
 }
 
@@ -120,6 +150,8 @@ bool AudioOutput::open()
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Ayat Explorer");
         SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Recitation");
+        SDL_SetHint(SDL_HINT_AUDIODRIVER, kDriverOrder);
+        quietAlsa();
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
             return false;
         subsystem_ = true;

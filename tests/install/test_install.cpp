@@ -1,5 +1,5 @@
 // The installed program: `cmake --install` into a fresh prefix lays out the
-// program, its pictures and sounds, a desktop entry and its icon, and the
+// program, its pictures and sounds, a desktop entry, its icons and metadata, and the
 // installed program, started from elsewhere, finds its pictures and sounds.
 #include <QCoreApplication>
 #include <QDir>
@@ -49,9 +49,29 @@ private slots:
         for (const char* line : {"[Desktop Entry]", "Type=Application", "Name=Ayat Explorer", "Exec=ayat-explorer",
                                  "Icon=ayat-explorer"})
             QVERIFY2(entry.contains(QLatin1String(line)), line);
-        const QImage icon(root.filePath("share/icons/hicolor/32x32/apps/ayat-explorer.png"));
-        QCOMPARE(icon.size(), QSize(32, 32));
-        QVERIFY(icon.hasAlphaChannel());
+    }
+
+    // What a desktop needs: the icon at every size of the theme, drawn at that
+    // size, the scalable icon, the software centre's metadata and the manual page.
+    void desktopFilesAreThereAtEverySize()
+    {
+        const QDir share(prefix_.filePath("share"));
+        for (const int px : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            const QString path = share.filePath(QStringLiteral("icons/hicolor/%1x%1/apps/ayat-explorer.png").arg(px));
+            const QImage icon(path);
+            QVERIFY2(!icon.isNull(), qPrintable(path));
+            QCOMPARE(icon.size(), QSize(px, px));
+            QVERIFY(icon.hasAlphaChannel());
+            QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);  // a transparent corner
+        }
+        QFile svg(share.filePath("icons/hicolor/scalable/apps/ayat-explorer.svg"));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QVERIFY(svg.readAll().contains("<svg"));
+        QFile metainfo(share.filePath("metainfo/org.example.ayat_explorer.metainfo.xml"));
+        QVERIFY(metainfo.open(QIODevice::ReadOnly));
+        QVERIFY(metainfo.readAll().contains("<launchable type=\"desktop-id\">ayat-explorer.desktop</launchable>"));
+        QVERIFY(QFileInfo(share.filePath("man/man1/ayat-explorer.1.gz")).size() > 0);
+        QVERIFY(QFileInfo(share.filePath("doc/ayat-explorer/copyright")).size() > 0);
     }
 
     void installedProgramFindsItsPicturesAndSoundsFromAnywhere()

@@ -2,6 +2,7 @@
 // checkerboard shading and, for the organic subjects, hand-drawn character grids.
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 #include <concepts>
 #include <initializer_list>
@@ -10,6 +11,7 @@
 
 #include <QPointF>
 
+#include "app_icon.h"
 #include "art.h"
 #include "icons/palette.h"
 
@@ -335,29 +337,29 @@ void outline(Canvas& c, int colour)
 // ---------------------------------------------------------------------------
 // The icons.
 
+// The window icon: the program's icon drawing (app_icon.cpp) at 32 px, each pixel
+// taken to the nearest of the 16 colours, and left transparent where the drawing
+// is less than half opaque.
 Canvas mainIcon()
 {
     Canvas c(32);
-    drawDisc(c, 16, 12, 12);
-    // The open book in front, its pages rising from the gutter and bending
-    // down at the outer edges over the page block.
-    c.paint({
-        "....kkkkk..............kkkkk....",
-        "..kkyyyyykkk........kkkyyyyykk..",
-        ".kyyyyyyyyyykk....kkyyyyyyyyyyk.",
-        ".kyoooyooyyyyokkkkoyyyyooyoooyk.",
-        ".kyyyyyyyyyyyyokkoyyyyyyyyyyyyk.",
-        ".kyooyoooyooyyokkoyyooyoooyooyk.",
-        ".kyyyyyyyyyyyyokkoyyyyyyyyyyyyk.",
-        ".kyoooyooyoooyokkoyoooyooyoooyk.",
-        ".kyyyyyyyyyyyyokkoyyyyyyyyyyyyk.",
-        ".kyooyoooyyyyyokkoyyyyyoooyooyk.",
-        ".kyyyyyyyyyyyyokkoyyyyyyyyyyyyk.",
-        ".kkkkyyyyyyyyyokkoyyyyyyyyykkkk.",
-        ".kwwwkkkkkyyyyokkoyyyykkkkkwwwk.",
-        ".ksssswwwwkkkkkkkkkkkkwwwwssssk.",
-        ".kkkkkkkkkkkkkkkkkkkkkkkkkkkkkk.",
-    }, 0, 17);
+    const QImage drawn = renderAppIcon(32, true);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            const QRgb p = drawn.pixel(x, y);
+            if (qAlpha(p) < 128)
+                continue;
+            int best = 0, bestDistance = INT_MAX;
+            for (int i = 0; i < int(kIconPalette.size()); ++i) {
+                const QRgb q = kIconPalette[size_t(i)];
+                const int d = int(sq(qRed(p) - qRed(q)) + sq(qGreen(p) - qGreen(q)) + sq(qBlue(p) - qBlue(q)));
+                if (d < bestDistance) {
+                    bestDistance = d;
+                    best = i;
+                }
+            }
+            c.set(x, y, best);
+        }
     return c;
 }
 

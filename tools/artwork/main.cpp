@@ -4,6 +4,8 @@
 //                                          as <dir>/<key>.<ext>, and each drawn at
 //                                          twice the size as <dir>/<key>@2x.png
 //   ayat-artwork debug <dir>               PNG views for checking the artwork by eye
+//   ayat-artwork app-icons <dir>           the desktop's icons at every size and scalable,
+//                                          as <dir>/hicolor/<size>/apps/ayat-explorer.*
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -19,6 +21,7 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include "app_icon.h"
 #include "art.h"
 #include "assets/catalogue.h"
 #include "encoders.h"
@@ -324,7 +327,8 @@ int usage()
 {
     std::fprintf(stderr,
                  "usage: ayat-artwork generate <dir> [key...]\n"
-                 "       ayat-artwork debug <dir>\n");
+                 "       ayat-artwork debug <dir>\n"
+                 "       ayat-artwork app-icons <dir>\n");
     return 2;
 }
 
@@ -353,5 +357,12 @@ int main(int argc, char** argv)
     }
     if (args[1] == QLatin1String("debug") && args.size() == 3)
         return debug(args[2]);
+    if (args[1] == QLatin1String("app-icons") && args.size() == 3) {
+        QString error;
+        if (art::writeHicolorIcons(args[2], QStringLiteral("ayat-explorer"), &error))
+            return 0;
+        complain(error);
+        return 1;
+    }
     return usage();
 }
