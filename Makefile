@@ -74,3 +74,12 @@ fuzz:
 SOAK_SECONDS ?= 1800
 soak:
 	tools/soak/run $(SOAK_SECONDS)
+
+.PHONY: test-release
+# `make test` from a fresh clone of the committed HEAD on a clean Debian root of
+# RELEASE (default trixie), which is kept in /var/cache/ayat-explorer/roots/;
+# with PACKAGE=1 the package built there is also installed, started and removed.
+RELEASE ?= trixie
+test-release:
+	@tools/install-packages tools/release-test.packages
+	tools/release-test $(if $(PACKAGE),--package) $(RELEASE)

@@ -146,7 +146,7 @@ private slots:
         QVERIFY(store.picture("sea").isNull());
         QVERIFY(store.picture("gold").isNull());
         QVERIFY(store.picture("hill").isNull());
-        QVERIFY(clock.elapsed() < 1000);
+        QVERIFY(clock.elapsed() < 5000);  // a pipe opened for reading would wait for ever
         QCOMPARE(err.finish().count(QLatin1Char('\n')), 3);
     }
 
