@@ -89,6 +89,11 @@ private slots:
                 QVERIFY2(!stored.isEmpty(), qPrintable(key));
                 QCOMPARE(QString::fromUtf8(item.verse->english), stored.value(QStringLiteral("english")).toString());
                 QCOMPARE(QString::fromUtf8(item.verse->recitation), stored.value(QStringLiteral("recitation")).toString());
+                QCOMPARE(QString::fromUtf8(item.verse->arabic), stored.value(QStringLiteral("arabic_shown")).toString());
+                QCOMPARE(QString::fromUtf8(item.verse->reference), QStringLiteral("%1 %2:%3")
+                                                                     .arg(stored.value(QStringLiteral("surah_name")).toString())
+                                                                     .arg(stored.value(QStringLiteral("surah")).toInt())
+                                                                     .arg(stored.value(QStringLiteral("ayah")).toInt()));
             }
         }
         QCOMPARE(seen.size(), std::size_t(25));
@@ -98,9 +103,12 @@ private slots:
     void textIsWrittenExactly()
     {
         const Outcome out = generate("{\"verses\": [{\"picture\": \"sky\", \"recitation\": \"sky.exp\", "
-                                     "\"english\": \"Say: \\\"ink\\\"; a \\\\ b [c] \\u00e9 \"}]}");
+                                     "\"english\": \"Say: \\\"ink\\\"; a \\\\ b [c] \\u00e9 \", "
+                                     "\"surah_name\": \"Al-Hijr\", \"surah\": 15, \"ayah\": 16, "
+                                     "\"arabic_shown\": \"\\u0648\\u064e\"}]}");
         QVERIFY2(out.exitCode == 0, qPrintable(out.messages));
-        QVERIFY2(out.header.contains("{\"sky\", \"sky.exp\",\n     \"Say: \\\"ink\\\"; a \\\\ b [c] \xc3\xa9 \"}"),
+        QVERIFY2(out.header.contains("{\"sky\", \"sky.exp\",\n     \"Say: \\\"ink\\\"; a \\\\ b [c] \xc3\xa9 \",\n"
+                                     "     \"Al-Hijr 15:16\", \"\xd9\x88\xd9\x8e\"}"),
                  out.header.constData());
     }
 
@@ -126,9 +134,18 @@ private slots:
             << json("{'verses': [{'picture': 'sky', 'recitation': '../sky.exp', 'english': 'x'}]}")
             << "not a bare file name";
         QTest::newRow("key given twice")
-            << json("{'verses': [{'picture': 'sky', 'recitation': 'a.exp', 'english': 'x'},"
+            << json("{'verses': [{'picture': 'sky', 'recitation': 'a.exp', 'english': 'x', 'surah_name': 'A',"
+                    " 'surah': 1, 'ayah': 1, 'arabic_shown': 'y'},"
                     " {'picture': 'sky', 'recitation': 'b.exp', 'english': 'y'}]}")
             << "given to two verses";
+        QTest::newRow("no reference")
+            << json("{'verses': [{'picture': 'sky', 'recitation': 'a.exp', 'english': 'x', 'surah': 15, 'ayah': 16,"
+                    " 'arabic_shown': 'y'}]}")
+            << "verses[0] has no \"surah_name\"";
+        QTest::newRow("verse number not a whole number")
+            << json("{'verses': [{'picture': 'sky', 'recitation': 'a.exp', 'english': 'x', 'surah_name': 'A',"
+                    " 'surah': 15, 'ayah': 1.5, 'arabic_shown': 'y'}]}")
+            << "\"ayah\" of verses[0] is not a whole number";
     }
 
     void brokenFilesStopTheBuild()
