@@ -839,6 +839,10 @@ std::vector<QImage> drawIconImages(std::string_view key)
 // An unknown key has no images.
 std::vector<QImage> drawIcon(std::string_view key, int scale)
 {
+    // The window icon's larger variant is the program's icon drawing itself at
+    // that size, in the colours the 32-pixel icon is quantised from.
+    if (key == "mainicon" && scale != 1)
+        return {renderAppIcon(32 * scale, true)};
     gScale = scale;
     std::vector<QImage> images = drawIconImages(key);
     gScale = 1;
