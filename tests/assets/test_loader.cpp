@@ -14,44 +14,11 @@
 
 #include "assets/catalogue.h"
 #include "assets/loader.h"
+#include "common/stderr_capture.h"
 
 using namespace ayat;
 
 namespace {
-
-// Collects what is written to standard error while it lives.
-class StderrCapture {
-public:
-    StderrCapture()
-    {
-        std::fflush(stderr);
-        saved_ = ::dup(2);
-        file_ = std::tmpfile();
-        ::dup2(::fileno(file_), 2);
-    }
-    ~StderrCapture() { finish(); }
-    QString finish()
-    {
-        if (saved_ >= 0) {
-            std::fflush(stderr);
-            ::dup2(saved_, 2);
-            ::close(saved_);
-            saved_ = -1;
-            std::rewind(file_);
-            char buf[4096];
-            size_t n;
-            while ((n = std::fread(buf, 1, sizeof buf, file_)) > 0)
-                text_ += QString::fromLocal8Bit(buf, qsizetype(n));
-            std::fclose(file_);
-        }
-        return text_;
-    }
-
-private:
-    int saved_ = -1;
-    std::FILE* file_ = nullptr;
-    QString text_;
-};
 
 void write(const QString& path, const QByteArray& bytes)
 {
@@ -195,18 +162,6 @@ private slots:
         QVERIFY(store.picture("sky").isNull());
         QCOMPARE(store.picture("Image1").size(), QSize(443, 392));
         QCOMPARE(err.finish().count(QLatin1Char('\n')), 1);
-    }
-
-    void readRegularFileRefusesWhatIsTooLarge()
-    {
-        QTemporaryDir dir;
-        write(dir.filePath("big"), QByteArray(5000, 'a'));
-        QByteArray data;
-        QString reason;
-        QVERIFY(!readRegularFile(dir.filePath("big"), 4000, &data, &reason));
-        QVERIFY(reason.contains("too large"));
-        QVERIFY(readRegularFile(dir.filePath("big"), 5000, &data, &reason));
-        QCOMPARE(data.size(), 5000);
     }
 };
 
