@@ -1,8 +1,10 @@
 # The two commands: `make run` starts the program, `make test` runs the whole test suite.
 # Both install missing Debian packages first and build into build/.
-BUILD  ?= build
+# The builds are the presets of CMakePresets.json: PRESET=ci is the development
+# build with warnings as errors (in build-ci/).
+PRESET ?= default
+BUILD  := $(if $(filter default,$(PRESET)),build,build-$(PRESET))
 JOBS   ?= $(shell nproc)
-CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 .PHONY: all packages build run test clean
 
@@ -12,16 +14,16 @@ packages:
 	@tools/install-packages packages.txt
 
 $(BUILD)/CMakeCache.txt: | packages
-	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	cmake --preset $(PRESET) $(CMAKE_FLAGS)
 
 build: packages $(BUILD)/CMakeCache.txt
-	cmake --build $(BUILD) -j $(JOBS)
+	cmake --build --preset $(PRESET) -j $(JOBS)
 
 run: build
 	./$(BUILD)/ayat-explorer
 
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS)
+	ctest --preset $(PRESET) -j $(JOBS)
 
 clean:
 	rm -rf $(BUILD)
@@ -43,18 +45,11 @@ package-test: package
 
 .PHONY: test-sanitizers
 # The whole test suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer
-# (leak checking included) in a second build tree.
-SANITIZE_BUILD ?= build-sanitizers
-SANITIZE_FLAGS = -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
+# (leak checking included) in build-sanitizers/.
 test-sanitizers: packages
-	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug \
-	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)"
-	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
-	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
-	  ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0 \
-	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/leaks.supp:print_suppressions=0 \
-	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  ctest --output-on-failure -j $(JOBS)
+	cmake --preset sanitizers
+	cmake --build --preset sanitizers -j $(JOBS)
+	ctest --preset sanitizers -j $(JOBS)
 
 .PHONY: bench
 # Speed and memory figures against an empty window, in build-bench/; the table goes to bench/latest.md.
@@ -82,4 +77,4 @@ soak:
 RELEASE ?= trixie
 test-release:
 	@tools/install-packages tools/release-test.packages
-	tools/release-test $(if $(PACKAGE),--package) $(RELEASE)
+	PRESET=$(PRESET) tools/release-test $(if $(PACKAGE),--package) $(RELEASE)

@@ -2,18 +2,13 @@
 #include <QApplication>
 
 #include "app/program.h"
-#include "app/splash.h"
 #include "sound/sound.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    ayat::setUpApplication(app);
-    // The splash window loads (and asks for the opening recitation), then shows;
-    // it deletes itself when it closes. The program ends when no window is left
-    // or when the end command runs.
-    auto* splash = new ayat::SplashWindow;
-    splash->show();
+    // The program ends when no window is left or when the end command runs.
+    ayat::startProgram(app);
     const int status = app.exec();
     // A sound still playing is cut off, not waited for.
     ayat::sound::shutdown();

@@ -1,11 +1,17 @@
 #pragma once
-// Program-wide set-up and the end command.
+// Program-wide set-up, the program's start and the end command.
 class QApplication;
 
 namespace ayat {
 
 // The looks every window shares: the classic face palette and the default font.
 void setUpApplication(QApplication& app);
+
+// The program's start: the shared looks, then the splash window, which loads
+// (and asks for the opening recitation) and shows; it deletes itself when it
+// closes. The sound service's worker, which loads the audio library, starts
+// once the splash window's first frame is out, so nothing of the audio delays it.
+void startProgram(QApplication& app);
 
 // Ends the program at once: every window closes, nothing is waited for.
 void endProgram();

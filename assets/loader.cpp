@@ -1,17 +1,10 @@
 #include "assets/loader.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -20,12 +13,13 @@
 
 #include "assets/catalogue.h"
 #include "assets/integrity.h"
+#include "platform/files.h"
 
 namespace ayat {
 namespace {
 
 // No picture of the catalogue comes near this; a larger file is not read.
-constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
 
 void report(std::string_view key, const QString& path, const QString& reason)
 {
@@ -140,48 +134,24 @@ std::vector<QImage> decode(const QByteArray& data, const Expected& expected, QSt
     return images;
 }
 
-} // namespace
-
-bool readRegularFile(const QString& path, qint64 maxBytes, QByteArray* data, QString* reason)
+// A content file read whole through the program's one non-blocking reader.
+bool readFile(const QString& path, QByteArray* data, QString* reason)
 {
-    const QByteArray native = QFile::encodeName(path);
-    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        *reason = QString::fromLocal8Bit(std::strerror(errno));
+    std::vector<std::byte> bytes;
+    std::string error;
+    if (!platform::readRegularFile(QFile::encodeName(path).constData(), kMaxFileBytes, bytes, &error)) {
+        *reason = QString::fromStdString(error);
         return false;
     }
-    struct stat st {};
-    bool ok = ::fstat(fd, &st) == 0;
-    if (ok && !S_ISREG(st.st_mode)) {
-        *reason = QStringLiteral("not a regular file");
-        ok = false;
-    } else if (ok && st.st_size > maxBytes) {
-        *reason = QStringLiteral("file of %1 bytes is too large").arg(qint64(st.st_size));
-        ok = false;
-    } else if (ok && st.st_size == 0) {
-        *reason = QStringLiteral("empty file");
-        ok = false;
-    }
-    if (ok) {
-        data->resize(qsizetype(st.st_size));
-        qsizetype done = 0;
-        while (done < data->size()) {
-            const ssize_t n = ::read(fd, data->data() + done, size_t(data->size() - done));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                break;
-            done += n;
-        }
-        data->resize(done);  // a file that shrank while read keeps what was there
-    }
-    ::close(fd);
-    return ok;
+    *data = QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+    return true;
 }
+
+} // namespace
 
 QString AssetStore::defaultFolder()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/assets");
+    return QFile::decodeName(QByteArray::fromStdString(platform::programFolder())) + QStringLiteral("assets");
 }
 
 qreal AssetStore::screenRatio()
@@ -215,10 +185,11 @@ const std::vector<QImage>& AssetStore::images(std::string_view key) const
     QString reason;
     std::vector<QImage> decoded;
     const auto asset = findAsset(key);
-    if (!asset)
+    if (!asset) {
         reason = QStringLiteral("no such picture in the catalogue");
-    else if (readRegularFile(path, kMaxFileBytes, &data, &reason) && looksComplete(asset->encoding, data, &reason))
+    } else if (readFile(path, &data, &reason) && looksComplete(asset->encoding, data, &reason)) {
         decoded = decode(data, expectedOf(*asset), &reason);
+    }
     if (decoded.empty()) {
         report(key, path, reason);
         failures_.emplace_back(key);
@@ -237,7 +208,7 @@ const QImage& AssetStore::variant(std::string_view key) const
     const auto asset = findAsset(key);
     if (!asset) {
         reason = QStringLiteral("no such picture in the catalogue");
-    } else if (readRegularFile(path, kMaxFileBytes, &data, &reason) && pngComplete(data, &reason)) {
+    } else if (readFile(path, &data, &reason) && pngComplete(data, &reason)) {
         if (auto decoded = decode(data, expectedOfVariant(*asset), &reason); !decoded.empty()) {
             image = decoded.front();
             image.setDevicePixelRatio(2);

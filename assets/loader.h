@@ -15,10 +15,6 @@
 
 namespace ayat {
 
-// Reads a regular file of at most maxBytes without ever blocking (a FIFO or a
-// directory in a file's place is refused). Returns false and a reason otherwise.
-bool readRegularFile(const QString& path, qint64 maxBytes, QByteArray* data, QString* reason);
-
 class AssetStore : public Artwork {
 public:
     // The folder with the content files: assets/ beside the program.

@@ -80,8 +80,6 @@ int main(int argc, char** argv)
     const bool splashOnly = argc > 1 && std::string(argv[argc - 1]) == "splash";
     bench::ObservedApplication app(argc, argv);
     watch(app, splashOnly);
-    ayat::setUpApplication(app);
-    auto* splash = new ayat::SplashWindow;
-    splash->show();
+    ayat::startProgram(app);
     return app.exec();
 }

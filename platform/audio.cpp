@@ -1,6 +1,7 @@
 #include "platform/audio.h"
 
-#include <SDL.h>
+#include "platform/sdl_audio.h"
+
 #include <dlfcn.h>
 
 #include <algorithm>
@@ -13,6 +14,13 @@ namespace ayat::platform {
 
 namespace {
 
+// Reached only once sdlAudio() has loaded: decodeWave() and open() check it first,
+// and nothing else runs before a buffer or a device exists.
+const SdlAudio& sdl()
+{
+    return *sdlAudio();
+}
+
 // The WAVE loader is told to refuse damaged files instead of playing what it
 // can: a truncated file or one whose chunk sizes disagree with its length is
 // unplayable, like a file that is no WAVE at all.
@@ -20,8 +28,8 @@ void setLoaderHints()
 {
     static std::once_flag once;
     std::call_once(once, [] {
-        SDL_SetHintWithPriority(SDL_HINT_WAVE_TRUNCATION, "verystrict", SDL_HINT_OVERRIDE);
-        SDL_SetHintWithPriority(SDL_HINT_WAVE_RIFF_CHUNK_SIZE, "force", SDL_HINT_OVERRIDE);
+        sdl().SDL_SetHintWithPriority(SDL_HINT_WAVE_TRUNCATION, "verystrict", SDL_HINT_OVERRIDE);
+        sdl().SDL_SetHintWithPriority(SDL_HINT_WAVE_RIFF_CHUNK_SIZE, "force", SDL_HINT_OVERRIDE);
     });
 }
 
@@ -56,23 +64,23 @@ void quietAlsa()
 
 struct WaveBuffer {
     Uint8* data = nullptr;
-    ~WaveBuffer() { SDL_FreeWAV(data); }
+    ~WaveBuffer() { if (data) sdl().SDL_FreeWAV(data); }
 };
 
 struct Stream {
     SDL_AudioStream* stream = nullptr;
-    ~Stream() { SDL_FreeAudioStream(stream); }
+    ~Stream() { if (stream) sdl().SDL_FreeAudioStream(stream); }
 };
 
 // Moves what the stream has converted so far to the end of `out`.
 bool drain(SDL_AudioStream* stream, Samples& out)
 {
-    for (int available; (available = SDL_AudioStreamAvailable(stream)) > 0;) {
+    for (int available; (available = sdl().SDL_AudioStreamAvailable(stream)) > 0;) {
         const std::size_t old = out.size();
         if (old + std::size_t(available) / 2 > kMaxDecodedSamples)
             return false;
         out.resize(old + std::size_t(available) / 2);
-        const int got = SDL_AudioStreamGet(stream, out.data() + old, available);
+        const int got = sdl().SDL_AudioStreamGet(stream, out.data() + old, available);
         if (got < 0)
             return false;
         out.resize(old + std::size_t(got) / 2);
@@ -87,15 +95,15 @@ bool drain(SDL_AudioStream* stream, Samples& out)
 std::shared_ptr<const Samples> decodeWave(std::span<const std::byte> file,
                                           const std::function<bool()>& cancelled)
 {
-    if (file.empty() || file.size() > std::size_t(INT_MAX))
+    if (file.empty() || file.size() > std::size_t(INT_MAX) || !sdlAudio())
         return nullptr;
     setLoaderHints();
 
     SDL_AudioSpec info{};
     WaveBuffer wave;
     Uint32 length = 0;
-    SDL_RWops* source = SDL_RWFromConstMem(file.data(), int(file.size()));
-    if (!source || !SDL_LoadWAV_RW(source, 1, &info, &wave.data, &length))
+    SDL_RWops* source = sdl().SDL_RWFromConstMem(file.data(), int(file.size()));
+    if (!source || !sdl().SDL_LoadWAV_RW(source, 1, &info, &wave.data, &length))
         return nullptr;
 
     const std::size_t frameBytes = std::size_t(SDL_AUDIO_BITSIZE(info.format) / 8) * info.channels;
@@ -112,7 +120,7 @@ std::shared_ptr<const Samples> decodeWave(std::span<const std::byte> file,
         return out;
     }
 
-    Stream convert{SDL_NewAudioStream(info.format, info.channels, info.freq,
+    Stream convert{sdl().SDL_NewAudioStream(info.format, info.channels, info.freq,
                                       AUDIO_S16SYS, 1, kAudioRate)};
     if (!convert.stream)
         return nullptr;
@@ -120,7 +128,7 @@ std::shared_ptr<const Samples> decodeWave(std::span<const std::byte> file,
     const std::size_t chunk = std::max<std::size_t>(1, 65536 / frameBytes) * frameBytes;
     for (std::size_t at = 0; at < length; at += chunk) {
         const int bytes = int(std::min<std::size_t>(chunk, length - at));
-        if (SDL_AudioStreamPut(convert.stream, wave.data + at, bytes) != 0 || !drain(convert.stream, *out))
+        if (sdl().SDL_AudioStreamPut(convert.stream, wave.data + at, bytes) != 0 || !drain(convert.stream, *out))
             return nullptr;
         if (cancelled && cancelled())
             return nullptr;
@@ -128,8 +136,8 @@ std::shared_ptr<const Samples> decodeWave(std::span<const std::byte> file,
     // The resampler holds back its last few hundred frames even when flushed:
     // push them out with silence, then cut the silence off again.
     const std::vector<Uint8> tail(std::size_t(4096 + info.freq / 20) * frameBytes, info.silence);
-    if (SDL_AudioStreamPut(convert.stream, tail.data(), int(tail.size())) != 0
-        || SDL_AudioStreamFlush(convert.stream) != 0 || !drain(convert.stream, *out))
+    if (sdl().SDL_AudioStreamPut(convert.stream, tail.data(), int(tail.size())) != 0
+        || sdl().SDL_AudioStreamFlush(convert.stream) != 0 || !drain(convert.stream, *out))
         return nullptr;
     out->resize(std::min(out->size(), std::size_t(std::llround(expected))));
     if (out->empty())
@@ -140,19 +148,21 @@ std::shared_ptr<const Samples> decodeWave(std::span<const std::byte> file,
 bool AudioOutput::open()
 {
     if (device_ != 0) {
-        if (SDL_GetAudioDeviceStatus(device_) != SDL_AUDIO_STOPPED)
+        if (sdl().SDL_GetAudioDeviceStatus(device_) != SDL_AUDIO_STOPPED)
             return true;
-        SDL_CloseAudioDevice(device_); // lost: try the default device again
+        sdl().SDL_CloseAudioDevice(device_); // lost: try the default device again
         device_ = 0;
         playing_.reset();
     }
     if (!subsystem_) {
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Ayat Explorer");
-        SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Recitation");
-        SDL_SetHint(SDL_HINT_AUDIODRIVER, kDriverOrder);
+        if (!sdlAudio())
+            return false; // no audio library: every sound is silent
+        sdl().SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        sdl().SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Ayat Explorer");
+        sdl().SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Recitation");
+        sdl().SDL_SetHint(SDL_HINT_AUDIODRIVER, kDriverOrder);
         quietAlsa();
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        if (sdl().SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
             return false;
         subsystem_ = true;
     }
@@ -164,10 +174,10 @@ bool AudioOutput::open()
     want.callback = &AudioOutput::fill;
     want.userdata = this;
     SDL_AudioSpec have{};
-    device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+    device_ = sdl().SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
     if (device_ == 0)
         return false;
-    SDL_PauseAudioDevice(device_, 0);
+    sdl().SDL_PauseAudioDevice(device_, 0);
     return true;
 }
 
@@ -180,18 +190,18 @@ void AudioOutput::play(std::shared_ptr<const Samples> samples, std::uint64_t tic
 {
     if (device_ == 0)
         return;
-    SDL_LockAudioDevice(device_);
+    sdl().SDL_LockAudioDevice(device_);
     playing_.swap(samples);
     position_ = 0;
     playingTicket_ = ticket;
-    SDL_UnlockAudioDevice(device_);
+    sdl().SDL_UnlockAudioDevice(device_);
     // `samples` now holds the buffer that was playing; it is let go here, outside the lock.
 }
 
 void AudioOutput::release()
 {
     if (device_ != 0) {
-        SDL_CloseAudioDevice(device_);
+        sdl().SDL_CloseAudioDevice(device_);
         device_ = 0;
     }
     playing_.reset();
@@ -201,7 +211,7 @@ void AudioOutput::close()
 {
     release();
     if (subsystem_) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdl().SDL_QuitSubSystem(SDL_INIT_AUDIO);
         subsystem_ = false;
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Audio output over SDL2, the audio subsystem only: one output device in the
-// program's own sample format, playing at most one buffer of samples at a time,
+// Audio output over SDL2, the audio subsystem only, loaded when first used
+// (platform/sdl_audio.h): one output device in the program's own sample format, playing at most one buffer of samples at a time,
 // and the decoder that turns a RIFF WAVE file held in memory into such a buffer.
 // The sound service (sound/) is the only user.
 #include <atomic>
@@ -29,7 +29,7 @@ inline constexpr std::size_t kMaxDecodedSamples = std::size_t{1} << 25;
 std::shared_ptr<const Samples> decodeWave(std::span<const std::byte> file,
                                           const std::function<bool()>& cancelled = {});
 
-// The output device. open(), play(), stop() and close() belong to one thread
+// The output device. open(), play(), release() and close() belong to one thread
 // (the sound service's worker); cut() may be called from any thread at any time.
 class AudioOutput {
 public:
@@ -41,7 +41,6 @@ public:
     // (the sound server is asked); false when there is no device to open.
     // A device that was lost (unplugged, server gone) is opened anew.
     bool open();
-    bool isOpen() const { return device_ != 0; }
 
     // Silences whatever is playing, at once and without locking; returns the
     // ticket that play() needs to be heard. Each cut() voids earlier tickets.
@@ -53,9 +52,6 @@ public:
     // Plays `samples` from their first one, replacing the buffer in progress,
     // if no cut() has happened since `ticket` was issued. A null buffer is silence.
     void play(std::shared_ptr<const Samples> samples, std::uint64_t ticket);
-
-    // Ends the sound in progress and lets its buffer go.
-    void stop() { play(nullptr, ticket_.load()); }
 
     // Closes the device while nothing plays, keeping the audio subsystem; the
     // next open() opens it again.

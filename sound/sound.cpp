@@ -19,6 +19,7 @@
 #include <unistd.h>
 
 #include "platform/audio.h"
+#include "platform/files.h"
 
 namespace ayat {
 
@@ -26,7 +27,6 @@ namespace {
 
 // Larger files are not read at all; no sound of the program comes near it.
 constexpr std::size_t kMaxFileBytes = std::size_t{64} << 20;
-constexpr std::size_t kReadChunk = std::size_t{1} << 20;
 
 // Requests are handed from the user-interface thread to one worker thread,
 // which opens the device, finds, reads and decodes the file and starts it.
@@ -41,6 +41,7 @@ struct Service {
     std::uint64_t pendingTicket = 0;
     std::uint64_t takenTicket = 0;
     bool started = false;
+    bool held = false;
     bool busy = false;
     bool quitting = false;
     bool finished = false;
@@ -73,38 +74,12 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
     });
 }
 
-struct Fd {
-    int fd = -1;
-    explicit Fd(int f) : fd(f) {}
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    ~Fd() { if (fd >= 0) ::close(fd); }
-};
-
-// Opens `name` in the folder if it is a regular file. Anything else (a folder,
-// a pipe, a device) is passed over without being opened for reading, and the
-// open itself never waits.
-int openRegular(int folder, const std::string& name)
-{
-    struct stat st{};
-    if (::fstatat(folder, name.c_str(), &st, 0) != 0 || !S_ISREG(st.st_mode))
-        return -1;
-    const int fd = ::openat(folder, name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
-        return -1;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
 // The regular file in the folder whose name is `name` regardless of ASCII case:
 // the exact spelling first, then the others in sorted order.
 int openMatching(int folder, std::string_view name)
 {
     const std::string exact(name);
-    if (const int fd = openRegular(folder, exact); fd >= 0)
+    if (const int fd = platform::openRegularFile(folder, exact.c_str()); fd >= 0)
         return fd;
     std::vector<std::string> others;
     const int listing = ::dup(folder);
@@ -122,46 +97,10 @@ int openMatching(int folder, std::string_view name)
     ::closedir(dir);
     std::sort(others.begin(), others.end());
     for (const std::string& other : others) {
-        if (const int fd = openRegular(folder, other); fd >= 0)
+        if (const int fd = platform::openRegularFile(folder, other.c_str()); fd >= 0)
             return fd;
     }
     return -1;
-}
-
-std::optional<std::vector<std::byte>> readAll(int fd, const std::function<bool()>& cancelled)
-{
-    struct stat st{};
-    if (::fstat(fd, &st) != 0 || st.st_size < 0 || std::size_t(st.st_size) > kMaxFileBytes)
-        return std::nullopt;
-    std::vector<std::byte> bytes;
-    bytes.reserve(std::size_t(st.st_size));
-    for (;;) {
-        const std::size_t at = bytes.size();
-        if (at > kMaxFileBytes || cancelled())
-            return std::nullopt; // it grew past the limit while being read
-        bytes.resize(at + kReadChunk);
-        const ssize_t got = ::read(fd, bytes.data() + at, kReadChunk);
-        if (got < 0 && errno == EINTR) {
-            bytes.resize(at);
-            continue;
-        }
-        if (got < 0)
-            return std::nullopt;
-        bytes.resize(at + std::size_t(got));
-        if (got == 0)
-            return bytes;
-    }
-}
-
-std::string programFolder()
-{
-    char path[4096];
-    const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
-    if (n <= 0)
-        return {};
-    const std::string exe(path, std::size_t(n));
-    const auto slash = exe.rfind('/');
-    return slash == std::string::npos ? std::string() : exe.substr(0, slash + 1);
 }
 
 // Finds the file in the working directory, else in the program's folder, and
@@ -170,17 +109,19 @@ std::optional<std::vector<std::byte>> readSound(std::string_view name, const std
 {
     if (!isBareName(name))
         return std::nullopt;
-    // Left alive at exit, like the service: the worker may be here meanwhile.
-    static const std::string* const programDir = new std::string(programFolder());
-    for (const std::string& folder : {std::string("."), *programDir}) {
+    for (const std::string& folder : {std::string("."), platform::programFolder()}) {
         if (folder.empty())
             continue;
-        Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        const platform::UniqueFd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (dir.fd < 0)
             continue;
-        Fd file(openMatching(dir.fd, name));
-        if (file.fd >= 0)
-            return readAll(file.fd, cancelled);
+        const platform::UniqueFd file(openMatching(dir.fd, name));
+        if (file.fd < 0)
+            continue;
+        std::vector<std::byte> bytes;
+        if (!platform::readOpenFile(file.fd, kMaxFileBytes, bytes, nullptr, cancelled))
+            return std::nullopt;
+        return bytes;
     }
     return std::nullopt;
 }
@@ -209,12 +150,13 @@ constexpr std::chrono::milliseconds kKeepOpen{1000};
 void work(Service& s)
 {
     std::unique_lock lock(s.mutex);
-    std::optional<std::chrono::steady_clock::time_point> closeAt;
+    constexpr auto kNoDevice = std::chrono::steady_clock::time_point::max();
+    auto closeAt = kNoDevice; // when to close the device, if it may be open
     for (;;) {
         const auto requested = [&] { return s.quitting || s.pendingTicket != s.takenTicket; };
-        if (closeAt) {
-            if (!s.wake.wait_until(lock, *closeAt, requested)) {
-                closeAt.reset();
+        if (closeAt != kNoDevice) {
+            if (!s.wake.wait_until(lock, closeAt, requested)) {
+                closeAt = kNoDevice;
                 lock.unlock();
                 s.output.release();
                 lock.lock();
@@ -248,6 +190,15 @@ void work(Service& s)
     s.settled.notify_all();
 }
 
+// Starts the worker for a request that waits, unless the start is held.
+void startLocked(Service& s)
+{
+    if (s.started || s.held || s.pendingTicket == s.takenTicket)
+        return;
+    std::thread(work, std::ref(s)).detach();
+    s.started = true;
+}
+
 } // namespace
 
 void RequestSound(std::string_view name)
@@ -267,10 +218,7 @@ void RequestSound(std::string_view name)
                 return;
             s.pending.assign(name);
             s.pendingTicket = ticket;
-            if (!s.started) {
-                std::thread(work, std::ref(s)).detach();
-                s.started = true;
-            }
+            startLocked(s);
         }
         s.wake.notify_one();
     } catch (...) {
@@ -284,6 +232,26 @@ void setSoundRequestListener(std::function<void(std::string_view)> listener)
 }
 
 namespace sound {
+
+void holdWorker()
+{
+    Service& s = service();
+    std::lock_guard lock(s.mutex);
+    s.held = true;
+}
+
+void startWorker()
+{
+    Service& s = service();
+    try {
+        std::lock_guard lock(s.mutex);
+        s.held = false;
+        if (!s.quitting)
+            startLocked(s);
+    } catch (...) {
+        // no thread: the requests stay silent
+    }
+}
 
 void shutdown()
 {

@@ -23,6 +23,15 @@ void setSoundRequestListener(std::function<void(std::string_view)> listener);
 
 namespace sound {
 
+// For the program's start. After holdWorker(), requests are taken as always
+// (each still replaces the one before and returns at once), but the worker that
+// loads the audio library and plays them starts only at startWorker(): the first
+// window is drawn before anything of the audio is loaded. Without holdWorker()
+// the worker starts at the first request. startWorker() may be called any
+// number of times.
+void holdWorker();
+void startWorker();
+
 // Ends the sound in progress and closes the audio device, waiting at most
 // about a third of a second for it; later requests are silent. The program may
 // call it on its way out, or just end: nothing of the service waits for a

@@ -3,7 +3,7 @@
 # tables. A malformed file or a verse without its picture key, recitation or
 # English text stops the build with a message naming what is wrong, and so does
 # a table row that names a picture key the file does not hold.
-set(AYAT_VERSES_JSON ${CMAKE_SOURCE_DIR}/content/verses.json)
+set(AYAT_VERSES_JSON ${PROJECT_SOURCE_DIR}/content/verses.json)
 set(AYAT_VERSES_HEADER ${CMAKE_BINARY_DIR}/generated/sections/tables/verses.h)
 add_custom_command(OUTPUT ${AYAT_VERSES_HEADER}
   COMMAND ${CMAKE_COMMAND} -DJSON=${AYAT_VERSES_JSON} -DTEMPLATE=${CMAKE_CURRENT_LIST_DIR}/verses.h.in

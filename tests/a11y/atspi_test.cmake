@@ -3,5 +3,5 @@
 # Python runs it, where the AT-SPI client library (python3-gi, gir1.2-atspi-2.0) lies.
 add_test(NAME test_atspi
   COMMAND /usr/bin/python3 ${CMAKE_CURRENT_SOURCE_DIR}/a11y/atspi_test.py
-          $<TARGET_FILE:ayat-explorer> ${CMAKE_SOURCE_DIR} ${Qt6_VERSION})
+          $<TARGET_FILE:ayat-explorer> ${PROJECT_SOURCE_DIR} ${Qt6_VERSION})
 set_tests_properties(test_atspi PROPERTIES TIMEOUT 600)

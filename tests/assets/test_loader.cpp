@@ -163,18 +163,6 @@ private slots:
         QCOMPARE(store.picture("Image1").size(), QSize(443, 392));
         QCOMPARE(err.finish().count(QLatin1Char('\n')), 1);
     }
-
-    void readRegularFileRefusesWhatIsTooLarge()
-    {
-        QTemporaryDir dir;
-        write(dir.filePath("big"), QByteArray(5000, 'a'));
-        QByteArray data;
-        QString reason;
-        QVERIFY(!readRegularFile(dir.filePath("big"), 4000, &data, &reason));
-        QVERIFY(reason.contains("too large"));
-        QVERIFY(readRegularFile(dir.filePath("big"), 5000, &data, &reason));
-        QCOMPARE(data.size(), 5000);
-    }
 };
 
 QTEST_MAIN(LoaderTest)

@@ -27,13 +27,13 @@
 #include <QPointer>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTemporaryFile>
 #include <QTest>
 
 #include "app/main_window.h"
 #include "app/program.h"
 #include "assets/catalogue.h"
 #include "assets/loader.h"
+#include "common/stderr_capture.h"
 #include "platform/audio.h"
 #include "random_use.h"
 #include "sound/sound.h"
@@ -332,38 +332,6 @@ QByteArray lyingWave(QByteArray b)
     }
     return b;
 }
-
-// Everything written to standard error while it lives.
-class StderrCapture {
-public:
-    StderrCapture()
-    {
-        std::fflush(stderr);
-        file_.open();
-        saved_ = ::dup(2);
-        ::dup2(file_.handle(), 2);
-    }
-    ~StderrCapture() { restore(); }
-    QStringList lines()
-    {
-        restore();
-        file_.seek(0);
-        return QString::fromLocal8Bit(file_.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    }
-
-private:
-    void restore()
-    {
-        if (saved_ < 0)
-            return;
-        std::fflush(stderr);
-        ::dup2(saved_, 2);
-        ::close(saved_);
-        saved_ = -1;
-    }
-    QTemporaryFile file_;
-    int saved_ = -1;
-};
 
 // The loader's reports among the lines: "ayat-explorer: picture 'KEY' ...".
 QString reportProblems(const QStringList& lines, const QStringList& brokenKeys, const QString& folder)

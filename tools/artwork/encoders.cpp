@@ -3,16 +3,16 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <csetjmp>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <unordered_map>
 
 #include <QFile>
+#include <QImageWriter>
 
 #include <gif_lib.h>
-#include <jpeglib.h>
 
 namespace ayat::art {
 namespace {
@@ -21,18 +21,6 @@ void setError(QString* error, const QString& text)
 {
     if (error)
         *error = text;
-}
-
-void putLe16(QByteArray& b, uint16_t v)
-{
-    b.append(char(v & 0xFF));
-    b.append(char(v >> 8));
-}
-
-void putLe32(QByteArray& b, uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        b.append(char((v >> (8 * i)) & 0xFF));
 }
 
 // ---------------------------------------------------------------------------
@@ -327,48 +315,30 @@ IndexedImage quantize(const QImage& source, const QuantizeOptions& options, bool
     return out;
 }
 
-bool writeBmp24(const QString& path, const QImage& source, QString* error)
+namespace {
+
+// Writes through Qt's own image writers, at the 96 dpi the pictures are drawn for.
+bool writeWithQt(const QString& path, QImage image, const char* format, QString* error,
+                 const std::function<void(QImageWriter&)>& configure = {})
 {
-    const QImage img = source.convertToFormat(QImage::Format_RGB32);
-    const int w = img.width(), h = img.height();
-    const int rowBytes = (w * 3 + 3) & ~3;
-    const uint32_t imageSize = uint32_t(rowBytes) * h;
-    QByteArray b;
-    b.reserve(54 + int(imageSize));
-    // BITMAPFILEHEADER
-    b.append("BM");
-    putLe32(b, 54 + imageSize);
-    putLe16(b, 0);
-    putLe16(b, 0);
-    putLe32(b, 54);
-    // BITMAPINFOHEADER
-    putLe32(b, 40);
-    putLe32(b, uint32_t(w));
-    putLe32(b, uint32_t(h));  // positive: rows bottom-up
-    putLe16(b, 1);            // planes
-    putLe16(b, 24);           // bits per pixel
-    putLe32(b, 0);            // BI_RGB
-    putLe32(b, imageSize);
-    putLe32(b, 3780);  // 96 dpi
-    putLe32(b, 3780);
-    putLe32(b, 0);  // colours used: none (no palette)
-    putLe32(b, 0);
-    for (int y = h - 1; y >= 0; --y) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
-        for (int x = 0; x < w; ++x) {
-            b.append(char(qBlue(line[x])));
-            b.append(char(qGreen(line[x])));
-            b.append(char(qRed(line[x])));
-        }
-        for (int pad = w * 3; pad < rowBytes; ++pad)
-            b.append('\0');
-    }
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(b) != b.size()) {
-        setError(error, QStringLiteral("cannot write %1: %2").arg(path, f.errorString()));
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    QImageWriter writer(path, format);
+    if (configure)
+        configure(writer);
+    if (!writer.write(image)) {
+        setError(error, QStringLiteral("cannot write %1: %2").arg(path, writer.errorString()));
         return false;
     }
     return true;
+}
+
+} // namespace
+
+bool writeBmp24(const QString& path, const QImage& source, QString* error)
+{
+    // An opaque 32-bit image is what Qt writes as a 24-bit bitmap.
+    return writeWithQt(path, source.convertToFormat(QImage::Format_RGB32), "bmp", error);
 }
 
 namespace {
@@ -469,76 +439,16 @@ bool writeGif89aTransparent(const QString& path, const QImage& source, const Qua
     return writeGif(path, indexed, palette, true, error);
 }
 
-namespace {
-
-struct JpegError {
-    jpeg_error_mgr mgr;
-    std::jmp_buf jump;
-    char message[JMSG_LENGTH_MAX];
-};
-
-void jpegErrorExit(j_common_ptr info)
-{
-    auto* e = reinterpret_cast<JpegError*>(info->err);
-    (*info->err->format_message)(info, e->message);
-    std::longjmp(e->jump, 1);
-}
-
-} // namespace
-
 bool writeJpeg(const QString& path, const QImage& source, int quality, QString* error)
 {
-    const QImage img = source.convertToFormat(QImage::Format_RGB888);
-    std::FILE* file = std::fopen(QFile::encodeName(path).constData(), "wb");
-    if (!file) {
-        setError(error, QStringLiteral("cannot open %1").arg(path));
-        return false;
-    }
-    jpeg_compress_struct cinfo;
-    JpegError jerr;
-    cinfo.err = jpeg_std_error(&jerr.mgr);
-    jerr.mgr.error_exit = jpegErrorExit;
-    if (setjmp(jerr.jump)) {
-        jpeg_destroy_compress(&cinfo);
-        std::fclose(file);
-        setError(error, QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(jerr.message)));
-        return false;
-    }
-    jpeg_create_compress(&cinfo);
-    jpeg_stdio_dest(&cinfo, file);
-    cinfo.image_width = JDIMENSION(img.width());
-    cinfo.image_height = JDIMENSION(img.height());
-    cinfo.input_components = 3;
-    cinfo.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_colorspace(&cinfo, JCS_YCbCr);
-    jpeg_set_quality(&cinfo, quality, TRUE);
-    cinfo.write_JFIF_header = TRUE;
-    cinfo.JFIF_major_version = 1;
-    cinfo.JFIF_minor_version = 1;
-    cinfo.density_unit = 1;  // dots per inch
-    cinfo.X_density = 96;
-    cinfo.Y_density = 96;
-    cinfo.comp_info[0].h_samp_factor = 2;
-    cinfo.comp_info[0].v_samp_factor = 2;
-    for (int c = 1; c < 3; ++c) {
-        cinfo.comp_info[c].h_samp_factor = 1;
-        cinfo.comp_info[c].v_samp_factor = 1;
-    }
-    cinfo.optimize_coding = TRUE;
-    cinfo.dct_method = JDCT_ISLOW;
-    jpeg_start_compress(&cinfo, TRUE);
-    while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(img.constScanLine(int(cinfo.next_scanline)));
-        jpeg_write_scanlines(&cinfo, &row, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    if (std::fclose(file) != 0) {
-        setError(error, QStringLiteral("cannot write %1").arg(path));
-        return false;
-    }
-    return true;
+    // Qt's writer makes a baseline JFIF 1.01 file with Y sampled 2x2 over Cb and
+    // Cr, the form the catalogue asks for; optimized Huffman tables keep it small.
+    return writeWithQt(path, source.convertToFormat(QImage::Format_RGB32), "jpeg", error,
+                       [quality](QImageWriter& writer) {
+                           writer.setQuality(quality);
+                           writer.setOptimizedWrite(true);
+                           writer.setProgressiveScanWrite(false);
+                       });
 }
 
 } // namespace ayat::art

@@ -1,0 +1,118 @@
+#include "platform/files.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <limits.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace ayat::platform {
+
+namespace {
+
+constexpr std::size_t kReadChunk = std::size_t{1} << 20;
+
+void say(std::string* reason, std::string text)
+{
+    if (reason)
+        *reason = std::move(text);
+}
+
+} // namespace
+
+UniqueFd::~UniqueFd()
+{
+    if (fd >= 0)
+        ::close(fd);
+}
+
+int openRegularFile(int folder, const char* name, std::string* reason)
+{
+    struct stat st{};
+    if (::fstatat(folder, name, &st, 0) != 0) {
+        say(reason, std::strerror(errno));
+        return -1;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        say(reason, "not a regular file");
+        return -1;
+    }
+    const int fd = ::openat(folder, name, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        say(reason, std::strerror(errno));
+        return -1;
+    }
+    // Checked again on what was opened: the name may have been replaced meanwhile.
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        say(reason, "not a regular file");
+        return -1;
+    }
+    return fd;
+}
+
+bool readOpenFile(int fd, std::size_t maxBytes, std::vector<std::byte>& out, std::string* reason,
+                  const std::function<bool()>& cancelled)
+{
+    struct stat st{};
+    if (::fstat(fd, &st) != 0 || st.st_size < 0) {
+        say(reason, std::strerror(errno));
+        return false;
+    }
+    const auto tooLarge = [&](std::size_t size) {
+        say(reason, "file of " + std::to_string(size) + " bytes is too large");
+        return false;
+    };
+    if (std::size_t(st.st_size) > maxBytes)
+        return tooLarge(std::size_t(st.st_size));
+    out.clear();
+    out.reserve(std::size_t(st.st_size));
+    for (;;) {
+        const std::size_t at = out.size();
+        if (at > maxBytes)
+            return tooLarge(at); // it grew past the limit while being read
+        if (cancelled && cancelled()) {
+            say(reason, "cancelled");
+            return false;
+        }
+        out.resize(at + kReadChunk);
+        const ssize_t got = ::read(fd, out.data() + at, kReadChunk);
+        out.resize(at + std::size_t(got > 0 ? got : 0));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            say(reason, std::strerror(errno));
+            return false;
+        }
+        if (got == 0)
+            break;
+    }
+    if (out.empty()) {
+        say(reason, "empty file");
+        return false;
+    }
+    return true;
+}
+
+bool readRegularFile(const char* path, std::size_t maxBytes, std::vector<std::byte>& out, std::string* reason)
+{
+    const UniqueFd file(openRegularFile(AT_FDCWD, path, reason));
+    return file.fd >= 0 && readOpenFile(file.fd, maxBytes, out, reason);
+}
+
+const std::string& programFolder()
+{
+    // Left alive at exit: the sound worker may still look here meanwhile.
+    static const std::string* const folder = [] {
+        char path[PATH_MAX];
+        const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
+        const std::string exe(path, std::size_t(n > 0 ? n : 0));
+        const auto slash = exe.rfind('/');
+        return new std::string(slash == std::string::npos ? std::string() : exe.substr(0, slash + 1));
+    }();
+    return *folder;
+}
+
+} // namespace ayat::platform
