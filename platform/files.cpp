@@ -1,5 +1,6 @@
 #include "platform/files.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -13,6 +14,7 @@ namespace ayat::platform {
 namespace {
 
 constexpr std::size_t kReadChunk = std::size_t{1} << 20;
+constexpr std::size_t kEndProbe = 4096;
 
 void say(std::string* reason, std::string text)
 {
@@ -68,7 +70,11 @@ bool readOpenFile(int fd, std::size_t maxBytes, std::vector<std::byte>& out, std
     if (std::size_t(st.st_size) > maxBytes)
         return tooLarge(std::size_t(st.st_size));
     out.clear();
-    out.reserve(std::size_t(st.st_size));
+    // The whole file in one read where it can be: its size and one byte more,
+    // which shows a file that grew meanwhile. A file that did grow (every byte
+    // asked for came) is read on in large chunks; otherwise a small read finds
+    // the end. The buffer is zeroed as it grows, so it grows no more than that.
+    std::size_t ask = std::min(std::size_t(st.st_size), kReadChunk) + 1;
     for (;;) {
         const std::size_t at = out.size();
         if (at > maxBytes)
@@ -77,8 +83,9 @@ bool readOpenFile(int fd, std::size_t maxBytes, std::vector<std::byte>& out, std
             say(reason, "cancelled");
             return false;
         }
-        out.resize(at + kReadChunk);
-        const ssize_t got = ::read(fd, out.data() + at, kReadChunk);
+        out.resize(at + ask);
+        const ssize_t got = ::read(fd, out.data() + at, ask);
+        ask = got == ssize_t(ask) ? kReadChunk : kEndProbe;
         out.resize(at + std::size_t(got > 0 ? got : 0));
         if (got < 0 && errno == EINTR)
             continue;
