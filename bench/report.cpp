@@ -336,6 +336,16 @@ int compareStarts(int argc, char** argv)
         else
             programs.push_back(argv[i]);
     }
+    // On an X display (DISPLAY set, QT_QPA_PLATFORM xcb or unset) the moment the
+    // window is mapped is watched from outside too.
+    const char* display = std::getenv("DISPLAY");
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    std::unique_ptr<bench::MapWatch> watch;
+    if (display && *display && (!platform || !*platform || std::string(platform) == "xcb")) {
+        watch = std::make_unique<bench::MapWatch>(display);
+        if (!watch->connected())
+            watch.reset();
+    }
     std::vector<std::map<std::string, Values>> results(programs.size());
     for (int round = 0; round <= rounds; ++round) {
         for (std::size_t turn = 0; turn < programs.size(); ++turn) {
@@ -344,15 +354,20 @@ int compareStarts(int argc, char** argv)
             std::vector<std::string> args;
             for (std::string w; words >> w;)
                 args.push_back(w);
+            if (watch)
+                watch->drain();
             Child c = spawn(args, {}, true);
             if (c.pid < 0)
                 return 1;
+            const std::int64_t mapped = watch ? watch->waitForMap(10000) : -1;
             auto figures = parse(finish(c, 10000));
             if (round == 0)
                 continue;
             for (auto& [k, v] : figures)
                 if (k.rfind("stamp:", 0) == 0)
                     results[which][k.substr(6)].push_back(v[0] - double(c.spawned));
+            if (mapped > 0)
+                results[which]["mapped (outside)"].push_back(double(mapped - c.spawned));
         }
     }
     for (std::size_t i = 0; i < programs.size(); ++i) {
