@@ -1,7 +1,6 @@
 #include "app/program.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QStyleFactory>
 #include <QTimer>
 #include <QWidget>
@@ -11,27 +10,6 @@
 #include "sound/sound.h"
 
 namespace ayat {
-
-namespace {
-
-// Starts the sound service's worker once the watched window has painted its
-// first frame: the call is queued, so it runs after the frame is flushed.
-class AfterFirstFrame : public QObject {
-public:
-    explicit AfterFirstFrame(QWidget* window) : QObject(window) { window->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, this, [] { sound::startWorker(); });
-        }
-        return false;
-    }
-};
-
-} // namespace
 
 void setUpApplication(QApplication& app)
 {
@@ -46,7 +24,7 @@ void startProgram(QApplication& app)
     sound::holdWorker();
     setUpApplication(app);
     auto* splash = new SplashWindow;
-    new AfterFirstFrame(splash);
+    afterFirstFrame(splash, [] { sound::startWorker(); });
     // A splash window closed before it was ever drawn still lets the sound go.
     QObject::connect(splash, &QObject::destroyed, [] { sound::startWorker(); });
     splash->show();

@@ -5,6 +5,7 @@
 
 #include "panels/credits.h"
 #include "platform/controls.h"
+#include "platform/widgets.h"
 #include "sound/sound.h"
 
 namespace ayat {
@@ -34,7 +35,9 @@ SplashWindow::SplashWindow()
 {
     setObjectName(QStringLiteral("nature"));
     setWindowTitle(QStringLiteral("Program loading..."));
-    setWindowIcon(assets_.windowIcon("splashicon"));
+    // The icon is not part of the first frame, and reading it loads the icon
+    // format's plugin: it comes once that frame is out.
+    afterFirstFrame(this, [this] { setWindowIcon(assets_.windowIcon("splashicon")); });
     setAttribute(Qt::WA_DeleteOnClose);
     setAutoFillBackground(true);
     buildControls(this, kSplashControls, assets_);

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+#include <QTimer>
 #include <qdrawutil.h>
 
 #include "platform/keyboard_focus.h"
@@ -56,6 +57,40 @@ QPalette classicPalette()
         p.setColor(g, QPalette::ToolTipText, Qt::black);
     }
     return p;
+}
+
+namespace {
+
+// Watches a window for its first paint, then queues the call and goes.
+class FirstFrameWatch : public QObject {
+public:
+    FirstFrameWatch(QWidget* window, std::function<void()> then) : QObject(window), then_(std::move(then))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == parent() && event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                then_();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> then_;
+};
+
+} // namespace
+
+void afterFirstFrame(QWidget* window, std::function<void()> then)
+{
+    new FirstFrameWatch(window, std::move(then));
 }
 
 void drawSingleBorder(QPainter& painter, const QRect& outer, const QPalette& palette)

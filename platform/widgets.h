@@ -3,6 +3,8 @@
 // the panel, the label, the picture, the hotspot and the picture button.
 // Their look follows the classic desktop: a grey face, and the single border,
 // the 2-pixel sunken border drawn around a text field.
+#include <functional>
+
 #include <QAbstractButton>
 #include <QImage>
 #include <QLabel>
@@ -39,6 +41,11 @@ void drawSingleBorder(QPainter& painter, const QRect& outer, const QPalette& pal
 
 // The classic face palette that every window of the program uses.
 QPalette classicPalette();
+
+// Runs `then` once `window` has painted its first frame and that frame is out
+// (the call is queued behind the paint); never, if the window goes first. For
+// work a window's first frame does not need.
+void afterFirstFrame(QWidget* window, std::function<void()> then);
 
 // Full-window container: opaque in the face colour, with the single border.
 class Panel : public QWidget {

@@ -10,9 +10,12 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <dlfcn.h>
+
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/splash.h"
+#include "assets/loader.h"
 #include "sound/sound.h"
 
 using namespace ayat;
@@ -71,6 +74,35 @@ private slots:
     }
 
     void init() { sounds_.clear(); }
+
+    // Must run first: no window of this process may have asked for a sound yet.
+    // The splash window's first frame comes before what it does not need: the
+    // audio library is loaded and the window icon read only once the frame is
+    // out, while the opening recitation is still asked for as the window loads.
+    void firstFrameComesBeforeTheAudioAndTheIcon()
+    {
+        const auto audioLoaded = [] {
+            void* library = ::dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_NOLOAD);
+            if (library)
+                ::dlclose(library);
+            return library != nullptr;
+        };
+        QVERIFY2(!audioLoaded(), "the audio library was loaded before the program started");
+        startProgram(*qApp);
+        SplashWindow* splash = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            splash = splash ? splash : qobject_cast<SplashWindow*>(w);
+        QVERIFY(splash);
+        QCOMPARE(sounds_, QStringList{"bism.exp"});
+        QVERIFY(!audioLoaded());
+        QVERIFY(splash->windowIcon().isNull());
+
+        QVERIFY(QTest::qWaitForWindowExposed(splash));
+        QTRY_VERIFY_WITH_TIMEOUT(!splash->windowIcon().isNull(), 30000);
+        QCOMPARE(splash->windowIcon().availableSizes(), AssetStore().windowIcon("splashicon").availableSizes());
+        QTRY_VERIFY2_WITH_TIMEOUT(audioLoaded(), "the audio library was not loaded after the first frame", 30000);
+        delete splash;
+    }
 
     void cleanup()
     {
