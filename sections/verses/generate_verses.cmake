@@ -21,12 +21,18 @@ function(cxx_literal out text)
   set(${out} "\"${text}\"" PARENT_SCOPE)
 endfunction()
 
-# The string member `member` of verse number i, which must be there and not be empty.
-function(verse_string out i member)
+# The JSON type of the member `member` of verse number i, which must be there.
+function(verse_member_type out i member)
   string(JSON type ERROR_VARIABLE error TYPE "${content}" verses ${i} ${member})
   if(error)
     fail("verses[${i}] has no \"${member}\"")
   endif()
+  set(${out} "${type}" PARENT_SCOPE)
+endfunction()
+
+# The string member `member` of verse number i, which must be there and not be empty.
+function(verse_string out i member)
+  verse_member_type(type ${i} ${member})
   if(NOT type STREQUAL "STRING")
     fail("the \"${member}\" of verses[${i}] is a ${type}, not a string")
   endif()
@@ -39,10 +45,7 @@ endfunction()
 
 # The whole-number member `member` of verse number i, which must be there and be above 0.
 function(verse_number out i member)
-  string(JSON type ERROR_VARIABLE error TYPE "${content}" verses ${i} ${member})
-  if(error)
-    fail("verses[${i}] has no \"${member}\"")
-  endif()
+  verse_member_type(type ${i} ${member})
   string(JSON value GET "${content}" verses ${i} ${member})
   if(NOT type STREQUAL "NUMBER" OR NOT value MATCHES "^[1-9][0-9]*$")
     fail("the \"${member}\" of verses[${i}] is not a whole number above 0")
