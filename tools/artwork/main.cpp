@@ -40,16 +40,6 @@ namespace {
 
 using namespace ayat;
 
-constexpr std::string_view kScenes[] = {"Image1", "Image19", "Image13", "Image22"};
-
-bool isScene(std::string_view key)
-{
-    for (auto s : kScenes)
-        if (s == key)
-            return true;
-    return false;
-}
-
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 QString sizeText(QSize s) { return QStringLiteral("%1 x %2").arg(s.width()).arg(s.height()); }
@@ -64,7 +54,7 @@ QString variantFileName(const Asset& a) { return qs(a.key) + QStringLiteral("@2x
 // 256 colours; the flat title artwork keeps its colours unmixed.
 art::QuantizeOptions gifOptions(const Asset& a)
 {
-    if (isScene(a.key))
+    if (art::isScene(a.key))
         return {256, 0.75f};
     return {256, 0.0f};
 }
@@ -94,7 +84,7 @@ bool writeAsset(const Asset& a, const QDir& dir)
 
     QImage image;
     try {
-        image = isScene(a.key) ? art::drawScene(a.key) : art::drawPicture(a.key);
+        image = art::isScene(a.key) ? art::drawScene(a.key) : art::drawPicture(a.key);
     } catch (const std::exception& e) {
         complain(QStringLiteral("%1: %2").arg(qs(a.key), QString::fromUtf8(e.what())));
         return false;
@@ -127,7 +117,7 @@ bool writeVariant(const Asset& a, const QDir& dir)
             const std::vector<QImage> images = art::drawIcon(a.key, 2);
             image = images.empty() ? QImage() : images.front();
         } else {
-            image = isScene(a.key) ? art::drawScene(a.key, 2) : art::drawPicture(a.key, 2);
+            image = art::isScene(a.key) ? art::drawScene(a.key, 2) : art::drawPicture(a.key, 2);
         }
     } catch (const std::exception& e) {
         complain(QStringLiteral("%1@2x: %2").arg(qs(a.key), QString::fromUtf8(e.what())));
@@ -228,7 +218,7 @@ int debug(const QString& dirName)
         }
     };
 
-    for (auto key : kScenes)
+    for (auto key : art::sceneKeys())
         save(art::sceneDebugView(key), QStringLiteral("scene-%1.png").arg(qs(key)));
 
     // Item pictures: stretched to the 201 x 137 inside of their 205 x 141 frame.
