@@ -371,22 +371,50 @@ void rocksAndPlants(QPainter& p, const QRectF& a)
         flower(p, at(0.55 + i * 0.16, 0.93 - (i % 2) * 0.04), 3.2, rgb(0xffffff), rgb(0xffc020));
 }
 
-void drawNature(QPainter& p, QSize size, const Hotspots& hot)
-{
-    const double W = size.width(), H = size.height();
-    const QRectF sky = hot["sky_i"], shipArea = hot["Image2"], openSea = hot["sea_i"], leftSea = hot["sea_i2"];
-    const QRectF bigHill = hot["hill_i"], pinkTop = hot["hill_i2"], caveArea = hot["cave_i"];
-    const QRectF shell = hot["gold_i"], plants = hot["plant_i"], water = hot["river_i"];
-    Dice dice(1);
-
+// The nature scene's hotspots in scene pixels, and the lines that the layers
+// of the picture share, filled in as the layers are drawn from back to front.
+struct Coast {
+    double W = 0, H = 0;
+    QRectF sky, shipArea, openSea, leftSea, bigHill, pinkTop, caveArea, shell, plants, water;
     // The horizon lies a little above the ship's and the open sea's hotspots.
-    const double horizon = std::min(shipArea.top(), openSea.top()) - 5;
+    double horizon = 0;
+    QPointF sun;
+    QBrush sea;
+    QPointF nose;      // the whale's
+    QPointF pinkPeak;  // the top of the pink hill
+    double shoreY = 0, meadowTop = 0;
+    QPainterPath meadow, riverBed;
+};
 
+Coast coastOf(QSize size, const Hotspots& hot)
+{
+    Coast c;
+    c.W = size.width();
+    c.H = size.height();
+    c.sky = hot["sky_i"];
+    c.shipArea = hot["Image2"];
+    c.openSea = hot["sea_i"];
+    c.leftSea = hot["sea_i2"];
+    c.bigHill = hot["hill_i"];
+    c.pinkTop = hot["hill_i2"];
+    c.caveArea = hot["cave_i"];
+    c.shell = hot["gold_i"];
+    c.plants = hot["plant_i"];
+    c.water = hot["river_i"];
+    c.horizon = std::min(c.shipArea.top(), c.openSea.top()) - 5;
+    return c;
+}
+
+// The sky with the pale sun, clouds and gulls.
+void coastSky(QPainter& p, Coast& c)
+{
+    const double W = c.W, horizon = c.horizon;
+    const QRectF sky = c.sky;
     // Sky.
     p.fillRect(QRectF(0, 0, W, horizon + 2), vertical(QRectF(0, 0, W, horizon),
                                                      {{0.0, rgb(0x86c4ea)}, {0.55, rgb(0xc2e2f3)}, {1.0, rgb(0xf7f0d8)}}));
     // The pale sun, most of it in the band of sky.
-    const QPointF sun(sky.left() + sky.width() * 0.58, sky.center().y() + 1);
+    const QPointF sun = c.sun = QPointF(sky.left() + sky.width() * 0.58, sky.center().y() + 1);
     const double sunR = sky.height() * 0.46;
     p.setPen(Qt::NoPen);
     p.setBrush(radial(sun, sunR * 3.0, {{0.0, QColor(255, 251, 225, 230)}, {0.4, QColor(255, 246, 210, 110)}, {1.0, QColor(255, 246, 210, 0)}}));
@@ -409,9 +437,16 @@ void drawNature(QPainter& p, QSize size, const Hotspots& hot)
                             QPointF(sky.left() + sky.width() * 0.72, sky.top() + 12)})
         stroke(p, curve({g + QPointF(-5, 0), g + QPointF(-2.5, -2.5), g, g + QPointF(2.5, -2.5), g + QPointF(5, 0)}, 0.8), rgb(0x55657a), 1.2);
 
+}
+
+// The sea with its waves and the sun's glitter; the ship and the whale in it.
+void coastSea(QPainter& p, Coast& c, Dice& dice)
+{
+    const double W = c.W, H = c.H, horizon = c.horizon;
+    const QPointF sun = c.sun;
     // The sea, deepening towards the shore.
     const QRectF seaBox(0, horizon, W, 200);
-    const QBrush sea(vertical(seaBox, {{0.0, rgb(0x9ad6ea)}, {0.3, rgb(0x58acd4)}, {1.0, rgb(0x2a78b0)}}));
+    const QBrush sea = c.sea = QBrush(vertical(seaBox, {{0.0, rgb(0x9ad6ea)}, {0.3, rgb(0x58acd4)}, {1.0, rgb(0x2a78b0)}}));
     p.fillRect(QRectF(0, horizon, W, H - horizon), sea);
     for (int row = 0; row < 16; ++row) {
         const double t = row / 15.0;
@@ -428,13 +463,20 @@ void drawNature(QPainter& p, QSize size, const Hotspots& hot)
         stroke(p, curve({{sun.x() - 10 + dice.in(-6, 6), y}, {sun.x() + 6 + dice.in(-6, 6), y}}), withAlpha(rgb(0xfffbe0), 200), 1.2);
     }
 
-    // Ship and whale in the sea.
-    ship(p, shipArea.adjusted(3, 2, -3, -2));
-    const double whaleLen = 80;
-    const QPointF nose(leftSea.right() + 8, leftSea.top() + 8);
-    whale(p, nose, whaleLen, sea);
 
-    // The large hill on the right: its peak inside its hotspot.
+    // Ship and whale in the sea.
+    ship(p, c.shipArea.adjusted(3, 2, -3, -2));
+    const double whaleLen = 80;
+    const QPointF nose = c.nose = QPointF(c.leftSea.right() + 8, c.leftSea.top() + 8);
+    whale(p, nose, whaleLen, sea);
+}
+
+// The large hill on the right, its peak inside its hotspot, with the far ridge
+// behind the hills.
+void coastBigHill(QPainter& p, const Coast& c)
+{
+    const double W = c.W, H = c.H, horizon = c.horizon;
+    const QRectF bigHill = c.bigHill, pinkTop = c.pinkTop, caveArea = c.caveArea;
     const QPointF peak(bigHill.center().x() + bigHill.width() * 0.04, bigHill.top() + bigHill.height() * 0.08);
     // A far grey ridge behind the hills.
     const QPainterPath ridge = landBelow({{pinkTop.right() + 10, caveArea.top() + 10}, {pinkTop.right() + 40, horizon + 55},
@@ -464,9 +506,14 @@ void drawNature(QPainter& p, QSize size, const Hotspots& hot)
         body(p, ellipse(b + QPointF(3, 0.5), 3.6, 3.0), rgb(0x5e9a4c), 0.9);
         body(p, ellipse(b + QPointF(0, -2), 3.8, 3.2), rgb(0x74b05a), 0.9);
     }
+}
 
-    // The pink hill in the middle, its rounded top in its hotspot.
-    const QPointF pinkPeak(pinkTop.center().x(), pinkTop.top() + pinkTop.height() * 0.22);
+// The pink hill in the middle, its rounded top in its hotspot.
+void coastPinkHill(QPainter& p, Coast& c)
+{
+    const double W = c.W, H = c.H;
+    const QRectF pinkTop = c.pinkTop, leftSea = c.leftSea, caveArea = c.caveArea;
+    const QPointF pinkPeak = c.pinkPeak = QPointF(pinkTop.center().x(), pinkTop.top() + pinkTop.height() * 0.22);
     const QPainterPath pink = landBelow({{pinkPeak.x() - 75, leftSea.bottom() + 40}, {pinkPeak.x() - 48, pinkPeak.y() + 42},
                                          {pinkPeak.x() - 14, pinkPeak.y() + 4}, pinkPeak, {pinkPeak.x() + 16, pinkPeak.y() + 6},
                                          {pinkPeak.x() + 50, pinkPeak.y() + 36}, {caveArea.left() - 10, caveArea.top() + 30}},
@@ -482,8 +529,14 @@ void drawNature(QPainter& p, QSize size, const Hotspots& hot)
         stroke(p, curve({{pinkPeak.x() - 80, y + 18}, {pinkPeak.x(), y}, {pinkPeak.x() + 80, y + 14}}), withAlpha(rgb(0xc46d8c), 110), 2.5);
     }
     p.restore();
+}
 
-    // Grey hills between the pink hill and the cave; the cave's rock in front.
+// Grey hills between the pink hill and the cave; the cave's rock in front, and
+// the cave.
+void coastCave(QPainter& p, const Coast& c)
+{
+    const double W = c.W, H = c.H;
+    const QRectF pinkTop = c.pinkTop, caveArea = c.caveArea;
     const QPainterPath greyHills = landBelow({{pinkTop.right() + 8, caveArea.top() + 40}, {pinkTop.right() + 34, caveArea.top() + 6},
                                               {caveArea.left() - 18, caveArea.top() - 4}, {caveArea.left() + 6, caveArea.top() + 10},
                                               {caveArea.left() + 20, caveArea.top() + 40}},
@@ -495,9 +548,16 @@ void drawNature(QPainter& p, QSize size, const Hotspots& hot)
                                         H);
     fill(p, rock, vertical(QRectF(0, caveArea.top(), W, 100), {{0, rgb(0xc2b0c0)}, {0.6, rgb(0xa08ea8)}, {1, rgb(0x84749a)}}), rgb(0x4f4266), 1.5);
     cave(p, caveArea);
+}
 
-    // The shore: sand along the sea, then the meadow.
-    const double shoreY = leftSea.bottom() + 8;
+// The shore: sand along the sea, then the meadow across the lower part, leaving
+// sand at the lower right.
+void coastShore(QPainter& p, Coast& c)
+{
+    const double W = c.W, H = c.H;
+    const QRectF leftSea = c.leftSea, caveArea = c.caveArea, water = c.water, shell = c.shell;
+    const QPointF pinkPeak = c.pinkPeak;
+    const double shoreY = c.shoreY = leftSea.bottom() + 8;
     const QPainterPath sand = landBelow({{-2, shoreY}, {40, shoreY + 3}, {90, shoreY + 8}, {pinkPeak.x() - 50, shoreY + 22},
                                          {pinkPeak.x() + 10, caveArea.top() + 44}, {caveArea.left() - 6, caveArea.bottom() - 12},
                                          {caveArea.left() + 40, caveArea.bottom() + 6}, {W + 2, caveArea.bottom() + 10}},
@@ -508,9 +568,9 @@ void drawNature(QPainter& p, QSize size, const Hotspots& hot)
     stroke(p, curve({{10, shoreY - 4}, {30, shoreY - 3}}), withAlpha(Qt::white, 200), 1.4);
     stroke(p, curve({{60, shoreY}, {85, shoreY + 2}}), withAlpha(Qt::white, 200), 1.4);
 
-    // Meadow across the lower part, leaving sand at the lower right.
-    const double meadowTop = shoreY + 48;
-    const QPainterPath meadow = [&] {
+    // The meadow.
+    const double meadowTop = c.meadowTop = shoreY + 48;
+    const QPainterPath meadow = c.meadow = [&] {
         QPainterPath m = curve({{-2, meadowTop}, {60, meadowTop - 6}, {130, meadowTop + 2}, {water.left() + 20, meadowTop - 8},
                                 {water.center().x(), caveArea.bottom() + 4}, {water.right() - 10, caveArea.bottom() + 8},
                                 {shell.left() - 10, shell.top() - 30}});
@@ -521,11 +581,17 @@ void drawNature(QPainter& p, QSize size, const Hotspots& hot)
     }();
     fill(p, meadow, vertical(QRectF(0, meadowTop - 20, W, H - meadowTop + 20), {{0, rgb(0xb6df7e)}, {0.5, rgb(0x8cc85c)}, {1, rgb(0x5f9e40)}}),
          rgb(0x3f7a2e), 1.3);
+}
 
-    // The river: from between the hills down to the water across the bottom.
+// The river: from between the hills down to the water across the bottom, with
+// reeds and a lily pad.
+void coastRiver(QPainter& p, Coast& c, Dice& dice)
+{
+    const double W = c.W;
+    const QRectF pinkTop = c.pinkTop, caveArea = c.caveArea, water = c.water;
     const QPointF source(pinkTop.right() + 34, caveArea.top() + 16);
     const QPointF pool(water.center().x(), water.center().y());
-    const QPainterPath riverBed = [&] {
+    const QPainterPath riverBed = c.riverBed = [&] {
         const QPainterPath stream = ribbon({source, source + QPointF(-10, 16), pool + QPointF(14, -44), pool + QPointF(-4, -20), pool}, 4, 34);
         const QPainterPath lake = blob({{water.left() + 4, water.center().y() + 2}, {water.left() + water.width() * 0.2, water.top() + 8},
                                         {water.center().x(), water.top() + 5}, {water.right() - water.width() * 0.14, water.top() + 9},
@@ -553,7 +619,15 @@ void drawNature(QPainter& p, QSize size, const Hotspots& hot)
         stroke(p, curve({base, base + QPointF(-2 + i, -18 - i * 3)}), rgb(0x3f7a2e), 1.6);
         fill(p, ellipse(base + QPointF(-2 + i, -18 - i * 3), 1.6, 4.5), QBrush(rgb(0x8a5a30)), rgb(0x4a2a14), 0.7);
     }
+}
 
+// Bushes, grass and flowers on the meadow and the banks, clear of the water.
+void coastMeadowLife(QPainter& p, const Coast& c, Dice& dice)
+{
+    const double H = c.H, meadowTop = c.meadowTop;
+    const QRectF water = c.water, plants = c.plants, shell = c.shell;
+    const QPainterPath& meadow = c.meadow;
+    const QPainterPath& riverBed = c.riverBed;
     // Bushes on the meadow and the banks.
     for (const QPointF b : {QPointF(water.left() - 16, water.top() - 4), QPointF(water.right() + 2, water.top() - 22), QPointF(plants.right() + 14, plants.bottom() - 30)}) {
         body(p, ellipse(b + QPointF(-6, 2), 8, 6), rgb(0x4f9a3c), 1.1);
@@ -579,7 +653,12 @@ void drawNature(QPainter& p, QSize size, const Hotspots& hot)
         else
             grassTuft(p, g, 5 + depth * 5, i % 2 ? rgb(0x4f9a3c) : rgb(0x6ab84a), dice, 5);
     }
-    // On the sand by the shell: beach grass, pebbles and a starfish.
+}
+
+// On the sand by the shell: beach grass, pebbles and a starfish.
+void coastSandLife(QPainter& p, const Coast& c, Dice& dice)
+{
+    const QRectF shell = c.shell, caveArea = c.caveArea;
     for (const QPointF g : {QPointF(shell.left() + 6, caveArea.bottom() + 26), QPointF(shell.right() - 4, caveArea.bottom() + 18), QPointF(shell.right() + 6, shell.top() + 24)})
         grassTuft(p, g, 10, rgb(0x8aa84a), dice, 5);
     {
@@ -596,7 +675,25 @@ void drawNature(QPainter& p, QSize size, const Hotspots& hot)
             fill(p, ellipse(star + QPointF(std::cos(a) * 4.5, std::sin(a) * 3.2), 0.8, 0.8), QBrush(rgb(0xffd8b0)));
         }
     }
+}
 
+void drawNature(QPainter& p, QSize size, const Hotspots& hot)
+{
+    Coast c = coastOf(size, hot);
+    Dice dice(1);
+    coastSky(p, c);
+    coastSea(p, c, dice);
+    coastBigHill(p, c);
+    coastPinkHill(p, c);
+    coastCave(p, c);
+    coastShore(p, c);
+    coastRiver(p, c, dice);
+    coastMeadowLife(p, c, dice);
+    coastSandLife(p, c, dice);
+
+    const double W = c.W, H = c.H, shoreY = c.shoreY;
+    const QPointF nose = c.nose;
+    const QRectF plants = c.plants, shell = c.shell;
     // Small brown animals on the shore below the whale, where no hotspot lies.
     fawn(p, QPointF(nose.x() - 4, shoreY + 26), 36, false, true);
     fawn(p, QPointF(nose.x() + 84, shoreY + 36), 40, true, false);
