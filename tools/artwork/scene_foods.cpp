@@ -438,20 +438,54 @@ void vaseOfFlowers(QPainter& p, QPointF foot, double h)
     fill(p, ellipse(QPointF(foot.x(), mouth.y() - 2), h * 0.095, h * 0.025), QBrush(rgb(0x244a80)), ink(blue), 0.9);
 }
 
-void drawFoods(QPainter& p, QSize size, const Hotspots& hot)
-{
-    const double W = size.width(), H = size.height();
-    const QRectF palm = hot["Image3"], tree = hot["tree2_f"], olive = hot["oil2_f"], honeyDish = hot["hony_f"];
-    const QRectF grapePlate = hot["fruit_f"], redPlate = hot["oils_f"], glass = hot["waters_f"];
-    Dice dice(13);
+// The dining room's hotspots in scene pixels, and the table's perspective.
+struct Room {
+    double W = 0, H = 0;
+    QRectF palm, tree, olive, honeyDish, grapePlate, redPlate, glass;
+    // The table cloth's far edge (y) and its ends, and the point its sides run to.
+    double far = 0, farLeft = 0, farRight = 0;
+    QPointF vanish;
 
-    // The wall, warm cream with a faint stripe.
+    // Where a line across the cloth from (xFar, far) meets the picture's bottom.
+    QPointF onNear(double xFar) const
+    {
+        return vanish + (QPointF(xFar, far) - vanish) * ((H + 2 - vanish.y()) / (far - vanish.y()));
+    }
+};
+
+Room roomOf(QSize size, const Hotspots& hot)
+{
+    Room r;
+    r.W = size.width();
+    r.H = size.height();
+    r.palm = hot["Image3"];
+    r.tree = hot["tree2_f"];
+    r.olive = hot["oil2_f"];
+    r.honeyDish = hot["hony_f"];
+    r.grapePlate = hot["fruit_f"];
+    r.redPlate = hot["oils_f"];
+    r.glass = hot["waters_f"];
+    r.far = std::min(r.olive.top(), r.honeyDish.top()) - 22;
+    r.farLeft = 14;
+    r.farRight = r.glass.left() + r.glass.width() * 0.55;
+    r.vanish = QPointF((r.farLeft + r.farRight) / 2, r.far - 260);
+    return r;
+}
+
+// The wall, warm cream with a faint stripe.
+void roomWall(QPainter& p, const Room& r)
+{
+    const double W = r.W, H = r.H;
     p.fillRect(QRectF(0, 0, W, H), vertical(QRectF(0, 0, W, H * 0.55), {{0, rgb(0xf8e8c8)}, {1, rgb(0xf0d4a8)}}));
     for (double x = 6; x < W; x += 14)
         p.fillRect(QRectF(x, 0, 5, H), withAlpha(rgb(0xe8c898), 70));
+}
 
-    // The window across the top: two panes, the palm in the left one and the
-    // leafy tree in the next.
+// The window across the top: two panes, the palm in the left one and the leafy
+// tree in the next; the sill below. Returns the window's outer edge.
+QRectF roomWindow(QPainter& p, const Room& r)
+{
+    const QRectF palm = r.palm, tree = r.tree;
     const double frame = 6, mullion = 8;
     const double split = (palm.right() + tree.left()) / 2;
     const QRectF paneL(std::max(0.0, palm.left() - 3), std::max(0.0, palm.top() - 3), split - mullion / 2 - std::max(0.0, palm.left() - 3), palm.height() + 9);
@@ -486,7 +520,12 @@ void drawFoods(QPainter& p, QSize size, const Hotspots& hot)
     QPainterPath sill;
     sill.addRoundedRect(QRectF(outer.left() - 4, outer.bottom() - 2, outer.width() + 8, 8), 2, 2);
     body(p, sill, wood.lighter(110), 1.2);
-    // A curtain to the right of the window, tied back.
+    return outer;
+}
+
+// A curtain to the right of the window, tied back.
+void roomCurtain(QPainter& p, const QRectF& outer)
+{
     const double rodY = std::max(2.0, outer.top() - 1);
     QPainterPath rod;
     rod.addRoundedRect(QRectF(outer.left(), rodY - 1.5, outer.width() + 46, 3.5), 1.7, 1.7);
@@ -503,27 +542,29 @@ void drawFoods(QPainter& p, QSize size, const Hotspots& hot)
         stroke(p, curve({{cx + 10 + i * 8, rodY}, {cx + 16 + i * 6, outer.bottom() * 0.66}, {cx + 26 + i * 4.5, outer.bottom() + 44}}), withAlpha(curtainRed.darker(150), 150), 1.4);
     p.restore();
     body(p, ellipse(cx + 27, outer.bottom() * 0.68, 10, 3.5), rgb(0xf2c04a), 1.0);
+}
 
-    // A framed picture on the wall at the right.
+// A framed picture on the wall at the right.
+void roomPicture(QPainter& p, const Room& r)
+{
+    const double W = r.W;
     const QRectF pic(W - 92, 18, 46, 36);
-    {
-        QPainterPath f;
-        f.addRect(pic);
-        body(p, f, rgb(0xc8943a), 1.2, 0.6);
-        const QRectF inner = pic.adjusted(5, 5, -5, -5);
-        p.fillRect(inner, vertical(inner, {{0, rgb(0xbfe4f4)}, {1, rgb(0xa8d88a)}}));
-        fill(p, landBelow({inner.bottomLeft() + QPointF(0, -8), inner.bottomLeft() + QPointF(inner.width() * 0.5, -16), inner.bottomRight() + QPointF(0, -6)}, inner.bottom()), QBrush(rgb(0x7ab85a)));
-        fill(p, ellipse(inner.left() + inner.width() * 0.75, inner.top() + 6, 3.5, 3.5), QBrush(rgb(0xffd24a)));
-        stroke(p, QPainterPath([&] { QPainterPath r; r.addRect(inner); return r; }()), ink(rgb(0xc8943a)), 0.9);
-    }
+    QPainterPath f;
+    f.addRect(pic);
+    body(p, f, rgb(0xc8943a), 1.2, 0.6);
+    const QRectF inner = pic.adjusted(5, 5, -5, -5);
+    p.fillRect(inner, vertical(inner, {{0, rgb(0xbfe4f4)}, {1, rgb(0xa8d88a)}}));
+    fill(p, landBelow({inner.bottomLeft() + QPointF(0, -8), inner.bottomLeft() + QPointF(inner.width() * 0.5, -16), inner.bottomRight() + QPointF(0, -6)}, inner.bottom()), QBrush(rgb(0x7ab85a)));
+    fill(p, ellipse(inner.left() + inner.width() * 0.75, inner.top() + 6, 3.5, 3.5), QBrush(rgb(0xffd24a)));
+    stroke(p, QPainterPath([&] { QPainterPath r; r.addRect(inner); return r; }()), ink(rgb(0xc8943a)), 0.9);
+}
 
-    // The table top: a pale green cloth in perspective.
-    const double far = std::min(olive.top(), honeyDish.top()) - 22;
-    const double farLeft = 14, farRight = glass.left() + glass.width() * 0.55;
-    const QPointF vanish((farLeft + farRight) / 2, far - 260);
-    auto onNear = [&](double xFar) { return vanish + (QPointF(xFar, far) - vanish) * ((H + 2 - vanish.y()) / (far - vanish.y())); };
-
-    // Floor beyond the table at the right, the side table with its vase, the chairs.
+// The floor beyond the table at the right, the side table with its vase, the
+// chairs and the child behind the table. Returns the child's head.
+QPointF roomBeyondTable(QPainter& p, const Room& r)
+{
+    const double W = r.W, H = r.H, far = r.far, farRight = r.farRight;
+    const QRectF olive = r.olive, honeyDish = r.honeyDish;
     p.fillRect(QRectF(0, far + 14, W, H - far), vertical(QRectF(0, far, W, H - far), {{0, rgb(0xc89060)}, {1, rgb(0xa8703e)}}));
     for (int i = 0; i < 6; ++i)
         stroke(p, curve({{0, far + 20 + i * i * 6.0}, {W, far + 20 + i * i * 6.0}}), withAlpha(rgb(0x7a4a26), 120), 1.0);
@@ -538,6 +579,14 @@ void drawFoods(QPainter& p, QSize size, const Hotspots& hot)
     const QPointF childHead(farRight - 40, far - 46);
     child(p, childHead, 16, far, false);
 
+    return childHead;
+}
+
+// The table cloth in perspective, its edge hanging down at the right.
+void roomCloth(QPainter& p, const Room& r)
+{
+    const double W = r.W, H = r.H, far = r.far, farLeft = r.farLeft, farRight = r.farRight;
+    auto onNear = [&r](double xFar) { return r.onNear(xFar); };
     const QPointF nearLeft = onNear(farLeft), nearRight = onNear(farRight);
     const QPainterPath cloth = polygon({{farLeft, far}, {farRight, far}, nearRight, nearLeft});
     // The cloth's edge hanging down at the right.
@@ -560,62 +609,87 @@ void drawFoods(QPainter& p, QSize size, const Hotspots& hot)
         fill(p, ellipse(x, far + 5, 1.4, 1.1), QBrush(Qt::white));
     p.restore();
     gleam(p, QPointF((farLeft + farRight) / 2 - 60, far + 40), 90, 14, 60, 0);
-    child(p, childHead, 16, far, true);
+}
 
-    // A napkin with a fork and spoon at the left, the salt shaker, the dates.
-    {
-        const QPointF n(grapePlate.left() - 14, grapePlate.center().y());
-        fill(p, polygon({n + QPointF(-12, -22), n + QPointF(10, -24), n + QPointF(16, 26), n + QPointF(-10, 28)}), lit(QRectF(n.x() - 12, n.y() - 24, 28, 52), rgb(0xf6f6f0)), rgb(0x8a9aa8), 1.0);
-        stroke(p, curve({n + QPointF(-4, -18), n + QPointF(-2, 20)}), rgb(0x9aa4ae), 2.0);
-        stroke(p, curve({n + QPointF(5, -18), n + QPointF(7, 20)}), rgb(0x9aa4ae), 2.0);
-        fill(p, ellipse(n + QPointF(5, -19), 2.6, 4), QBrush(rgb(0xc8d0d8)), rgb(0x6a747e), 0.8);
-    }
-    {
-        const QPointF s((olive.right() + honeyDish.left()) / 2, olive.center().y() + 6);
-        fill(p, ellipse(s + QPointF(2, 12), 7, 2.5), QBrush(withAlpha(rgb(0x507a48), 90)));
-        QPainterPath shaker;
-        shaker.moveTo(s + QPointF(-5.5, 12));
-        shaker.lineTo(s + QPointF(-4.5, -6));
-        shaker.quadTo(s + QPointF(0, -11), s + QPointF(4.5, -6));
-        shaker.lineTo(s + QPointF(5.5, 12));
-        shaker.quadTo(s + QPointF(0, 14), s + QPointF(-5.5, 12));
-        fill(p, shaker, linear(s + QPointF(-6, 0), s + QPointF(6, 0), {{0, QColor(230, 240, 245)}, {0.4, Qt::white}, {1, QColor(170, 185, 195)}}), rgb(0x6a7a88), 1.0);
-        p.fillRect(QRectF(s.x() - 5, s.y() - 1, 10.5, 13), withAlpha(Qt::white, 120));
-        fill(p, blob({s + QPointF(-4.6, -5), s + QPointF(0, -11), s + QPointF(4.6, -5), s + QPointF(0, -4)}), QBrush(rgb(0xb8c0c8)), rgb(0x5a6470), 0.9);
-        for (int i = -1; i <= 1; ++i)
-            fill(p, ellipse(s + QPointF(i * 1.8, -7.5), 0.5, 0.5), QBrush(rgb(0x3a4450)));
-    }
-    {
-        const QPointF d(redPlate.right() + 12, olive.center().y() + 14);
-        plate(p, d, 28, 10, rgb(0xf4ece0), rgb(0x7ab0d8));
-        for (int i = 0; i < 7; ++i) {
-            const QPointF at = d + QPointF(-16 + i * 5.2, -3 + std::sin(i * 1.3) * 2 - (i > 1 && i < 5 ? 3 : 0));
-            p.save();
-            p.translate(at);
-            p.rotate(-25 + i * 9);
-            body(p, ellipse(0, 0, 5, 2.8), rgb(0x8a4a22), 0.9);
-            fill(p, ellipse(-1.5, -1.0, 1.8, 0.7), QBrush(withAlpha(Qt::white, 150)));
-            p.restore();
-        }
-    }
+// A napkin with a fork and spoon at the left.
+void napkin(QPainter& p, const Room& r)
+{
+    const QRectF grapePlate = r.grapePlate;
+    const QPointF n(grapePlate.left() - 14, grapePlate.center().y());
+    fill(p, polygon({n + QPointF(-12, -22), n + QPointF(10, -24), n + QPointF(16, 26), n + QPointF(-10, 28)}), lit(QRectF(n.x() - 12, n.y() - 24, 28, 52), rgb(0xf6f6f0)), rgb(0x8a9aa8), 1.0);
+    stroke(p, curve({n + QPointF(-4, -18), n + QPointF(-2, 20)}), rgb(0x9aa4ae), 2.0);
+    stroke(p, curve({n + QPointF(5, -18), n + QPointF(7, 20)}), rgb(0x9aa4ae), 2.0);
+    fill(p, ellipse(n + QPointF(5, -19), 2.6, 4), QBrush(rgb(0xc8d0d8)), rgb(0x6a747e), 0.8);
+}
 
-    // A round flat loaf between the dishes.
-    {
-        const QPointF b((olive.right() + honeyDish.left()) / 2 + 14, (olive.bottom() + grapePlate.top()) / 2 + 2);
-        fill(p, ellipse(b + QPointF(3, 3), 22, 7), QBrush(withAlpha(rgb(0x507a48), 80)));
-        body(p, ellipse(b, 22, 8), rgb(0xe0a85a), 1.2);
-        fill(p, ellipse(b + QPointF(0, -1), 16, 5), radial(b, 16, {{0, rgb(0xf4c880)}, {1, rgb(0xd89848)}}));
-        for (int i = 0; i < 6; ++i)
-            fill(p, ellipse(b + QPointF(-10 + i * 4, -1 + (i % 2) * 2), 0.9, 0.6), QBrush(rgb(0x8a5a2a)));
+// The salt shaker between the olives and the honey.
+void saltShaker(QPainter& p, const Room& r)
+{
+    const QRectF olive = r.olive, honeyDish = r.honeyDish;
+    const QPointF s((olive.right() + honeyDish.left()) / 2, olive.center().y() + 6);
+    fill(p, ellipse(s + QPointF(2, 12), 7, 2.5), QBrush(withAlpha(rgb(0x507a48), 90)));
+    QPainterPath shaker;
+    shaker.moveTo(s + QPointF(-5.5, 12));
+    shaker.lineTo(s + QPointF(-4.5, -6));
+    shaker.quadTo(s + QPointF(0, -11), s + QPointF(4.5, -6));
+    shaker.lineTo(s + QPointF(5.5, 12));
+    shaker.quadTo(s + QPointF(0, 14), s + QPointF(-5.5, 12));
+    fill(p, shaker, linear(s + QPointF(-6, 0), s + QPointF(6, 0), {{0, QColor(230, 240, 245)}, {0.4, Qt::white}, {1, QColor(170, 185, 195)}}), rgb(0x6a7a88), 1.0);
+    p.fillRect(QRectF(s.x() - 5, s.y() - 1, 10.5, 13), withAlpha(Qt::white, 120));
+    fill(p, blob({s + QPointF(-4.6, -5), s + QPointF(0, -11), s + QPointF(4.6, -5), s + QPointF(0, -4)}), QBrush(rgb(0xb8c0c8)), rgb(0x5a6470), 0.9);
+    for (int i = -1; i <= 1; ++i)
+        fill(p, ellipse(s + QPointF(i * 1.8, -7.5), 0.5, 0.5), QBrush(rgb(0x3a4450)));
+}
+
+// A plate of dates beside the red fruit.
+void dates(QPainter& p, const Room& r)
+{
+    const QRectF olive = r.olive, redPlate = r.redPlate;
+    const QPointF d(redPlate.right() + 12, olive.center().y() + 14);
+    plate(p, d, 28, 10, rgb(0xf4ece0), rgb(0x7ab0d8));
+    for (int i = 0; i < 7; ++i) {
+        const QPointF at = d + QPointF(-16 + i * 5.2, -3 + std::sin(i * 1.3) * 2 - (i > 1 && i < 5 ? 3 : 0));
+        p.save();
+        p.translate(at);
+        p.rotate(-25 + i * 9);
+        body(p, ellipse(0, 0, 5, 2.8), rgb(0x8a4a22), 0.9);
+        fill(p, ellipse(-1.5, -1.0, 1.8, 0.7), QBrush(withAlpha(Qt::white, 150)));
+        p.restore();
     }
+}
+
+// A round flat loaf between the dishes.
+void loaf(QPainter& p, const Room& r)
+{
+    const QRectF olive = r.olive, honeyDish = r.honeyDish, grapePlate = r.grapePlate;
+    const QPointF b((olive.right() + honeyDish.left()) / 2 + 14, (olive.bottom() + grapePlate.top()) / 2 + 2);
+    fill(p, ellipse(b + QPointF(3, 3), 22, 7), QBrush(withAlpha(rgb(0x507a48), 80)));
+    body(p, ellipse(b, 22, 8), rgb(0xe0a85a), 1.2);
+    fill(p, ellipse(b + QPointF(0, -1), 16, 5), radial(b, 16, {{0, rgb(0xf4c880)}, {1, rgb(0xd89848)}}));
+    for (int i = 0; i < 6; ++i)
+        fill(p, ellipse(b + QPointF(-10 + i * 4, -1 + (i % 2) * 2), 0.9, 0.6), QBrush(rgb(0x8a5a2a)));
+}
+
+void drawFoods(QPainter& p, QSize size, const Hotspots& hot)
+{
+    const Room r = roomOf(size, hot);
+    roomWall(p, r);
+    roomCurtain(p, roomWindow(p, r));
+    roomPicture(p, r);
+    const QPointF childHead = roomBeyondTable(p, r);
+    roomCloth(p, r);
+    child(p, childHead, 16, r.far, true);
+    napkin(p, r);
+    saltShaker(p, r);
+    dates(p, r);
+    loaf(p, r);
 
     // The food under its hotspots.
-    olives(p, olive.adjusted(2, 2, -2, -2));
-    honey(p, honeyDish.adjusted(2, 2, -2, -2));
-    grapes(p, grapePlate.adjusted(3, 3, -3, -3));
-    redFruit(p, redPlate.adjusted(3, 3, -3, -3));
-    glassOfWater(p, glass.adjusted(2, 2, -2, -2).intersected(QRectF(0, 0, W, H)));
-    (void)dice;
+    olives(p, r.olive.adjusted(2, 2, -2, -2));
+    honey(p, r.honeyDish.adjusted(2, 2, -2, -2));
+    grapes(p, r.grapePlate.adjusted(3, 3, -3, -3));
+    redFruit(p, r.redPlate.adjusted(3, 3, -3, -3));
+    glassOfWater(p, r.glass.adjusted(2, 2, -2, -2).intersected(QRectF(0, 0, r.W, r.H)));
 }
 
 } // namespace
