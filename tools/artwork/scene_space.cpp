@@ -129,13 +129,9 @@ void shootingStar(QPainter& p, QPointF head, QPointF tail, double r)
     sparkle(p, head, r * 3.2, rgb(0xfff6c8));
 }
 
-void drawSpace(QPainter& p, QSize size, const Hotspots& hot)
+// The night sky with soft glows of far nebulae, and the stars.
+void nightSky(QPainter& p, double W, double H, Dice& dice)
 {
-    const double W = size.width(), H = size.height();
-    const QRectF upper = hot["baw_i"], bigOne = hot["sun_s"], centre = hot["sun_s2"], orbitsEdge = hot["swin_s"], moonArea = hot["moon_s"];
-    Dice dice(7);
-
-    // Night sky with soft glows of far nebulae.
     p.fillRect(QRectF(0, 0, W, H), vertical(QRectF(0, 0, W, H), {{0.0, rgb(0x0b1440)}, {0.5, rgb(0x14205a)}, {1.0, rgb(0x0a1034)}}));
     p.setPen(Qt::NoPen);
     for (const auto& [c, r, colour] : {std::tuple{QPointF(W * 0.15, H * 0.12), 110.0, QColor(120, 70, 170, 70)},
@@ -154,15 +150,33 @@ void drawSpace(QPainter& p, QSize size, const Hotspots& hot)
     }
     for (int i = 0; i < 16; ++i)
         sparkle(p, QPointF(dice.in(6, W - 6), dice.in(6, H - 6)), dice.in(2.5, 4.5), rgb(0xfff4c0), 220);
+}
 
-    // Orbits around the sun: the widest reach the left edge.
-    const QPointF sun = centre.center();
+// The orbits around the sun, flattened into ellipses by the view.
+struct Orbits {
+    QPointF sun;
+    std::vector<double> radii;
+    double flat = 0.42;
+
+    // The point of orbit i at the given angle, counter-clockwise from the right.
+    QPointF at(int i, double degrees) const
+    {
+        const double a = degrees * kPi / 180;
+        return sun + QPointF(std::cos(a) * radii[std::size_t(i)], -std::sin(a) * radii[std::size_t(i)] * flat);
+    }
+};
+
+// Seven coloured orbits around the sun: the widest reach the left edge.
+Orbits drawOrbits(QPainter& p, const QRectF& centre, const QRectF& orbitsEdge)
+{
+    Orbits o;
+    const QPointF sun = o.sun = centre.center();
     const double widest = sun.x() - (orbitsEdge.left() + orbitsEdge.width() * 0.15);
     const double narrowest = centre.width() * 0.55;
     const QColor orbitColours[] = {rgb(0xffd166), rgb(0xff8fa3), rgb(0x7ee0c0), rgb(0x8fb8ff), rgb(0xd9a0ff), rgb(0x7fdcff), rgb(0xffb070)};
     constexpr int orbits = 7;
-    const double flat = 0.42;
-    std::vector<double> radii;
+    const double flat = o.flat;
+    std::vector<double>& radii = o.radii;
     for (int i = 0; i < orbits; ++i)
         radii.push_back(narrowest + (widest - narrowest) * i / (orbits - 1));
     for (int i = 0; i < orbits; ++i) {
@@ -172,12 +186,12 @@ void drawSpace(QPainter& p, QSize size, const Hotspots& hot)
         p.setPen(pen(withAlpha(orbitColours[i], 220), 1.3));
         p.drawEllipse(sun, radii[std::size_t(i)], radii[std::size_t(i)] * flat);
     }
-    auto onOrbit = [&](int i, double degrees) {
-        const double a = degrees * kPi / 180;
-        return sun + QPointF(std::cos(a) * radii[std::size_t(i)], -std::sin(a) * radii[std::size_t(i)] * flat);
-    };
+    return o;
+}
 
-    // The sun: a glowing disc with a crown of flames.
+// The sun: a glowing disc with a crown of flames.
+void drawSun(QPainter& p, QPointF sun, const QRectF& centre)
+{
     const double sr = std::min(centre.width(), centre.height()) * 0.34;
     p.setPen(Qt::NoPen);
     p.setBrush(radial(sun, sr * 2.4, {{0.0, QColor(255, 240, 160, 220)}, {0.45, QColor(255, 180, 60, 110)}, {1.0, QColor(255, 140, 40, 0)}}));
@@ -198,6 +212,18 @@ void drawSpace(QPainter& p, QSize size, const Hotspots& hot)
     fill(p, ellipse(sun, sr, sr), radial(sun - QPointF(sr * 0.3, sr * 0.3), sr * 1.2, {{0.0, rgb(0xfffde8)}, {0.35, rgb(0xffe680)}, {0.8, rgb(0xffb830)}, {1.0, rgb(0xff9020)}}),
          rgb(0xe07a18), 1.4);
     gleam(p, sun - QPointF(sr * 0.35, sr * 0.4), sr * 0.4, sr * 0.25, 170, -40);
+}
+
+void drawSpace(QPainter& p, QSize size, const Hotspots& hot)
+{
+    const double W = size.width(), H = size.height();
+    const QRectF upper = hot["baw_i"], bigOne = hot["sun_s"], centre = hot["sun_s2"], orbitsEdge = hot["swin_s"], moonArea = hot["moon_s"];
+    Dice dice(7);
+    nightSky(p, W, H, dice);
+    const Orbits orbits = drawOrbits(p, centre, orbitsEdge);
+    const QPointF sun = orbits.sun;
+    auto onOrbit = [&orbits](int i, double degrees) { return orbits.at(i, degrees); };
+    drawSun(p, sun, centre);
 
     // Planets of several colours on their orbits, each lit by the sun.
     planet(p, onOrbit(0, 35), 5.5, rgb(0xb8a898), sun);
