@@ -399,14 +399,11 @@ void antsOnGrass(QPainter& p, const QRectF& a)
     fill(p, leaf(hill + QPointF(-a.width() * 0.05 + 6, a.height() * 0.32 - 5), hill + QPointF(-a.width() * 0.05 + 12, a.height() * 0.32 - 11), 2.5), QBrush(leafColour), ink(leafColour), 0.7);
 }
 
-void drawAnimals(QPainter& p, QSize size, const Hotspots& hot)
+// The pale sky with the sun and clouds, far hills, then the grassland with its
+// tufts, flowers and bushes. The horizon lies near the top of the band of
+// animals across the middle.
+void grassland(QPainter& p, double W, double H, const QRectF& band, const QRectF& birds, double horizon, Dice& dice)
 {
-    const double W = size.width(), H = size.height();
-    const QRectF band = hot["ani_a"], ants = hot["ant_a"], birds = hot["bir_a"], elf = hot["elf_a"], horse = hot["Image8"];
-    Dice dice(23);
-
-    // Pale sky, far hills, then the grassland.
-    const double horizon = band.top() + band.height() * 0.12;
     p.fillRect(QRectF(0, 0, W, horizon + 4), vertical(QRectF(0, 0, W, horizon), {{0, rgb(0xb4dcf2)}, {0.7, rgb(0xdff0f6)}, {1, rgb(0xf4f6e4)}}));
     const QPointF sun(birds.left() - 40, 24);
     p.setPen(Qt::NoPen);
@@ -439,8 +436,11 @@ void drawAnimals(QPainter& p, QSize size, const Hotspots& hot)
         body(p, ellipse(b + QPointF(6, 0), 8, 6), rgb(0x4e9238), 1.0);
         body(p, ellipse(b + QPointF(0, -5), 8, 6), rgb(0x68b04a), 1.0);
     }
+}
 
-    // The tree at the upper left with the monkey on its branch.
+// The tree at the upper left with the monkey on its branch.
+void monkeyTree(QPainter& p, const QRectF& band, double horizon, Dice& dice)
+{
     const QColor bark = rgb(0x8a5a34);
     const double canopyBottom = band.top() - 6;
     const QPointF foot(std::max(24.0, band.left() - 28), horizon + 56);
@@ -462,6 +462,16 @@ void drawAnimals(QPainter& p, QSize size, const Hotspots& hot)
         stroke(p, curve({m, m + QPointF(3, -2)}), withAlpha(rgb(0x2e6e2a), 170), 1.0);
     }
     monkey(p, QPointF(band.left() + band.width() * 0.13, canopyBottom - 16), 40);
+}
+
+void drawAnimals(QPainter& p, QSize size, const Hotspots& hot)
+{
+    const double W = size.width(), H = size.height();
+    const QRectF band = hot["ani_a"], ants = hot["ant_a"], birds = hot["bir_a"], elf = hot["elf_a"], horse = hot["Image8"];
+    Dice dice(23);
+    const double horizon = band.top() + band.height() * 0.12;
+    grassland(p, W, H, band, birds, horizon, dice);
+    monkeyTree(p, band, horizon, dice);
 
     // Two birds flying at the top right.
     bird(p, QPointF(birds.left() + birds.width() * 0.3, birds.top() + birds.height() * 0.52), 44, rgb(0xe8583a), rgb(0xffd8a0), false, 2);
