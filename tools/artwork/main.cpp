@@ -27,15 +27,6 @@
 #include "encoders.h"
 #include "pictures.h"
 
-namespace ayat::art {
-
-QString sourcePath(const QString& relative)
-{
-    return QDir(QStringLiteral(AYAT_SOURCE_DIR)).filePath(relative);
-}
-
-} // namespace ayat::art
-
 namespace {
 
 using namespace ayat;
