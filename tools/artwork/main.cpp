@@ -26,6 +26,7 @@
 #include "assets/catalogue.h"
 #include "encoders.h"
 #include "pictures.h"
+#include "platform/widgets.h"
 
 namespace {
 
@@ -164,22 +165,6 @@ int generate(const QString& dirName, const std::vector<std::string>& keys)
     return failures ? 1 : 0;
 }
 
-// The platform's sunken border of a text field, 2 px, drawn inside r.
-void drawSunkenBorder(QPainter& p, const QRect& r)
-{
-    auto edge = [&](int inset, QColor topLeft, QColor bottomRight) {
-        const QRect e = r.adjusted(inset, inset, -inset, -inset);
-        p.setPen(topLeft);
-        p.drawLine(e.topLeft(), e.topRight() - QPoint(1, 0));
-        p.drawLine(e.topLeft(), e.bottomLeft() - QPoint(0, 1));
-        p.setPen(bottomRight);
-        p.drawLine(e.bottomLeft(), e.bottomRight());
-        p.drawLine(e.topRight(), e.bottomRight());
-    };
-    edge(0, QColor(0xA0, 0xA0, 0xA0), QColor(0xFF, 0xFF, 0xFF));
-    edge(1, QColor(0x69, 0x69, 0x69), QColor(0xE3, 0xE3, 0xE3));
-}
-
 // The picture as the program decodes it: written in its encoding, read back.
 QImage roundTrip(const Asset& a, const QDir& tmp)
 {
@@ -229,7 +214,7 @@ std::pair<QString, QImage> debugItem(DebugOutput& out, const Asset& a, QString& 
         QPainter p(&shown);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawImage(QRect(QPoint(2, 2), kItemInside), decoded);
-        drawSunkenBorder(p, shown.rect());
+        drawSingleBorder(p, shown.rect(), classicPalette());
     }
     out.save(shown, QStringLiteral("item-%1.png").arg(qs(a.key)));
     art::CardFacts facts;
@@ -296,7 +281,7 @@ void debugPicture(DebugOutput& out, const Asset& a)
             QPainter p(&shown);
             p.setRenderHint(QPainter::SmoothPixmapTransform);
             p.drawImage(QRect(2, 2, 629, 417), decoded);
-            drawSunkenBorder(p, shown.rect());
+            drawSingleBorder(p, shown.rect(), classicPalette());
         }
         out.save(shown, QStringLiteral("main-stretched.png"));
     }
