@@ -14,6 +14,8 @@
 #include <QPainterPath>
 #include <QSvgGenerator>
 
+#include "paint.h"
+
 namespace ayat::art {
 namespace {
 
@@ -215,7 +217,7 @@ QImage renderAppIcon(int px, bool classicColours)
     p.scale(s, s);
     paintAppIcon(p, {s, true, classicColours});
     p.end();
-    return img.convertToFormat(QImage::Format_ARGB32);
+    return straightAlpha(img);
 }
 
 bool writeAppIconSvg(const QString& path, QString* error)

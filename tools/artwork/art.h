@@ -13,8 +13,13 @@ namespace ayat::art {
 // Every drawing takes a scale: 1 for the catalogue's picture, 2 for its variant
 // of twice the size, drawn by the same code at the finer resolution.
 
-// scenes.cpp: the four scene pictures (Image1, Image19, Image13, Image22).
+// scenes.cpp and scene_<section>.cpp: the scene picture of every section of the
+// section tables, by its asset key (the section's names.scene).
 QImage drawScene(std::string_view key, int scale = 1);
+// Whether the key is some section's scene picture.
+bool isScene(std::string_view key);
+// The scene keys of the sections, in the sections' order.
+std::vector<std::string_view> sceneKeys();
 // The scene stretched into its 401 x 368 rectangle as the program shows it,
 // with every hotspot rectangle of its section drawn over it and labelled.
 QImage sceneDebugView(std::string_view key);

@@ -13,6 +13,7 @@
 #include <QRawFont>
 #include <QTextLayout>
 
+#include "paint.h"
 #include "pictures.h"
 
 namespace ayat::art {
@@ -20,13 +21,6 @@ namespace {
 
 constexpr qreal kHorizon = 150;  // y of the horizon
 constexpr qreal kCentreX = 288.5;
-
-QColor mix(QColor a, QColor b, qreal t)
-{
-    t = std::clamp(t, 0.0, 1.0);
-    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t, a.greenF() + (b.greenF() - a.greenF()) * t,
-                            a.blueF() + (b.blueF() - a.blueF()) * t);
-}
 
 // The size of the picture in its own pixels, whatever the scale it is drawn at.
 qreal width(const QImage& img) { return img.deviceIndependentSize().width(); }

@@ -185,20 +185,12 @@ void drawText(QPainter& p, const QString& text, QPointF centre, qreal pixelSize,
     p.drawImage(centre - QRectF(bounds).center() / scale - QPointF(0.5, 0.5), ink);
 }
 
-QImage drawBook(int scale)
+// The book drawn without its writing: the dark green leather binding, lit from
+// above, with a gold tooled line; the stacked leaves below each page, then the
+// pages themselves.
+void paintBindingAndPages(QPainter& p, const Shape& s)
 {
-    qreal dip = 0;
-    const std::vector<bool> mask = exactMask(&dip);
-    const Shape s = bookShape(dip);
     const qreal mid = kW / 2.0;
-
-    QImage img(kW * scale, kH * scale, QImage::Format_ARGB32);
-    img.setDevicePixelRatio(scale);
-    img.fill(kGrey);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-
     // Binding: dark green leather, lit from above, with a gold tooled line.
     QLinearGradient leather(0, 7, 0, kH);
     leather.setColorAt(0, QColor(0x2E, 0x7D, 0x45));
@@ -231,6 +223,23 @@ QImage drawBook(int scale)
         p.setBrush(paper);
         p.drawPath(*page);
     }
+}
+
+QImage drawBook(int scale)
+{
+    qreal dip = 0;
+    const std::vector<bool> mask = exactMask(&dip);
+    const Shape s = bookShape(dip);
+    const qreal mid = kW / 2.0;
+
+    QImage img(kW * scale, kH * scale, QImage::Format_ARGB32);
+    img.setDevicePixelRatio(scale);
+    img.fill(kGrey);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+
+    paintBindingAndPages(p, s);
 
     // Calligraphy: the basmala across the right page, and verse lines below,
     // each page framed by a thin gold and red rule.

@@ -119,9 +119,10 @@ int nearest(const std::vector<std::array<float, 3>>& pal, const float* c)
     return best;
 }
 
-std::vector<std::array<float, 3>> medianCutPalette(const QImage& img, int colours, bool skipTransparent)
+// The image's colours as a histogram at 6 bits per channel, each cell with the
+// exact mean of its colours and their count as its weight.
+std::vector<Entry> histogramCells(const QImage& img, bool skipTransparent)
 {
-    // Histogram at 6 bits per channel, keeping the exact mean of each cell.
     constexpr int kCells = 1 << 18;
     std::vector<double> sums(size_t(kCells) * 3, 0.0);
     std::vector<uint32_t> counts(kCells, 0);
@@ -147,9 +148,13 @@ std::vector<std::array<float, 3>> medianCutPalette(const QImage& img, int colour
                             float(sums[size_t(key) * 3 + 2] / n)},
                            float(n)});
     }
-    if (entries.empty())
-        return {{0.f, 0.f, 0.f}};
+    return entries;
+}
 
+// Median cut: the box with the largest squared error is split until there are
+// `colours` boxes; each box's weighted mean is a palette colour.
+std::vector<std::array<float, 3>> medianCut(std::vector<Entry>& entries, int colours)
+{
     std::vector<Box> boxes{{0, int(entries.size()), statsOf(entries, 0, int(entries.size())).sse()}};
     while (int(boxes.size()) < colours) {
         int pick = -1;
@@ -174,8 +179,12 @@ std::vector<std::array<float, 3>> medianCutPalette(const QImage& img, int colour
         const BoxStats st = statsOf(entries, b.begin, b.end);
         pal.push_back({float(st.s[0] / st.w), float(st.s[1] / st.w), float(st.s[2] / st.w)});
     }
+    return pal;
+}
 
-    // k-means refinement over the histogram cells.
+// k-means refinement of the palette over the histogram cells.
+void refine(std::vector<std::array<float, 3>>& pal, const std::vector<Entry>& entries)
+{
     std::vector<int> owner(entries.size());
     for (int iter = 0; iter < 10; ++iter) {
         std::vector<std::array<double, 4>> acc(pal.size(), {0, 0, 0, 0});
@@ -198,25 +207,26 @@ std::vector<std::array<float, 3>> medianCutPalette(const QImage& img, int colour
         if (moved < 0.25)
             break;
     }
+}
+
+std::vector<std::array<float, 3>> medianCutPalette(const QImage& img, int colours, bool skipTransparent)
+{
+    std::vector<Entry> entries = histogramCells(img, skipTransparent);
+    if (entries.empty())
+        return {{0.f, 0.f, 0.f}};
+    std::vector<std::array<float, 3>> pal = medianCut(entries, colours);
+    refine(pal, entries);
     for (auto& c : pal)
         for (float& v : c)
             v = std::clamp(std::round(v), 0.f, 255.f);
     return pal;
 }
 
-} // namespace
-
-IndexedImage quantize(const QImage& source, const QuantizeOptions& options, bool skipTransparent)
+// With few enough distinct colours, the image keeps them exactly: fills in
+// out's palette and indices and returns true. Otherwise returns false.
+bool keepExactColours(const QImage& img, int colours, bool skipTransparent, IndexedImage& out)
 {
-    const QImage img = source.convertToFormat(QImage::Format_ARGB32);
     const int w = img.width(), h = img.height();
-    const int colours = std::clamp(options.colours, 1, 256);
-    IndexedImage out;
-    out.width = w;
-    out.height = h;
-    out.indices.assign(size_t(w) * h, 0);
-
-    // Few enough distinct colours: keep them exactly.
     std::unordered_map<QRgb, int> exact;
     bool fits = true;
     for (int y = 0; y < h && fits; ++y) {
@@ -247,16 +257,17 @@ IndexedImage quantize(const QImage& source, const QuantizeOptions& options, bool
                 out.indices[size_t(y) * w + x] = uint8_t(exact.at(line[x] | 0xFF000000u));
             }
         }
-        return out;
+        return true;
     }
+    return false;
+}
 
-    const auto pal = medianCutPalette(img, colours, skipTransparent);
-    out.palette.clear();
-    for (const auto& c : pal)
-        out.palette.push_back(qRgb(int(c[0]), int(c[1]), int(c[2])));
-
-    // Map, with serpentine Floyd-Steinberg error diffusion.
-    const float strength = std::clamp(options.dither, 0.f, 1.f);
+// Maps every pixel to the palette, with serpentine Floyd-Steinberg error
+// diffusion of the given strength (0: none).
+void mapWithDiffusion(const QImage& img, const std::vector<std::array<float, 3>>& pal, float strength,
+                      bool skipTransparent, IndexedImage& out)
+{
+    const int w = img.width(), h = img.height();
     std::vector<float> work(size_t(w) * h * 3);
     for (int y = 0; y < h; ++y) {
         const QRgb* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
@@ -312,6 +323,26 @@ IndexedImage quantize(const QImage& source, const QuantizeOptions& options, bool
             spread(x + dx, y + 1, 1.f / 16);
         }
     }
+}
+
+} // namespace
+
+IndexedImage quantize(const QImage& source, const QuantizeOptions& options, bool skipTransparent)
+{
+    const QImage img = source.convertToFormat(QImage::Format_ARGB32);
+    const int colours = std::clamp(options.colours, 1, 256);
+    IndexedImage out;
+    out.width = img.width();
+    out.height = img.height();
+    out.indices.assign(size_t(out.width) * out.height, 0);
+    if (keepExactColours(img, colours, skipTransparent, out))
+        return out;
+
+    const auto pal = medianCutPalette(img, colours, skipTransparent);
+    out.palette.clear();
+    for (const auto& c : pal)
+        out.palette.push_back(qRgb(int(c[0]), int(c[1]), int(c[2])));
+    mapWithDiffusion(img, pal, std::clamp(options.dither, 0.f, 1.f), skipTransparent, out);
     return out;
 }
 

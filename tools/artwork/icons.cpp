@@ -25,30 +25,34 @@ constexpr int Grey = 8, Red = 9, Lime = 10, Yellow = 11, Blue = 12, Fuchsia = 13
 
 double sq(double v) { return v * v; }
 
-// The resolution the icons are drawn at: device pixels per icon pixel. Shapes
-// are sampled at every device pixel, so that a disc or a slanted edge is drawn
-// as finely as the resolution allows; colours are chosen per icon pixel, so
-// that shading, dithering and rows keep their pattern.
-int gScale = 1;
+// A square icon being drawn: size x size icon pixels, each scale x scale device
+// pixels. Shapes are sampled at every device pixel, so that a disc or a slanted
+// edge is drawn as finely as the resolution allows; colours are chosen per icon
+// pixel, so that shading, dithering and rows keep their pattern.
+struct Grid {
+    int size;
+    int scale;
+    int device() const { return size * scale; }
+};
 
-// A set of pixels of a square icon, size x size icon pixels at gScale device
-// pixels each. Icon pixel (x, y) is the square from (x, y) to (x + 1, y + 1).
+// A set of pixels of a grid. Icon pixel (x, y) is the square from (x, y) to
+// (x + 1, y + 1).
 class Mask {
 public:
-    explicit Mask(int size) : n_(size), d_(size * gScale), on_(size_t(d_ * d_), 0) {}
+    explicit Mask(Grid g) : g_(g), d_(g.device()), on_(size_t(d_ * d_), 0) {}
 
     // The pixels whose centres satisfy inside(x, y), (x, y) in icon pixels.
     template <class Inside>
-    static Mask where(int size, Inside inside)
+    static Mask where(Grid g, Inside inside)
     {
-        Mask m(size);
+        Mask m(g);
         for (int y = 0; y < m.d_; ++y)
             for (int x = 0; x < m.d_; ++x)
-                m.put(x, y, inside((x + 0.5) / gScale, (y + 0.5) / gScale));
+                m.put(x, y, inside((x + 0.5) / g.scale, (y + 0.5) / g.scale));
         return m;
     }
 
-    int size() const { return n_; }
+    int size() const { return g_.size; }
     // Device pixels.
     int device() const { return d_; }
     bool on(int x, int y) const { return x >= 0 && y >= 0 && x < d_ && y < d_ && on_[size_t(y * d_ + x)]; }
@@ -65,10 +69,10 @@ public:
     // Moved by (dx, dy) icon pixels.
     Mask shifted(int dx, int dy) const
     {
-        Mask m(n_);
+        Mask m(g_);
         for (int y = 0; y < d_; ++y)
             for (int x = 0; x < d_; ++x)
-                m.put(x, y, on(x - dx * gScale, y - dy * gScale));
+                m.put(x, y, on(x - dx * g_.scale, y - dy * g_.scale));
         return m;
     }
     // The pixels of the set that lie within one icon pixel of a pixel outside it
@@ -78,7 +82,7 @@ public:
     Mask grown() const
     {
         Mask m = *this;
-        for (int i = 0; i < gScale; ++i)
+        for (int i = 0; i < g_.scale; ++i)
             m = m.step(true);
         return m;
     }
@@ -87,14 +91,14 @@ private:
     Mask shrunk() const
     {
         Mask m = *this;
-        for (int i = 0; i < gScale; ++i)
+        for (int i = 0; i < g_.scale; ++i)
             m = m.step(false);
         return m;
     }
     // One device pixel grown (or shrunk) in the 4-neighbourhood.
     Mask step(bool grow) const
     {
-        Mask m(n_);
+        Mask m(g_);
         for (int y = 0; y < d_; ++y)
             for (int x = 0; x < d_; ++x) {
                 const bool any = on(x - 1, y) || on(x + 1, y) || on(x, y - 1) || on(x, y + 1);
@@ -106,35 +110,35 @@ private:
     template <class Op>
     Mask combine(const Mask& o, Op op) const
     {
-        Mask m(n_);
+        Mask m(g_);
         for (size_t i = 0; i < on_.size(); ++i)
             m.on_[i] = op(on_[i] != 0, o.on_[i] != 0);
         return m;
     }
 
-    int n_;
+    Grid g_;
     int d_;
     std::vector<char> on_;
 };
 
-Mask disc(int n, double cx, double cy, double r)
+Mask disc(Grid n, double cx, double cy, double r)
 {
     return Mask::where(n, [=](double x, double y) { return sq(x - cx) + sq(y - cy) <= r * r; });
 }
 
-Mask ellipse(int n, double cx, double cy, double rx, double ry)
+Mask ellipse(Grid n, double cx, double cy, double rx, double ry)
 {
     return Mask::where(n, [=](double x, double y) { return sq((x - cx) / rx) + sq((y - cy) / ry) <= 1.0; });
 }
 
 // Pixels x0..x1, y0..y1 inclusive.
-Mask box(int n, int x0, int y0, int x1, int y1)
+Mask box(Grid n, int x0, int y0, int x1, int y1)
 {
     return Mask::where(n, [=](double x, double y) { return x > x0 && x < x1 + 1 && y > y0 && y < y1 + 1; });
 }
 
 // Pixels within r of the segment from (x0, y0) to (x1, y1).
-Mask stroke(int n, double x0, double y0, double x1, double y1, double r)
+Mask stroke(Grid n, double x0, double y0, double x1, double y1, double r)
 {
     return Mask::where(n, [=](double x, double y) {
         const double dx = x1 - x0, dy = y1 - y0;
@@ -145,7 +149,7 @@ Mask stroke(int n, double x0, double y0, double x1, double y1, double r)
 }
 
 // Pixels inside the polygon (even-odd rule), corners in pixel-edge coordinates.
-Mask polygon(int n, std::initializer_list<QPointF> corners)
+Mask polygon(Grid n, std::initializer_list<QPointF> corners)
 {
     const std::vector<QPointF> p(corners);
     return Mask::where(n, [&p](double x, double y) {
@@ -183,15 +187,16 @@ double sphereLight(double cx, double cy, double r, int x, int y)
 
 class Canvas {
 public:
-    explicit Canvas(int size) : n_(size), d_(size * gScale), px_(size_t(d_ * d_), T) {}
+    explicit Canvas(Grid g) : g_(g), d_(g.device()), px_(size_t(d_ * d_), T) {}
 
-    int size() const { return n_; }
+    int size() const { return g_.size; }
+    Grid grid() const { return g_; }
     // Sets icon pixel (x, y).
     void set(int x, int y, int c)
     {
-        for (int dy = 0; dy < gScale; ++dy)
-            for (int dx = 0; dx < gScale; ++dx)
-                put(x * gScale + dx, y * gScale + dy, c);
+        for (int dy = 0; dy < g_.scale; ++dy)
+            for (int dx = 0; dx < g_.scale; ++dx)
+                put(x * g_.scale + dx, y * g_.scale + dy, c);
     }
     void fill(const Mask& m, int c)
     {
@@ -205,11 +210,11 @@ public:
         for (int y = 0; y < d_; ++y)
             for (int x = 0; x < d_; ++x)
                 if (m.on(x, y))
-                    put(x, y, colourAt(x / gScale, y / gScale));
+                    put(x, y, colourAt(x / g_.scale, y / g_.scale));
     }
     Mask opaque() const
     {
-        Mask m(n_);
+        Mask m(g_);
         for (int y = 0; y < d_; ++y)
             for (int x = 0; x < d_; ++x)
                 m.put(x, y, px_[size_t(y * d_ + x)] != T);
@@ -235,10 +240,10 @@ public:
         for (int row = 0; row < int(grid.size()); ++row)
             for (int col = 0; col < int(grid[size_t(row)].size()); ++col) {
                 const int e = cell(col, row);
-                for (int sy = 0; sy < gScale; ++sy)
-                    for (int sx = 0; sx < gScale; ++sx) {
+                for (int sy = 0; sy < g_.scale; ++sy)
+                    for (int sx = 0; sx < g_.scale; ++sx) {
                         int c = e;
-                        if (gScale == 2) {
+                        if (g_.scale == 2) {
                             // The two cells beside this corner of the cell, and the two opposite them.
                             const int h = cell(col + (sx ? 1 : -1), row), v = cell(col, row + (sy ? 1 : -1));
                             const int hOpp = cell(col + (sx ? -1 : 1), row), vOpp = cell(col, row + (sy ? -1 : 1));
@@ -246,7 +251,7 @@ public:
                                 c = h;
                         }
                         if (c != kKeep)
-                            put((x0 + col) * gScale + sx, (y0 + row) * gScale + sy, c);
+                            put((x0 + col) * g_.scale + sx, (y0 + row) * g_.scale + sy, c);
                     }
             }
     }
@@ -295,7 +300,7 @@ private:
             px_[size_t(y * d_ + x)] = c;
     }
 
-    int n_;
+    Grid g_;
     int d_;
     std::vector<int> px_;
 };
@@ -307,7 +312,7 @@ private:
 // a clear hub ring and a hole through which the background shows.
 void drawDisc(Canvas& c, double cx, double cy, double r)
 {
-    const int n = c.size();
+    const Grid n = c.grid();
     const Mask outer = disc(n, cx, cy, r);
     const Mask hub = disc(n, cx, cy, r * 0.38);
     const Mask hole = disc(n, cx, cy, r * 0.13 + 0.4);
@@ -342,7 +347,7 @@ void outline(Canvas& c, int colour)
 // is less than half opaque.
 Canvas mainIcon()
 {
-    Canvas c(32);
+    Canvas c({32, 1});
     const QImage drawn = renderAppIcon(32, true);
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x) {
@@ -363,12 +368,13 @@ Canvas mainIcon()
     return c;
 }
 
-Canvas splashIcon(int n)
+Canvas splashIcon(int n, int scale)
 {
-    Canvas c(n);
+    Canvas c({n, scale});
+    const Grid g = c.grid();
     const double s = n / 32.0;
-    const Mask bubble = ellipse(n, 16 * s, 13 * s, 15 * s, 11.5 * s)
-                        | polygon(n, {{6 * s, 18 * s}, {3 * s, 31 * s}, {14 * s, 22 * s}});
+    const Mask bubble = ellipse(g, 16 * s, 13 * s, 15 * s, 11.5 * s)
+                        | polygon(g, {{6 * s, 18 * s}, {3 * s, 31 * s}, {14 * s, 22 * s}});
     c.fill(bubble, [&](int x, int y) {
         const double d = (x + 0.5 - 16 * s) / (15 * s) + (y + 0.5 - 13 * s) / (11.5 * s);
         return d > 1.05 ? Silver : White;
@@ -409,7 +415,7 @@ Canvas splashIcon(int n)
     return c;
 }
 
-Canvas earthIcon()
+Canvas earthIcon(int scale)
 {
     // Land over Africa and Europe: 'L' green land, 'D' desert.
     static constexpr std::string_view land[32] = {
@@ -446,8 +452,8 @@ Canvas earthIcon()
         "................................",
         "................................",
     };
-    Canvas c(32);
-    const Mask globe = disc(32, 16, 16, 15);
+    Canvas c({32, scale});
+    const Mask globe = disc(c.grid(), 16, 16, 15);
     c.fill(globe, [&](int x, int y) {
         const double l = sphereLight(16, 16, 15, x, y);
         switch (land[y][size_t(x)]) {
@@ -462,7 +468,7 @@ Canvas earthIcon()
     return c;
 }
 
-Canvas moonIcon()
+Canvas moonIcon(int scale)
 {
     // The dark plains of the near side ('D', fringed by 'd') and the bright
     // craters ('w').
@@ -500,8 +506,8 @@ Canvas moonIcon()
         "................................",
         "................................",
     };
-    Canvas c(32);
-    const Mask moon = disc(32, 16, 16, 15);
+    Canvas c({32, scale});
+    const Mask moon = disc(c.grid(), 16, 16, 15);
     c.fill(moon, [&](int x, int y) {
         const double l = sphereLight(16, 16, 15, x, y);
         switch (maria[y][size_t(x)]) {
@@ -518,18 +524,18 @@ Canvas moonIcon()
     struct Crater { double x, y, r; };
     for (const Crater k : {Crater{21, 24, 2.6}, Crater{9, 24, 1.9}, Crater{25.5, 20, 1.7}, Crater{14, 28, 1.6},
                            Crater{19, 5, 1.6}}) {
-        const Mask pit = disc(32, k.x, k.y, k.r);
-        c.fill(pit - disc(32, k.x + 1, k.y + 1, k.r), Grey);
-        c.fill(pit - disc(32, k.x - 1, k.y - 1, k.r), White);
+        const Mask pit = disc(c.grid(), k.x, k.y, k.r);
+        c.fill(pit - disc(c.grid(), k.x + 1, k.y + 1, k.r), Grey);
+        c.fill(pit - disc(c.grid(), k.x - 1, k.y - 1, k.r), White);
     }
     c.fill(moon.edge(), [](int x, int y) { return x + y < 26 ? Grey : Black; });
     return c;
 }
 
-Canvas burgerIcon()
+Canvas burgerIcon(int scale)
 {
-    Canvas c(32);
-    const int n = 32;
+    Canvas c({32, scale});
+    const Grid n = c.grid();
     // Golden-brown bread: yellow where lit, through olive to maroon in shadow.
     auto bread = [](double v, int x, int y) { return shade(v, {Maroon, Olive, Yellow}, x, y); };
     const Mask bottom = box(n, 3, 24, 28, 28) - box(n, 3, 28, 3, 28) - box(n, 28, 28, 28, 28);
@@ -558,9 +564,9 @@ Canvas burgerIcon()
     return c;
 }
 
-Canvas wolfIcon()
+Canvas wolfIcon(int scale)
 {
-    Canvas c(32);
+    Canvas c({32, scale});
     c.paint({
         "....................kk..........",
         "...................kddk....kk...",
@@ -598,10 +604,10 @@ Canvas wolfIcon()
     return c;
 }
 
-Canvas aboutIcon()
+Canvas aboutIcon(int scale)
 {
-    Canvas c(32);
-    const int n = 32;
+    Canvas c({32, scale});
+    const Grid n = c.grid();
     drawDisc(c, 16, 9.5, 9.5);
     // A closed book lying flat, seen from the front right and above: the top
     // cover, the page block's front and fore-edge, the spine's rounded end.
@@ -633,9 +639,9 @@ Canvas aboutIcon()
     return c;
 }
 
-Canvas handIcon32()
+Canvas handIcon32(int scale)
 {
-    Canvas c(32);
+    Canvas c({32, scale});
     c.paint({
         "................................",
         "................................",
@@ -673,9 +679,9 @@ Canvas handIcon32()
     return c;
 }
 
-Canvas handIcon16()
+Canvas handIcon16(int scale)
 {
-    Canvas c(16);
+    Canvas c({16, scale});
     c.paint({
         "................",
         "................",
@@ -697,10 +703,10 @@ Canvas handIcon16()
     return c;
 }
 
-Canvas tapeIcon()
+Canvas tapeIcon(int scale)
 {
-    Canvas c(32);
-    const int n = 32;
+    Canvas c({32, scale});
+    const Grid n = c.grid();
     const Mask body = box(n, 1, 6, 30, 26) - box(n, 1, 6, 1, 6) - box(n, 30, 6, 30, 6) - box(n, 1, 26, 1, 26) - box(n, 30, 26, 30, 26);
     c.fill(body, [](int x, int y) { return x <= 2 || y <= 7 ? Silver : (x >= 29 || y >= 25 ? shade(0.5, {Black, Grey}, x, y) : Grey); });
     const Mask label = box(n, 4, 8, 27, 19);
@@ -725,10 +731,10 @@ Canvas tapeIcon()
     return c;
 }
 
-Canvas stopIcon()
+Canvas stopIcon(int scale)
 {
-    Canvas c(32);
-    const int n = 32;
+    Canvas c({32, scale});
+    const Grid n = c.grid();
     const Mask outer = disc(n, 16, 16, 15.5);
     const Mask field = disc(n, 16, 16, 11.6);
     // The insect, a wasp seen from above: wings raised to both sides, a striped
@@ -763,12 +769,13 @@ Canvas stopIcon()
     return c;
 }
 
-Canvas arrowIcon(int n)
+Canvas arrowIcon(int n, int scale)
 {
-    Canvas c(n);
+    Canvas c({n, scale});
+    const Grid g = c.grid();
     const double s = n / 32.0;
     const int depth = n >= 32 ? 3 : 2;
-    const Mask face = polygon(n, {{2 * s, 10 * s}, {15 * s, 10 * s}, {15 * s, 3 * s}, {28 * s, 15.5 * s},
+    const Mask face = polygon(g, {{2 * s, 10 * s}, {15 * s, 10 * s}, {15 * s, 3 * s}, {28 * s, 15.5 * s},
                                   {15 * s, 28 * s}, {15 * s, 21 * s}, {2 * s, 21 * s}});
     Mask body = face;
     for (int k = 1; k <= depth; ++k)
@@ -783,11 +790,11 @@ Canvas arrowIcon(int n)
     return c;
 }
 
-Canvas magnifierIcon()
+Canvas magnifierIcon(int scale)
 {
     // The lens centre lies near the pointer's hot spot at (16, 16).
-    Canvas c(32);
-    const int n = 32;
+    Canvas c({32, scale});
+    const Grid n = c.grid();
     const double cx = 13.5, cy = 13.5;
     const Mask handle = stroke(n, 22, 22, 28.6, 28.6, 2.7);
     c.fill(handle, [](int x, int y) { return x - y > 0 ? Red : (x - y < -1 ? Maroon : shade(0.5, {Maroon, Red}, x, y)); });
@@ -817,20 +824,20 @@ Canvas magnifierIcon()
 
 namespace {
 
-std::vector<QImage> drawIconImages(std::string_view key)
+std::vector<QImage> drawIconImages(std::string_view key, int scale)
 {
     if (key == "mainicon") return {mainIcon().image()};
-    if (key == "splashicon") return {splashIcon(32).image(), splashIcon(16).image()};
-    if (key == "b1nature") return {earthIcon().image()};
-    if (key == "b3space") return {moonIcon().image()};
-    if (key == "b2foods") return {burgerIcon().image()};
-    if (key == "b4animals") return {wolfIcon().image()};
-    if (key == "about") return {aboutIcon().image()};
-    if (key == "CommandButton10") return {handIcon32().image(), handIcon16().image()};
-    if (key == "tape") return {tapeIcon().image()};
-    if (key == "stopsign") return {stopIcon().image()};
-    if (key == "exitarrow") return {arrowIcon(32).image(), arrowIcon(16).image()};
-    if (key == "magnifier") return {magnifierIcon().image()};
+    if (key == "splashicon") return {splashIcon(32, scale).image(), splashIcon(16, scale).image()};
+    if (key == "b1nature") return {earthIcon(scale).image()};
+    if (key == "b3space") return {moonIcon(scale).image()};
+    if (key == "b2foods") return {burgerIcon(scale).image()};
+    if (key == "b4animals") return {wolfIcon(scale).image()};
+    if (key == "about") return {aboutIcon(scale).image()};
+    if (key == "CommandButton10") return {handIcon32(scale).image(), handIcon16(scale).image()};
+    if (key == "tape") return {tapeIcon(scale).image()};
+    if (key == "stopsign") return {stopIcon(scale).image()};
+    if (key == "exitarrow") return {arrowIcon(32, scale).image(), arrowIcon(16, scale).image()};
+    if (key == "magnifier") return {magnifierIcon(scale).image()};
     return {};
 }
 
@@ -843,9 +850,7 @@ std::vector<QImage> drawIcon(std::string_view key, int scale)
     // that size, in the colours the 32-pixel icon is quantised from.
     if (key == "mainicon" && scale != 1)
         return {renderAppIcon(32 * scale, true)};
-    gScale = scale;
-    std::vector<QImage> images = drawIconImages(key);
-    gScale = 1;
+    std::vector<QImage> images = drawIconImages(key, scale);
     if (scale != 1 && images.size() > 1)
         images.resize(1);  // the large image only
     return images;

@@ -26,29 +26,11 @@
 #include "assets/catalogue.h"
 #include "encoders.h"
 #include "pictures.h"
-
-namespace ayat::art {
-
-QString sourcePath(const QString& relative)
-{
-    return QDir(QStringLiteral(AYAT_SOURCE_DIR)).filePath(relative);
-}
-
-} // namespace ayat::art
+#include "platform/widgets.h"
 
 namespace {
 
 using namespace ayat;
-
-constexpr std::string_view kScenes[] = {"Image1", "Image19", "Image13", "Image22"};
-
-bool isScene(std::string_view key)
-{
-    for (auto s : kScenes)
-        if (s == key)
-            return true;
-    return false;
-}
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
@@ -64,7 +46,7 @@ QString variantFileName(const Asset& a) { return qs(a.key) + QStringLiteral("@2x
 // 256 colours; the flat title artwork keeps its colours unmixed.
 art::QuantizeOptions gifOptions(const Asset& a)
 {
-    if (isScene(a.key))
+    if (art::isScene(a.key))
         return {256, 0.75f};
     return {256, 0.0f};
 }
@@ -94,7 +76,7 @@ bool writeAsset(const Asset& a, const QDir& dir)
 
     QImage image;
     try {
-        image = isScene(a.key) ? art::drawScene(a.key) : art::drawPicture(a.key);
+        image = art::isScene(a.key) ? art::drawScene(a.key) : art::drawPicture(a.key);
     } catch (const std::exception& e) {
         complain(QStringLiteral("%1: %2").arg(qs(a.key), QString::fromUtf8(e.what())));
         return false;
@@ -127,7 +109,7 @@ bool writeVariant(const Asset& a, const QDir& dir)
             const std::vector<QImage> images = art::drawIcon(a.key, 2);
             image = images.empty() ? QImage() : images.front();
         } else {
-            image = isScene(a.key) ? art::drawScene(a.key, 2) : art::drawPicture(a.key, 2);
+            image = art::isScene(a.key) ? art::drawScene(a.key, 2) : art::drawPicture(a.key, 2);
         }
     } catch (const std::exception& e) {
         complain(QStringLiteral("%1@2x: %2").arg(qs(a.key), QString::fromUtf8(e.what())));
@@ -183,22 +165,6 @@ int generate(const QString& dirName, const std::vector<std::string>& keys)
     return failures ? 1 : 0;
 }
 
-// The platform's sunken border of a text field, 2 px, drawn inside r.
-void drawSunkenBorder(QPainter& p, const QRect& r)
-{
-    auto edge = [&](int inset, QColor topLeft, QColor bottomRight) {
-        const QRect e = r.adjusted(inset, inset, -inset, -inset);
-        p.setPen(topLeft);
-        p.drawLine(e.topLeft(), e.topRight() - QPoint(1, 0));
-        p.drawLine(e.topLeft(), e.bottomLeft() - QPoint(0, 1));
-        p.setPen(bottomRight);
-        p.drawLine(e.bottomLeft(), e.bottomRight());
-        p.drawLine(e.topRight(), e.bottomRight());
-    };
-    edge(0, QColor(0xA0, 0xA0, 0xA0), QColor(0xFF, 0xFF, 0xFF));
-    edge(1, QColor(0x69, 0x69, 0x69), QColor(0xE3, 0xE3, 0xE3));
-}
-
 // The picture as the program decodes it: written in its encoding, read back.
 QImage roundTrip(const Asset& a, const QDir& tmp)
 {
@@ -208,17 +174,14 @@ QImage roundTrip(const Asset& a, const QDir& tmp)
     return img.convertToFormat(QImage::Format_ARGB32);
 }
 
-int debug(const QString& dirName)
-{
-    QDir dir(dirName);
-    QTemporaryDir tmpDir;
-    if (!dir.mkpath(QStringLiteral(".")) || !tmpDir.isValid()) {
-        complain(QStringLiteral("cannot create %1").arg(dirName));
-        return 1;
-    }
-    const QDir tmp(tmpDir.path());
+// Where the debug views go, and how many of them failed.
+struct DebugOutput {
+    QDir dir;
+    QDir tmp;  // for the round trip through each encoding
     int failures = 0;
-    auto save = [&](const QImage& img, const QString& name) {
+
+    void save(const QImage& img, const QString& name)
+    {
         const QString path = dir.filePath(name);
         if (img.isNull() || !img.save(path)) {
             complain(QStringLiteral("cannot write %1").arg(path));
@@ -226,101 +189,130 @@ int debug(const QString& dirName)
         } else {
             std::printf("%s\n", qPrintable(path));
         }
-    };
-
-    for (auto key : kScenes)
-        save(art::sceneDebugView(key), QStringLiteral("scene-%1.png").arg(qs(key)));
-
-    // Item pictures: stretched to the 201 x 137 inside of their 205 x 141 frame.
-    const QSize inside(201, 137), frame(205, 141);
-    std::vector<std::pair<QString, QImage>> items;
-    QString cardFacts;  // key, font size, lines, smallest gap between lines
-    for (const Asset& a : catalogue()) {
-        if (a.encoding != Encoding::Bitmap24 || a.size.width() != 200)
-            continue;
-        const QImage decoded = roundTrip(a, tmp);
-        if (decoded.isNull()) {
-            ++failures;
-            continue;
-        }
-        QImage shown(frame, QImage::Format_RGB32);
-        shown.fill(QColor(0xF0, 0xF0, 0xF0));
-        {
-            QPainter p(&shown);
-            p.setRenderHint(QPainter::SmoothPixmapTransform);
-            p.drawImage(QRect(QPoint(2, 2), inside), decoded);
-            drawSunkenBorder(p, shown.rect());
-        }
-        save(shown, QStringLiteral("item-%1.png").arg(qs(a.key)));
-        // The card enlarged 4x pixel for pixel, and drawn at scale 2, for reading
-        // its marks; with its font size and the smallest gap between its lines.
-        art::CardFacts facts;
-        try {
-            save(art::drawItemCard(a.key, 1, &facts).scaled(a.size * 4), QStringLiteral("item-%1-4x.png").arg(qs(a.key)));
-            save(art::drawItemCard(a.key, 2), QStringLiteral("item-%1@2x.png").arg(qs(a.key)));
-        } catch (const std::exception& e) {
-            complain(QStringLiteral("%1: %2").arg(qs(a.key), QString::fromUtf8(e.what())));
-            ++failures;
-        }
-        const QString gapText = facts.smallestGap < 0 ? QStringLiteral("one line")
-                                                      : QStringLiteral("gap %1 px").arg(facts.smallestGap);
-        cardFacts += QStringLiteral("%1\t%2 px\t%3 lines\t%4\n")
-                         .arg(qs(a.key)).arg(facts.pixelSize).arg(facts.lines).arg(gapText);
-        items.emplace_back(QStringLiteral("%1  %2 px  %3").arg(qs(a.key)).arg(facts.pixelSize).arg(gapText), shown);
     }
-    std::printf("%s", qPrintable(cardFacts));
+};
 
-    // Contact sheet of the item pictures, five to a row, each labelled.
+// Item pictures: stretched to the 201 x 137 inside of their 205 x 141 frame.
+const QSize kItemInside(201, 137), kItemFrame(205, 141);
+
+bool isItemPicture(const Asset& a) { return a.encoding == Encoding::Bitmap24 && a.size.width() == 200; }
+
+// One item picture as the program shows it, saved with its card enlarged 4x pixel
+// for pixel and drawn at scale 2, for reading its marks. Returns the shown
+// picture with its label (key, font size, smallest gap between its lines) and
+// adds a line of those facts to cardFacts.
+std::pair<QString, QImage> debugItem(DebugOutput& out, const Asset& a, QString& cardFacts)
+{
+    const QImage decoded = roundTrip(a, out.tmp);
+    if (decoded.isNull()) {
+        ++out.failures;
+        return {};
+    }
+    QImage shown(kItemFrame, QImage::Format_RGB32);
+    shown.fill(QColor(0xF0, 0xF0, 0xF0));
+    {
+        QPainter p(&shown);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(QRect(QPoint(2, 2), kItemInside), decoded);
+        drawSingleBorder(p, shown.rect(), classicPalette());
+    }
+    out.save(shown, QStringLiteral("item-%1.png").arg(qs(a.key)));
+    art::CardFacts facts;
+    try {
+        out.save(art::drawItemCard(a.key, 1, &facts).scaled(a.size * 4), QStringLiteral("item-%1-4x.png").arg(qs(a.key)));
+        out.save(art::drawItemCard(a.key, 2), QStringLiteral("item-%1@2x.png").arg(qs(a.key)));
+    } catch (const std::exception& e) {
+        complain(QStringLiteral("%1: %2").arg(qs(a.key), QString::fromUtf8(e.what())));
+        ++out.failures;
+    }
+    const QString gapText = facts.smallestGap < 0 ? QStringLiteral("one line")
+                                                  : QStringLiteral("gap %1 px").arg(facts.smallestGap);
+    cardFacts += QStringLiteral("%1\t%2 px\t%3 lines\t%4\n")
+                     .arg(qs(a.key)).arg(facts.pixelSize).arg(facts.lines).arg(gapText);
+    return {QStringLiteral("%1  %2 px  %3").arg(qs(a.key)).arg(facts.pixelSize).arg(gapText), shown};
+}
+
+// Contact sheet of the item pictures, five to a row, each labelled.
+QImage contactSheet(const std::vector<std::pair<QString, QImage>>& items)
+{
+    const QSize frame = kItemFrame;
     const int columns = 5, gap = 12, label = 18;
     const int rows = int(items.size() + columns - 1) / columns;
     QImage sheet(gap + columns * (frame.width() + gap), gap + rows * (frame.height() + label + gap),
                  QImage::Format_RGB32);
     sheet.fill(QColor(0xF0, 0xF0, 0xF0));
-    {
-        QPainter p(&sheet);
-        QFont f(QStringLiteral("Liberation Sans"));
-        f.setPixelSize(12);
-        p.setFont(f);
-        for (std::size_t i = 0; i < items.size(); ++i) {
-            const int x = gap + int(i % columns) * (frame.width() + gap);
-            const int y = gap + int(i / columns) * (frame.height() + label + gap);
-            p.drawImage(x, y, items[i].second);
-            p.setPen(Qt::black);
-            p.drawText(QRect(x, y + frame.height(), frame.width(), label), Qt::AlignCenter, items[i].first);
-        }
+    QPainter p(&sheet);
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(12);
+    p.setFont(f);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const int x = gap + int(i % columns) * (frame.width() + gap);
+        const int y = gap + int(i / columns) * (frame.height() + label + gap);
+        p.drawImage(x, y, items[i].second);
+        p.setPen(Qt::black);
+        p.drawText(QRect(x, y + frame.height(), frame.width(), label), Qt::AlignCenter, items[i].first);
     }
-    save(sheet, QStringLiteral("items-sheet.png"));
+    p.end();
+    return sheet;
+}
 
-    // Every other picture as decoded (the scenes after their quantization to
-    // 256 colours), at its own size; the transparent emblem also over the About
-    // panel's colour; the home background also stretched.
-    for (const Asset& a : catalogue()) {
-        if (a.encoding == Encoding::Bitmap24 && a.size.width() == 200)
-            continue;
-        const QImage decoded = roundTrip(a, tmp);
-        if (decoded.isNull()) {
-            ++failures;
-            continue;
-        }
-        save(decoded, QStringLiteral("%1.png").arg(qs(a.key)));
-        if (a.encoding == Encoding::Gif89a) {
-            QImage on(decoded.size(), QImage::Format_RGB32);
-            on.fill(QColor(0xF0, 0xF0, 0xF0));
-            QPainter(&on).drawImage(0, 0, decoded);
-            save(on, QStringLiteral("%1-on-panel.png").arg(qs(a.key)));
-        }
-        if (a.key == "main") {
-            QImage shown(634, 421, QImage::Format_RGB32);
-            {
-                QPainter p(&shown);
-                p.setRenderHint(QPainter::SmoothPixmapTransform);
-                p.drawImage(QRect(2, 2, 629, 417), decoded);
-                drawSunkenBorder(p, shown.rect());
-            }
-            save(shown, QStringLiteral("main-stretched.png"));
-        }
+// Any other picture as decoded (the scenes after their quantization to 256
+// colours), at its own size; the transparent emblem also over the About panel's
+// colour; the home background also stretched.
+void debugPicture(DebugOutput& out, const Asset& a)
+{
+    const QImage decoded = roundTrip(a, out.tmp);
+    if (decoded.isNull()) {
+        ++out.failures;
+        return;
     }
-    return failures ? 1 : 0;
+    out.save(decoded, QStringLiteral("%1.png").arg(qs(a.key)));
+    if (a.encoding == Encoding::Gif89a) {
+        QImage on(decoded.size(), QImage::Format_RGB32);
+        on.fill(QColor(0xF0, 0xF0, 0xF0));
+        QPainter(&on).drawImage(0, 0, decoded);
+        out.save(on, QStringLiteral("%1-on-panel.png").arg(qs(a.key)));
+    }
+    if (a.key == "main") {
+        // The home background's rectangle, 9495 x 6315 twips: 633 x 421 pixels.
+        QImage shown(633, 421, QImage::Format_RGB32);
+        shown.fill(QColor(0xF0, 0xF0, 0xF0));
+        {
+            QPainter p(&shown);
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.drawImage(QRect(2, 2, 629, 417), decoded);
+            drawSingleBorder(p, shown.rect(), classicPalette());
+        }
+        out.save(shown, QStringLiteral("main-stretched.png"));
+    }
+}
+
+int debug(const QString& dirName)
+{
+    QTemporaryDir tmpDir;
+    DebugOutput out{QDir(dirName), QDir(tmpDir.path())};
+    if (!out.dir.mkpath(QStringLiteral(".")) || !tmpDir.isValid()) {
+        complain(QStringLiteral("cannot create %1").arg(dirName));
+        return 1;
+    }
+    for (auto key : art::sceneKeys())
+        out.save(art::sceneDebugView(key), QStringLiteral("scene-%1.png").arg(qs(key)));
+
+    std::vector<std::pair<QString, QImage>> items;
+    QString cardFacts;  // key, font size, lines, smallest gap between lines
+    for (const Asset& a : catalogue())
+        if (isItemPicture(a)) {
+            auto item = debugItem(out, a, cardFacts);
+            if (!item.second.isNull())
+                items.push_back(std::move(item));
+        }
+    std::printf("%s", qPrintable(cardFacts));
+    out.save(contactSheet(items), QStringLiteral("items-sheet.png"));
+
+    for (const Asset& a : catalogue())
+        if (!isItemPicture(a))
+            debugPicture(out, a);
+    return out.failures ? 1 : 0;
 }
 
 int usage()
