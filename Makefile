@@ -1,17 +1,19 @@
 # The two commands: `make run` starts the program, `make test` runs the whole test suite.
 # Both install missing Debian packages first and build into build/.
 # The builds are the presets of CMakePresets.json: PRESET=ci is the development
-# build with warnings as errors (in build-ci/).
+# build with the content generators and the benchmarks, warnings as errors (in
+# build-ci/), and so needs their packages too.
 PRESET ?= default
 BUILD  := $(if $(filter default,$(PRESET)),build,build-$(PRESET))
 JOBS   ?= $(shell nproc)
+PACKAGE_LISTS := packages.txt $(if $(filter ci,$(PRESET)),tools/packages.txt bench/packages.txt)
 
 .PHONY: all packages build run test clean
 
 all: build
 
 packages:
-	@tools/install-packages packages.txt
+	@tools/install-packages $(PACKAGE_LISTS)
 
 $(BUILD)/CMakeCache.txt: | packages
 	cmake --preset $(PRESET) $(CMAKE_FLAGS)
