@@ -35,19 +35,21 @@ clean:
 .PHONY: package package-test
 # A Debian package of the program, in build/: stripped, its library dependencies
 # read from the binary by dpkg-shlibdeps. Its dates are the commit's
-# (SOURCE_DATE_EPOCH, unless given), so that one commit gives the same bytes.
+# (SOURCE_DATE_EPOCH, unless given), so that one commit gives the same bytes;
+# outside a git checkout they are the time of the build.
 SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
+EPOCH := $(if $(SOURCE_DATE_EPOCH),SOURCE_DATE_EPOCH=$(SOURCE_DATE_EPOCH))
 package: build
 	@tools/install-packages packaging/packages.txt
 	rm -f $(BUILD)/ayat-explorer_*.deb
-	cd $(BUILD) && SOURCE_DATE_EPOCH=$(SOURCE_DATE_EPOCH) cpack -G DEB
+	cd $(BUILD) && $(EPOCH) cpack -G DEB
 
 # The package against lintian, desktop-file-validate and appstreamcli, and the
 # icon sizes in it; each check also run on a copy broken in its respect. Then the
 # package built again in another folder must be the same bytes.
 package-test: package
 	tests/install/check-package $(BUILD)
-	SOURCE_DATE_EPOCH=$(SOURCE_DATE_EPOCH) JOBS=$(JOBS) tests/install/check-reproducible $(PRESET) $(BUILD)
+	$(EPOCH) JOBS=$(JOBS) tests/install/check-reproducible $(PRESET) $(BUILD)
 
 .PHONY: test-sanitizers
 # The whole test suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer
