@@ -1,17 +1,19 @@
 # The two commands: `make run` starts the program, `make test` runs the whole test suite.
 # Both install missing Debian packages first and build into build/.
 # The builds are the presets of CMakePresets.json: PRESET=ci is the development
-# build with warnings as errors (in build-ci/).
+# build with the content generators and the benchmarks, warnings as errors (in
+# build-ci/), and so needs their packages too.
 PRESET ?= default
 BUILD  := $(if $(filter default,$(PRESET)),build,build-$(PRESET))
 JOBS   ?= $(shell nproc)
+PACKAGE_LISTS := packages.txt $(if $(filter ci,$(PRESET)),tools/packages.txt bench/packages.txt)
 
 .PHONY: all packages build run test clean
 
 all: build
 
 packages:
-	@tools/install-packages packages.txt
+	@tools/install-packages $(PACKAGE_LISTS)
 
 $(BUILD)/CMakeCache.txt: | packages
 	cmake --preset $(PRESET) $(CMAKE_FLAGS)
@@ -32,16 +34,22 @@ clean:
 
 .PHONY: package package-test
 # A Debian package of the program, in build/: stripped, its library dependencies
-# read from the binary by dpkg-shlibdeps.
+# read from the binary by dpkg-shlibdeps. Its dates are the commit's
+# (SOURCE_DATE_EPOCH, unless given), so that one commit gives the same bytes;
+# outside a git checkout they are the time of the build.
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
+EPOCH := $(if $(SOURCE_DATE_EPOCH),SOURCE_DATE_EPOCH=$(SOURCE_DATE_EPOCH))
 package: build
 	@tools/install-packages packaging/packages.txt
 	rm -f $(BUILD)/ayat-explorer_*.deb
-	cd $(BUILD) && cpack -G DEB
+	cd $(BUILD) && $(EPOCH) cpack -G DEB
 
 # The package against lintian, desktop-file-validate and appstreamcli, and the
-# icon sizes in it; each check also run on a copy broken in its respect.
+# icon sizes in it; each check also run on a copy broken in its respect. Then the
+# package built again in another folder must be the same bytes.
 package-test: package
 	tests/install/check-package $(BUILD)
+	$(EPOCH) JOBS=$(JOBS) tests/install/check-reproducible $(PRESET) $(BUILD)
 
 .PHONY: test-sanitizers
 # The whole test suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer

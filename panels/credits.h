@@ -16,14 +16,16 @@ inline constexpr char kProductTitle[] = "Ayat Explorer";
 inline constexpr char kTitleAndDate[] = "Ayat Explorer, MIT licence, December 2026";
 inline constexpr char kMakerLine[] = "A production of the Ayat Explorer team";
 inline constexpr char kProgrammerCredit[] = "Programmer and designer: the Ayat Explorer team";
-// The program's licence (LICENSE), and the credit that the Arabic text's licence
-// asks for where the text is shown.
+// The terms, as README.md and packaging/copyright give them: the program's code
+// under the MIT licence (LICENSE); the Arabic text, and every picture drawn
+// from it, under the licence of the package it comes from, with the credit and
+// the link to the licence that it asks for wherever the text is shown.
 inline constexpr char kDistributionNotice[] =
-    "Ayat Explorer is free software under the MIT licence: you may use, copy, change "
-    "and share it, even sell it, provided that this notice goes with it. It comes with "
-    "no warranty of any kind. The Arabic text is the Uthmani text of the King Fahd "
-    "Complex edition as published by The Noble Qur'an Encyclopedia (quran-json), "
-    "under CC BY 4.0. Peace be upon you.";
+    "The program's code is free software under the MIT licence, without warranty. "
+    "The Arabic text, the King Fahd Complex's Uthmani text from The Noble Qur'an "
+    "Encyclopedia, comes from quran-json 3.1.2 by Risan Bagja Pradana; it and the "
+    "pictures drawn from it are under CC BY-SA 4.0: "
+    "https://creativecommons.org/licenses/by-sa/4.0/ English: Yusuf Ali (1934).";
 inline QString webAddressLine()
 {
     return QStringLiteral("Visit our web site: ") + QLatin1String(kWebAddress);

@@ -82,7 +82,7 @@ private slots:
         QTest::newRow("product title") << "aboutprog" << "Label20" << 1 << 25 << "Ayat Explorer";
         QTest::newRow("About") << "aboutprog" << "Label23" << 1 << 0 << "About";
         QTest::newRow("title and date") << "aboutprog" << "Label28" << 1 << 0 << "Ayat Explorer";
-        QTest::newRow("distribution notice") << "aboutprog" << "Label24" << 5 << 9 << "free";
+        QTest::newRow("distribution notice") << "aboutprog" << "Label24" << 5 << 9 << "https://creativecommons.org/licenses/by-sa/4.0/";
         QTest::newRow("programmer credit") << "aboutprog" << "Label25" << 1 << 0 << "the Ayat Explorer team";
         QTest::newRow("maker") << "aboutprog" << "Label26" << 1 << 0 << "the Ayat Explorer team";
         QTest::newRow("web address") << "aboutprog" << "Label27" << 1 << 0 << credits::kWebAddress;
