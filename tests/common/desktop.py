@@ -73,6 +73,16 @@ def tool(name, candidates=None):
     raise Failure(f"{name} is missing (install the packages of packages.txt: make test does)")
 
 
+def _within(limit, work):
+    """(True, work()) if work() returns within limit seconds, else (False, None):
+    it runs in a thread that is given up on, for calls with no time limit of their own."""
+    result = []
+    worker = threading.Thread(target=lambda: result.append(work()), daemon=True)
+    worker.start()
+    worker.join(limit)
+    return (True, result[0]) if result else (False, None)
+
+
 class _Connection:
     """A real X connection through libxcb, made with a hang limit."""
 
@@ -97,17 +107,11 @@ class _Connection:
         self.xcb.xcb_get_input_focus_reply.argtypes = [ctypes.c_void_p, self._Cookie, ctypes.c_void_p]
         self.handle = None
         self.error = None
-        # xcb_connect has no time limit of its own: it runs in a thread that is
-        # given up on (and the failure reported) if the server never answers.
-        result = {}
-        worker = threading.Thread(target=lambda: result.update(c=self.xcb.xcb_connect(display.encode(), None)),
-                                  daemon=True)
-        worker.start()
-        worker.join(limit)
-        if worker.is_alive():
+        # xcb_connect has no time limit of its own.
+        done, self.handle = _within(limit, lambda: self.xcb.xcb_connect(display.encode(), None))
+        if not done:
             self.error = f"no answer to an X connection within {limit:.0f} s"
             return
-        self.handle = result["c"]
         code = self.xcb.xcb_connection_has_error(self.handle)
         if code:
             self.error = f"the X connection failed (libxcb error {code})"
@@ -249,14 +253,11 @@ class Desktop:
                 self.fail(f"{name} ended")
 
     def _within(self, what, read):
-        """read() in a thread, with the hang limit; its result."""
-        result = {}
-        worker = threading.Thread(target=lambda: result.update(value=read()), daemon=True)
-        worker.start()
-        worker.join(WAIT)
-        if worker.is_alive():
+        """read()'s result, or a failure if it has none within the hang limit."""
+        done, value = _within(WAIT, read)
+        if not done:
             self.fail(f"no answer within {WAIT:.0f} s waiting for {what}")
-        return result["value"]
+        return value
 
     def _call(self, dest, path, method, *args):
         try:
