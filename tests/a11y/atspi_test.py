@@ -45,7 +45,8 @@ def main(program, source_dir, qt_version):
                 d.fail(message)
 
         d.adopt()
-        app_process = d.start([program], cwd=os.path.dirname(os.path.abspath(program)),
+        program = os.path.abspath(program)
+        app_process = d.start([program], cwd=os.path.dirname(program),
                               env=dict(d.env, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy",
                                        QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1"))
         Atspi.init()
