@@ -117,13 +117,18 @@ class _Connection:
             self.error = f"the X connection failed (libxcb error {code})"
             self.close()
 
-    def answers(self):
-        """Whether the server answers a request on this connection now."""
+    def answers(self, limit):
+        """Whether the server answers a request on this connection within limit seconds."""
         if not self.handle:
             return False
-        reply = self.xcb.xcb_get_input_focus_reply(self.handle, self.xcb.xcb_get_input_focus(self.handle), None)
+        handle = self.handle
+        done, reply = _within(limit, lambda: self.xcb.xcb_get_input_focus_reply(
+            handle, self.xcb.xcb_get_input_focus(handle), None))
+        if not done:
+            self.handle = None  # still in use by the call given up on
+            return False
         self.free(reply)
-        return bool(reply) and not self.xcb.xcb_connection_has_error(self.handle)
+        return bool(reply) and not self.xcb.xcb_connection_has_error(handle)
 
     def close(self):
         if self.handle:
@@ -283,7 +288,7 @@ class Desktop:
                 lines.append(f"{name} (pid {p.pid}) ended with status {p.returncode}")
         if self.connection and self.connection.handle:
             lines.append(f"the X server on {self.display} " +
-                         ("still answers" if self.connection.answers() else "no longer answers"))
+                         ("still answers" if self.connection.answers(WAIT) else "no longer answers"))
         for title, path in self.logs:
             try:
                 with open(path, encoding="utf-8", errors="replace") as f:
