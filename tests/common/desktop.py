@@ -36,8 +36,9 @@ Attributes and methods:
   d.scratch  a private temporary folder, removed at the end
   d.start(args, env=None, cwd=None, stdout=None, stderr=None)
              starts a process (stdin from /dev/null) that is ended at the end,
-             in reverse order of starting; stdout/stderr as for subprocess, or
-             a file name in d.scratch whose content d.fail reports
+             in reverse order of starting, or when this process dies;
+             stdout/stderr as for subprocess, or a file name in d.scratch
+             whose content d.fail reports
   d.adopt()  puts d.env into this process's own environment, for clients that
              run in it (libatspi); the previous environment comes back at the end
   d.fail(message)
@@ -51,6 +52,7 @@ only to catch hangs (WAIT seconds), never to judge speed.
 import ctypes
 import os
 import shutil
+import signal
 import subprocess
 import tempfile
 import threading
@@ -83,6 +85,16 @@ def _within(limit, work):
     return (True, result[0]) if result else (False, None)
 
 
+_LIBC = ctypes.CDLL(None, use_errno=True)
+_PR_SET_PDEATHSIG = 1
+
+
+def _end_with_parent():
+    """In a child before it runs its program: SIGTERM when the test process dies,
+    so that a test killed (as on ctest's time limit) leaves nothing running."""
+    _LIBC.prctl(_PR_SET_PDEATHSIG, signal.SIGTERM, 0, 0, 0)
+
+
 class _Connection:
     """A real X connection through libxcb, made with a hang limit."""
 
@@ -92,10 +104,9 @@ class _Connection:
     def __init__(self, display, limit):
         try:
             self.xcb = ctypes.CDLL("libxcb.so.1")
-            libc = ctypes.CDLL(None)
         except OSError as e:
             raise Failure(f"libxcb is missing ({e}): libxcb1")
-        self.free = libc.free
+        self.free = _LIBC.free
         self.free.argtypes = [ctypes.c_void_p]
         self.xcb.xcb_connect.restype = ctypes.c_void_p
         self.xcb.xcb_connect.argtypes = [ctypes.c_char_p, ctypes.c_void_p]
@@ -245,7 +256,7 @@ class Desktop:
             streams[key] = target
         try:
             p = subprocess.Popen(args, stdin=subprocess.DEVNULL, env=self.env if env is None else env,
-                                 **streams, **kw)
+                                 preexec_fn=_end_with_parent, **streams, **kw)
         except OSError as e:
             self.fail(f"could not start {args[0]}: {e}")
         self.started.append((name, p))

@@ -5,7 +5,8 @@
     the server's only other client leaves meanwhile (an X server that resets
     then drops it);
   - two desktops at once have displays of their own; at the end the
-    processes have ended and the scratch folder is gone;
+    processes have ended and the scratch folder is gone, and so have the
+    processes of a test that is killed;
   - a server that cannot start, or is missing, is a Failure that names it
     and carries the server's own messages.
 """
@@ -57,6 +58,35 @@ def desktops_are_private_and_ended():
     check(not any(os.path.exists(s) for s in scratches), "a desktop's scratch folder outlived it")
 
 
+def a_killed_test_leaves_nothing_running():
+    here = os.path.dirname(os.path.abspath(__file__))
+    child = subprocess.Popen([sys.executable, "-c", f"""
+import sys, time
+sys.path.insert(0, {here!r})
+from desktop import Desktop
+with Desktop(atspi=True) as d:
+    d.start(["sleep", "600"])
+    print(*[p.pid for _, p in d.started], flush=True)
+    time.sleep(600)
+"""], stdout=subprocess.PIPE, text=True)
+    pids = [int(p) for p in child.stdout.readline().split()]
+    child.kill()
+    child.wait()
+    check(len(pids) == 4, f"the killed test did not start its desktop: {pids}")
+
+    def running(pid):
+        try:
+            with open(f"/proc/{pid}/stat") as f:
+                return f.read().rsplit(")", 1)[1].split()[0] != "Z"
+        except OSError:
+            return False
+    limit = time.monotonic() + 60
+    while any(running(p) for p in pids) and time.monotonic() < limit:
+        time.sleep(0.1)
+    check(not any(running(p) for p in pids),
+          f"processes of a killed test still run: {[p for p in pids if running(p)]}")
+
+
 def failures_carry_the_servers_messages():
     try:
         with Desktop(screen="not-a-screen"):
@@ -83,7 +113,7 @@ def failures_carry_the_servers_messages():
 if __name__ == "__main__":
     failed = 0
     for test in (slow_setup_survives_a_leaving_client, desktops_are_private_and_ended,
-                 failures_carry_the_servers_messages):
+                 a_killed_test_leaves_nothing_running, failures_carry_the_servers_messages):
         try:
             test()
             print(f"ok: {test.__name__}")
