@@ -50,6 +50,10 @@ def main(program, source_dir, qt_version):
                               env=dict(d.env, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy",
                                        QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1"))
         Atspi.init()
+        # libatspi gives up on a call after 0.8 s by default, which a program
+        # slowed down (sanitizers, busy cores) can take to answer: only the
+        # hang limit applies instead.
+        Atspi.set_timeout(int(WAIT * 1000), int(WAIT * 1000))
         events = []
 
         def heard(event):
