@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "common/files.h"
 #include "platform/files.h"
 
 using namespace ayat::platform;
@@ -23,13 +24,6 @@ std::string native(const QString& path)
     return QFile::encodeName(path).toStdString();
 }
 
-void write(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 } // namespace
 
 class FilesTest : public QObject {
@@ -38,7 +32,7 @@ private slots:
     void readsAWholeFileUpToItsLimit()
     {
         QTemporaryDir dir;
-        write(dir.filePath("big"), QByteArray(5000, 'a'));
+        QVERIFY(writeFile(dir.filePath("big"), QByteArray(5000, 'a')));
         std::vector<std::byte> bytes;
         std::string reason;
         QVERIFY(!readRegularFile(native(dir.filePath("big")).c_str(), 4999, bytes, &reason));
@@ -51,7 +45,7 @@ private slots:
     void refusesWhatIsNoFileWithoutWaiting()
     {
         QTemporaryDir dir;
-        write(dir.filePath("empty"), {});
+        QVERIFY(writeFile(dir.filePath("empty"), {}));
         QVERIFY(::mkfifo(native(dir.filePath("fifo")).c_str(), 0600) == 0);
         QVERIFY(QDir(dir.path()).mkdir("folder"));
         const struct {
@@ -74,7 +68,7 @@ private slots:
     void readsRelativeToAnOpenFolderAndCanBeCancelled()
     {
         QTemporaryDir dir;
-        write(dir.filePath("clip.exp"), QByteArray(100, 'x'));
+        QVERIFY(writeFile(dir.filePath("clip.exp"), QByteArray(100, 'x')));
         const UniqueFd folder(::open(native(dir.path()).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         const UniqueFd file(openRegularFile(folder.fd, "clip.exp"));
         QVERIFY(file.fd >= 0);
