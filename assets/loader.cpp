@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include <QBuffer>
 #include <QFile>
@@ -175,7 +176,7 @@ const QImage& AssetStore::variant(std::string_view key) const
         reason = "no such picture in the catalogue";
     } else if (readFile(path, &data, &reason) && looksCompletePng(data, &reason)) {
         if (auto decoded = decode(data, expectedOfVariant(*asset), &reason); !decoded.empty()) {
-            image = decoded.front();
+            image = std::move(decoded.front());  // not shared, so that setting its ratio copies nothing
             image.setDevicePixelRatio(2);
         }
     }
