@@ -452,18 +452,21 @@ int runAll(int argc, char** argv)
         int drawingsMissed = 0; // drawn before the watch had its damage object in place (a loaded machine)
     };
     std::vector<StartResult> starts;
+    // One watch for every run on the display: the X server starts afresh when
+    // its last client leaves, and would refuse a new watch meanwhile.
+    std::unique_ptr<bench::MapWatch> displayWatch;
+    if (!o.display.empty()) {
+        displayWatch = std::make_unique<bench::MapWatch>(o.display);
+        if (!displayWatch->connected()) {
+            std::fprintf(stderr, "cannot watch the display %s\n", o.display.c_str());
+            return 1;
+        }
+    }
     for (const Platform& p : platforms) {
         StartResult r;
         r.platform = p.label;
         const Env env = with(quietSound, p.env);
-        std::unique_ptr<bench::MapWatch> watch;
-        if (p.desktop) {
-            watch = std::make_unique<bench::MapWatch>(o.display);
-            if (!watch->connected()) {
-                std::fprintf(stderr, "cannot watch the display %s\n", o.display.c_str());
-                return 1;
-            }
-        }
+        bench::MapWatch* const watch = p.desktop ? displayWatch.get() : nullptr;
         for (int round = 0; round < o.rounds + 1; ++round) {
             for (int turn = 0; turn < 3; ++turn) {
                 const int which = (turn + round) % 3;  // 0 the program, 1 the empty window, 2 the window with text
