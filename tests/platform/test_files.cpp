@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -76,6 +77,30 @@ private slots:
         QVERIFY(!readOpenFile(file.fd, 1000, bytes, nullptr, [] { return true; }));
         QVERIFY(readOpenFile(file.fd, 1000, bytes, nullptr, [] { return false; }));
         QCOMPARE(bytes.size(), std::size_t(100));
+    }
+
+    // A name is found regardless of ASCII case: its exact spelling first, then
+    // the other spellings in sorted order, passing over what is not a regular file.
+    void findsANameRegardlessOfCase()
+    {
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("clip.exp"), "exact"));
+        QVERIFY(writeFile(dir.filePath("CLIP.exp"), "upper"));
+        QVERIFY(writeFile(dir.filePath("Clip.exp"), "title"));
+        QVERIFY(QDir(dir.path()).mkdir("CLIP.EXP"));  // sorts first
+        const UniqueFd folder(::open(native(dir.path()).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        auto found = [&](std::string_view name) {
+            const UniqueFd file(openRegularFileAnyCase(folder.fd, name));
+            std::vector<std::byte> bytes;
+            if (file.fd < 0 || !readOpenFile(file.fd, 100, bytes))
+                return QByteArray("(none)");
+            return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+        };
+        QCOMPARE(found("clip.exp"), QByteArray("exact"));
+        QCOMPARE(found("Clip.exp"), QByteArray("title"));
+        QCOMPARE(found("cLiP.eXp"), QByteArray("upper"));
+        QCOMPARE(found("clip.ex"), QByteArray("(none)"));
+        QCOMPARE(found("clip.expp"), QByteArray("(none)"));
     }
 
     void programFolderHoldsTheProgram()
