@@ -6,6 +6,7 @@
 
 int main(int argc, char** argv)
 {
+    ayat::prepareStart();
     QApplication app(argc, argv);
     // The program ends when no window is left or when the end command runs.
     ayat::startProgram(app);

@@ -1,5 +1,10 @@
 #include "app/program.h"
 
+#include <system_error>
+#include <thread>
+
+#include <dlfcn.h>
+
 #include <QApplication>
 #include <QStyleFactory>
 #include <QTimer>
@@ -10,6 +15,22 @@
 #include "sound/sound.h"
 
 namespace ayat {
+
+void prepareStart()
+{
+    // Qt's font database on Linux is fontconfig's: it calls FcInit() when the
+    // first text is laid out, which reads the configuration and the font caches.
+    // Done here first, the font database finds it done. fontconfig comes with
+    // Qt's libraries, so it is looked up rather than linked; without it, or
+    // without a thread, the font database reads it as before.
+    using Init = int (*)();
+    if (const auto init = reinterpret_cast<Init>(::dlsym(RTLD_DEFAULT, "FcInit"))) {
+        try {
+            std::thread([init] { init(); }).detach();
+        } catch (const std::system_error&) {
+        }
+    }
+}
 
 void setUpApplication(QApplication& app)
 {

@@ -4,6 +4,12 @@ class QApplication;
 
 namespace ayat {
 
+// The first thing main() calls, before the application object is made. The font
+// configuration, which the first text drawn needs and which takes longer to
+// read than anything else before the first frame, is read on a thread of its own
+// meanwhile, while the toolkit connects to the display.
+void prepareStart();
+
 // The looks every window shares: the classic face palette and the default font.
 void setUpApplication(QApplication& app);
 

@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QTimer>
 
+#include "app/main_window.h"
+
 #include "panels/credits.h"
 #include "platform/controls.h"
 #include "platform/widgets.h"
@@ -69,6 +71,8 @@ SplashWindow::SplashWindow()
 }
 
 SplashWindow::~SplashWindow() = default;
+
+MainWindow* SplashWindow::mainWindow() const { return mainWindow_; }
 
 void SplashWindow::Form_Load()
 {

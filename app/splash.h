@@ -4,12 +4,14 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "app/main_window.h"
 #include "assets/loader.h"
+#include "platform/twips.h"
 
 class QTimer;
 
 namespace ayat {
+
+class MainWindow;
 
 class SplashWindow : public QWidget {
     Q_OBJECT
@@ -26,7 +28,7 @@ public:
     ~SplashWindow() override;
 
     // The main window that the ticks show, while it exists.
-    MainWindow* mainWindow() const { return mainWindow_; }
+    MainWindow* mainWindow() const;
 
 public slots:
     void Form_Load();

@@ -12,13 +12,21 @@ std::uint32_t le16(const QByteArray& b, qsizetype at)
 
 std::uint32_t le32(const QByteArray& b, qsizetype at) { return le16(b, at) | le16(b, at + 2) << 16; }
 
-bool fail(QString* reason, const char* why)
+std::uint32_t be32(const QByteArray& b, qsizetype at)
 {
-    *reason = QString::fromLatin1(why);
+    std::uint32_t v = 0;
+    for (int i = 0; i < 4; ++i)
+        v = v << 8 | std::uint8_t(b[at + i]);
+    return v;
+}
+
+bool fail(std::string* reason, const char* why)
+{
+    *reason = why;
     return false;
 }
 
-bool bitmapComplete(const QByteArray& b, QString* reason)
+bool bitmapComplete(const QByteArray& b, std::string* reason)
 {
     if (b.size() < 54 || b[0] != 'B' || b[1] != 'M')
         return fail(reason, "not a Windows bitmap");
@@ -38,7 +46,7 @@ bool bitmapComplete(const QByteArray& b, QString* reason)
     return true;
 }
 
-bool gifComplete(const QByteArray& b, QString* reason)
+bool gifComplete(const QByteArray& b, std::string* reason)
 {
     if (b.size() < 14 || !(b.startsWith("GIF87a") || b.startsWith("GIF89a")))
         return fail(reason, "not a GIF picture");
@@ -64,7 +72,7 @@ bool gifComplete(const QByteArray& b, QString* reason)
     return true;
 }
 
-bool jpegComplete(const QByteArray& b, QString* reason)
+bool jpegComplete(const QByteArray& b, std::string* reason)
 {
     if (b.size() < 4 || std::uint8_t(b[0]) != 0xFF || std::uint8_t(b[1]) != 0xD8 || std::uint8_t(b[2]) != 0xFF)
         return fail(reason, "not a JPEG picture");
@@ -75,7 +83,7 @@ bool jpegComplete(const QByteArray& b, QString* reason)
     return true;
 }
 
-bool iconComplete(const QByteArray& b, QString* reason)
+bool iconComplete(const QByteArray& b, std::string* reason)
 {
     if (b.size() < 6 || le16(b, 0) != 0 || le16(b, 2) != 1)
         return fail(reason, "not an icon");
@@ -94,7 +102,7 @@ bool iconComplete(const QByteArray& b, QString* reason)
 
 } // namespace
 
-bool looksComplete(Encoding encoding, const QByteArray& bytes, QString* reason)
+bool looksComplete(Encoding encoding, const QByteArray& bytes, std::string* reason)
 {
     switch (encoding) {
     case Encoding::Bitmap24: return bitmapComplete(bytes, reason);
@@ -104,6 +112,24 @@ bool looksComplete(Encoding encoding, const QByteArray& bytes, QString* reason)
     case Encoding::Icon: return iconComplete(bytes, reason);
     }
     return fail(reason, "unknown encoding");
+}
+
+// A PNG holds its signature and then whole chunks, the last of them IEND.
+bool looksCompletePng(const QByteArray& b, std::string* reason)
+{
+    static const QByteArray signature = QByteArray::fromHex("89504e470d0a1a0a");
+    if (!b.startsWith(signature))
+        return fail(reason, "not a PNG picture");
+    qsizetype at = signature.size();
+    while (at + 12 <= b.size()) {
+        const std::uint64_t next = std::uint64_t(at) + 12 + be32(b, at);
+        if (next > std::uint64_t(b.size()))
+            break;
+        if (b.mid(at + 4, 4) == "IEND" && next == std::uint64_t(b.size()))
+            return true;
+        at = qsizetype(next);
+    }
+    return fail(reason, "PNG cut short: it does not end with its last chunk");
 }
 
 } // namespace ayat

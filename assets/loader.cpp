@@ -1,8 +1,9 @@
 #include "assets/loader.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cstdio>
+#include <string>
+#include <utility>
 
 #include <QBuffer>
 #include <QFile>
@@ -21,10 +22,10 @@ namespace {
 // No picture of the catalogue comes near this; a larger file is not read.
 constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
 
-void report(std::string_view key, const QString& path, const QString& reason)
+void report(std::string_view key, const QString& path, const std::string& reason)
 {
     std::fprintf(stderr, "ayat-explorer: picture '%.*s' could not be loaded from %s: %s\n",
-                 int(key.size()), key.data(), qPrintable(path), qPrintable(reason));
+                 int(key.size()), key.data(), QFile::encodeName(path).constData(), reason.c_str());
 }
 
 // What a file must decode to: its encoding's decoder, and the size of its image
@@ -51,45 +52,13 @@ bool ofExpectedSize(const Expected& expected, QSize size)
     return size == expected.size || (expected.smallSize.isValid() && size == expected.smallSize);
 }
 
-QString wrongSize(const Expected& expected, QSize size)
+std::string wrongSize(const Expected& expected, QSize size)
 {
-    return QStringLiteral("picture of %1 x %2 pixels, not %3 x %4")
-        .arg(size.width())
-        .arg(size.height())
-        .arg(expected.size.width())
-        .arg(expected.size.height());
+    return "picture of " + std::to_string(size.width()) + " x " + std::to_string(size.height()) + " pixels, not "
+        + std::to_string(expected.size.width()) + " x " + std::to_string(expected.size.height());
 }
 
-std::uint32_t be32(const QByteArray& b, qsizetype at)
-{
-    std::uint32_t v = 0;
-    for (int i = 0; i < 4; ++i)
-        v = v << 8 | std::uint8_t(b[at + i]);
-    return v;
-}
-
-// A PNG holds its signature and then whole chunks, the last of them IEND.
-bool pngComplete(const QByteArray& b, QString* reason)
-{
-    static const QByteArray signature = QByteArray::fromHex("89504e470d0a1a0a");
-    if (!b.startsWith(signature)) {
-        *reason = QStringLiteral("not a PNG picture");
-        return false;
-    }
-    qsizetype at = signature.size();
-    while (at + 12 <= b.size()) {
-        const std::uint64_t next = std::uint64_t(at) + 12 + be32(b, at);
-        if (next > std::uint64_t(b.size()))
-            break;
-        if (b.mid(at + 4, 4) == "IEND" && next == std::uint64_t(b.size()))
-            return true;
-        at = qsizetype(next);
-    }
-    *reason = QStringLiteral("PNG cut short: it does not end with its last chunk");
-    return false;
-}
-
-std::vector<QImage> decode(const QByteArray& data, const Expected& expected, QString* reason)
+std::vector<QImage> decode(const QByteArray& data, const Expected& expected, std::string* reason)
 {
     QBuffer buffer;
     buffer.setData(data);
@@ -100,7 +69,7 @@ std::vector<QImage> decode(const QByteArray& data, const Expected& expected, QSt
     reader.setAutoDetectImageFormat(false);
     std::vector<QImage> images;
     if (!reader.canRead()) {
-        *reason = QStringLiteral("not a picture in a known encoding");
+        *reason = "not a picture in a known encoding";
         return images;
     }
     const int count = qMax(1, reader.imageCount());
@@ -116,7 +85,7 @@ std::vector<QImage> decode(const QByteArray& data, const Expected& expected, QSt
         QImage image = reader.read();
         if (image.isNull()) {
             if (images.empty())
-                *reason = reader.errorString();
+                *reason = reader.errorString().toStdString();
             break;
         }
         if (!ofExpectedSize(expected, image.size())) {
@@ -135,14 +104,11 @@ std::vector<QImage> decode(const QByteArray& data, const Expected& expected, QSt
 }
 
 // A content file read whole through the program's one non-blocking reader.
-bool readFile(const QString& path, QByteArray* data, QString* reason)
+bool readFile(const QString& path, QByteArray* data, std::string* reason)
 {
     std::vector<std::byte> bytes;
-    std::string error;
-    if (!platform::readRegularFile(QFile::encodeName(path).constData(), kMaxFileBytes, bytes, &error)) {
-        *reason = QString::fromStdString(error);
+    if (!platform::readRegularFile(QFile::encodeName(path).constData(), kMaxFileBytes, bytes, reason))
         return false;
-    }
     *data = QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
     return true;
 }
@@ -182,11 +148,11 @@ const std::vector<QImage>& AssetStore::images(std::string_view key) const
         return it->second;
     const QString path = pathOf(key);
     QByteArray data;
-    QString reason;
+    std::string reason;
     std::vector<QImage> decoded;
     const auto asset = findAsset(key);
     if (!asset) {
-        reason = QStringLiteral("no such picture in the catalogue");
+        reason = "no such picture in the catalogue";
     } else if (readFile(path, &data, &reason) && looksComplete(asset->encoding, data, &reason)) {
         decoded = decode(data, expectedOf(*asset), &reason);
     }
@@ -203,21 +169,21 @@ const QImage& AssetStore::variant(std::string_view key) const
         return it->second;
     const QString path = variantPathOf(key);
     QByteArray data;
-    QString reason;
+    std::string reason;
     QImage image;
     const auto asset = findAsset(key);
     if (!asset) {
-        reason = QStringLiteral("no such picture in the catalogue");
-    } else if (readFile(path, &data, &reason) && pngComplete(data, &reason)) {
+        reason = "no such picture in the catalogue";
+    } else if (readFile(path, &data, &reason) && looksCompletePng(data, &reason)) {
         if (auto decoded = decode(data, expectedOfVariant(*asset), &reason); !decoded.empty()) {
-            image = decoded.front();
+            image = std::move(decoded.front());  // not shared, so that setting its ratio copies nothing
             image.setDevicePixelRatio(2);
         }
     }
     if (image.isNull()) {
         const std::string name = std::string(key) + "@2x";
-        report(name, path, reason + QStringLiteral("; the picture is drawn from ") + pathOf(key) +
-                               QStringLiteral(" instead"));
+        report(name, path,
+               reason + "; the picture is drawn from " + QFile::encodeName(pathOf(key)).toStdString() + " instead");
     }
     return variants_.emplace(std::string(key), std::move(image)).first->second;
 }

@@ -78,6 +78,7 @@ int main(int argc, char** argv)
 {
     stamp("main");
     const bool splashOnly = argc > 1 && std::string(argv[argc - 1]) == "splash";
+    ayat::prepareStart();
     bench::ObservedApplication app(argc, argv);
     watch(app, splashOnly);
     ayat::startProgram(app);

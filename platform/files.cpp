@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <limits.h>
 #include <sys/stat.h>
@@ -20,6 +21,13 @@ void say(std::string* reason, std::string text)
 {
     if (reason)
         *reason = std::move(text);
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b)
+{
+    auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : char(c); };
+    return a.size() == b.size()
+        && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 } // namespace
@@ -53,6 +61,34 @@ int openRegularFile(int folder, const char* name, std::string* reason)
         return -1;
     }
     return fd;
+}
+
+int openRegularFileAnyCase(int folder, std::string_view name)
+{
+    const std::string exact(name);
+    if (const int fd = openRegularFile(folder, exact.c_str()); fd >= 0)
+        return fd;
+    // The folder is listed through a descriptor of its own: closedir() closes it.
+    const int listing = ::dup(folder);
+    if (listing < 0)
+        return -1;
+    DIR* dir = ::fdopendir(listing);
+    if (!dir) {
+        ::close(listing);
+        return -1;
+    }
+    std::vector<std::string> others;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (equalsIgnoringCase(entry->d_name, name) && exact != entry->d_name)
+            others.emplace_back(entry->d_name);
+    }
+    ::closedir(dir);
+    std::sort(others.begin(), others.end());
+    for (const std::string& other : others) {
+        if (const int fd = openRegularFile(folder, other.c_str()); fd >= 0)
+            return fd;
+    }
+    return -1;
 }
 
 bool readOpenFile(int fd, std::size_t maxBytes, std::vector<std::byte>& out, std::string* reason,

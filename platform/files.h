@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ayat::platform {
@@ -24,6 +25,12 @@ struct UniqueFd {
 // opened for reading, and the open never waits. Returns the descriptor, or -1
 // with *reason saying why.
 int openRegularFile(int folder, const char* name, std::string* reason = nullptr);
+
+// openRegularFile on the entry of `folder` whose name is `name` regardless of
+// ASCII case: the exact spelling first, then the other spellings found in the
+// folder, in sorted order, until one is a regular file. `name` must be a bare
+// name (no '/'). Returns the descriptor, or -1.
+int openRegularFileAnyCase(int folder, std::string_view name);
 
 // Reads the whole of an open regular file of 1 to maxBytes bytes into `out`.
 // False, with *reason, for an empty file, a larger one (also one that grows past

@@ -1,22 +1,19 @@
 #include "sound/sound.h"
 
-#include <algorithm>
 #include <chrono>
-#include <cerrno>
 #include <climits>
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
+#include <new>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <thread>
 #include <vector>
 
-#include <dirent.h>
 #include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "platform/audio.h"
 #include "platform/files.h"
@@ -66,43 +63,6 @@ bool isBareName(std::string_view name)
         && name.find("..") == std::string_view::npos;
 }
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : char(c); };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
-        return lower(x) == lower(y);
-    });
-}
-
-// The regular file in the folder whose name is `name` regardless of ASCII case:
-// the exact spelling first, then the others in sorted order.
-int openMatching(int folder, std::string_view name)
-{
-    const std::string exact(name);
-    if (const int fd = platform::openRegularFile(folder, exact.c_str()); fd >= 0)
-        return fd;
-    std::vector<std::string> others;
-    const int listing = ::dup(folder);
-    if (listing < 0)
-        return -1;
-    DIR* dir = ::fdopendir(listing);
-    if (!dir) {
-        ::close(listing);
-        return -1;
-    }
-    while (const dirent* entry = ::readdir(dir)) {
-        if (equalsIgnoringCase(entry->d_name, name) && exact != entry->d_name)
-            others.emplace_back(entry->d_name);
-    }
-    ::closedir(dir);
-    std::sort(others.begin(), others.end());
-    for (const std::string& other : others) {
-        if (const int fd = platform::openRegularFile(folder, other.c_str()); fd >= 0)
-            return fd;
-    }
-    return -1;
-}
-
 // Finds the file in the working directory, else in the program's folder, and
 // reads it. The file is closed again before this returns.
 std::optional<std::vector<std::byte>> readSound(std::string_view name, const std::function<bool()>& cancelled)
@@ -115,7 +75,7 @@ std::optional<std::vector<std::byte>> readSound(std::string_view name, const std
         const platform::UniqueFd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (dir.fd < 0)
             continue;
-        const platform::UniqueFd file(openMatching(dir.fd, name));
+        const platform::UniqueFd file(platform::openRegularFileAnyCase(dir.fd, name));
         if (file.fd < 0)
             continue;
         std::vector<std::byte> bytes;
@@ -175,8 +135,8 @@ void work(Service& s)
         std::chrono::milliseconds length{};
         try {
             length = play(s, name, ticket);
-        } catch (...) {
-            // out of memory on a huge sound: that request stays silent
+        } catch (const std::bad_alloc&) {
+            // a sound too large for the memory left: that request stays silent
         }
         closeAt = std::chrono::steady_clock::now() + length + kKeepOpen;
         lock.lock();
@@ -190,12 +150,28 @@ void work(Service& s)
     s.settled.notify_all();
 }
 
+// The worker thread's top: nothing may leave a thread's function. What work()
+// does not handle itself is a fault of ours; the worker ends then, as if the
+// program were quitting, so that nothing waits for it, and later requests are
+// silent.
+void runWorker(Service& s)
+{
+    try {
+        work(s);
+    } catch (...) {
+        std::lock_guard lock(s.mutex);
+        s.busy = false;
+        s.finished = true;
+        s.settled.notify_all();
+    }
+}
+
 // Starts the worker for a request that waits, unless the start is held.
 void startLocked(Service& s)
 {
     if (s.started || s.held || s.pendingTicket == s.takenTicket)
         return;
-    std::thread(work, std::ref(s)).detach();
+    std::thread(runWorker, std::ref(s)).detach();
     s.started = true;
 }
 
@@ -208,6 +184,7 @@ void RequestSound(std::string_view name)
         try {
             s.listener(name);
         } catch (...) {
+            // the listener is the caller's own code: a request never throws back
         }
     }
     try {
@@ -221,8 +198,10 @@ void RequestSound(std::string_view name)
             startLocked(s);
         }
         s.wake.notify_one();
-    } catch (...) {
-        // no memory or no thread: the request is silent
+    } catch (const std::bad_alloc&) {
+        // no memory for the name or the worker: the request is silent
+    } catch (const std::system_error&) {
+        // no thread for the worker: the requests are silent
     }
 }
 
@@ -248,8 +227,10 @@ void startWorker()
         s.held = false;
         if (!s.quitting)
             startLocked(s);
-    } catch (...) {
-        // no thread: the requests stay silent
+    } catch (const std::bad_alloc&) {
+        // no memory for the worker: the requests stay silent
+    } catch (const std::system_error&) {
+        // no thread for the worker: the requests stay silent
     }
 }
 

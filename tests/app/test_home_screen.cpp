@@ -9,6 +9,8 @@
 
 #include "app/main_window.h"
 #include "app/program.h"
+#include "common/main_window_probe.h"
+#include "common/sound_requests.h"
 #include "platform/widgets.h"
 #include "sections/section_screen.h"
 #include "sections/tables/section_tables.h"
@@ -32,6 +34,9 @@ class HomeScreenTest : public QObject {
 private:
     MainWindow* window_ = nullptr;
     QList<Request> requests_;
+    SoundRequests listener_{[this](const QString& name) {
+        requests_ << Request{name, visiblePanels(), window_->isVisible()};
+    }};
 
     QStringList visiblePanels() const
     {
@@ -52,30 +57,13 @@ private:
 
     QWidget* control(const char* name) const { return findControl(window_->client(), name); }
 
-    // A left click at a point of the client area, delivered by the window system
-    // to whatever lies topmost there.
-    void clickAt(QPoint inClient) const
-    {
-        QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, {}, window_->client()->mapTo(window_, inClient));
-    }
-    void clickControl(const char* name) const { clickAt(control(name)->geometry().center()); }
+    void clickControl(const char* name) const { clickAt(*window_, control(name)->geometry().center()); }
 
     // Clicks a control of a panel at its centre.
     void clickIn(const char* panel, const char* name) const
     {
         QWidget* w = findControl(window_->panels().panelNamed(panel), name);
-        clickAt(w->mapTo(window_->client(), w->rect().center()));
-    }
-
-    // The screen that is seen at a point: the panel its topmost widget lies in,
-    // or "home".
-    QString seenAt(QPoint inClient) const
-    {
-        QWidget* w = window_->client()->childAt(inClient);
-        for (; w && w != window_->client(); w = w->parentWidget())
-            if (qobject_cast<Panel*>(w))
-                return w->objectName();
-        return QStringLiteral("home");
+        clickAt(*window_, w->mapTo(window_->client(), w->rect().center()));
     }
 
     void trigger(const char* action) const { window_->findChild<QAction*>(QString::fromLatin1(action))->trigger(); }
@@ -90,13 +78,7 @@ private slots:
     void initTestCase()
     {
         setUpApplication(*static_cast<QApplication*>(QCoreApplication::instance()));
-        setSoundRequestListener([this](std::string_view name) {
-            requests_ << Request{QString::fromLatin1(name.data(), qsizetype(name.size())), visiblePanels(),
-                                 window_->isVisible()};
-        });
     }
-
-    void cleanupTestCase() { setSoundRequestListener({}); }
 
     void init()
     {
@@ -150,7 +132,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), control(takesFocus ? button.toLatin1().constData() : "b1nature"));
         QTest::mouseRelease(pressed, Qt::LeftButton, {}, pressed->rect().center());
         QCOMPARE(visiblePanels(), QStringList({panel}));
-        QCOMPARE(seenAt(QPoint(300, 200)), panel);
+        QCOMPARE(seenAt(*window_, QPoint(300, 200)), panel);
         QCOMPARE(requestedNames(), QStringList({"clip.exp"}));
         QCOMPARE(requests_.front().visiblePanels, QStringList({panel}));
         // Then the focus follows onto the screen that is seen.
@@ -171,7 +153,7 @@ private slots:
     {
         for (QPoint at : {QPoint(10, 10), QPoint(300, 250), QPoint(620, 20), QPoint(300, 400)}) {
             QCOMPARE(window_->client()->childAt(at)->objectName(), QStringLiteral("main"));
-            clickAt(at);
+            clickAt(*window_, at);
         }
         QCOMPARE(visiblePanels(), QStringList());
         QCOMPARE(requestedNames(), QStringList());
@@ -225,16 +207,16 @@ private slots:
         QCOMPARE(verseOf(PanelId::Space), sun);
 
         trigger("naturemnu");
-        QCOMPARE(seenAt(QPoint(300, 200)), QStringLiteral("nature"));
+        QCOMPARE(seenAt(*window_, QPoint(300, 200)), QStringLiteral("nature"));
         QVERIFY(!findControl(window_->panels().panel(PanelId::Nature), "sky")->isHidden());
 
         // Help and About over the section, closed again.
         trigger("proghelpmnu");
         trigger("aboutmnu");
-        QCOMPARE(seenAt(QPoint(300, 200)), QStringLiteral("aboutprog"));
+        QCOMPARE(seenAt(*window_, QPoint(300, 200)), QStringLiteral("aboutprog"));
         window_->panels().hide(PanelId::About);
         window_->panels().hide(PanelId::Help);
-        QCOMPARE(seenAt(QPoint(300, 200)), QStringLiteral("nature"));
+        QCOMPARE(seenAt(*window_, QPoint(300, 200)), QStringLiteral("nature"));
         QCOMPARE(verseOf(PanelId::Nature), sky);
 
         // Home by the menu, back by the home button: still selected.

@@ -13,6 +13,8 @@
 #include "app/program.h"
 #include "app/splash.h"
 #include "assets/loader.h"
+#include "common/main_window_probe.h"
+#include "common/sound_requests.h"
 #include "panels/credits.h"
 #include "panels/info_panels.h"
 #include "platform/controls.h"
@@ -22,21 +24,6 @@
 using namespace ayat;
 
 namespace {
-
-// The panel that a click at this point of the client area reaches, or "home".
-QString seenAt(const MainWindow& w, QPoint point)
-{
-    for (QWidget* p = w.client()->childAt(point); p && p != w.client(); p = p->parentWidget())
-        if (p->parentWidget() == w.client() && qobject_cast<Panel*>(p))
-            return p->objectName();
-    return QStringLiteral("home");
-}
-
-// A left click at a point of the client area, delivered to whatever lies topmost there.
-void clickAt(MainWindow& w, QPoint inClient)
-{
-    QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, w.client()->mapTo(&w, inClient));
-}
 
 void choose(MainWindow& w, const char* menuItem)
 {
@@ -55,13 +42,12 @@ const QPoint kOpen{20, 410};
 class InfoPanelsTest : public QObject {
     Q_OBJECT
 
-    QStringList sounds_;
+    SoundRequests sounds_;
 
 private slots:
     void initTestCase()
     {
         setUpApplication(*qApp);
-        setSoundRequestListener([this](std::string_view name) { sounds_ << QString::fromLatin1(name); });
     }
 
     void init() { sounds_.clear(); }
@@ -131,7 +117,7 @@ private slots:
         QVERIFY(w.client()->grab().toImage() != before);
         sounds_.clear();
         clickAt(w, kExit);
-        QCOMPARE(sounds_, QStringList{"clip.Exp"});
+        QCOMPARE(sounds_.names(), QStringList{"clip.Exp"});
         QCOMPARE(seenAt(w, kOpen), QStringLiteral("nature"));
         QCOMPARE(w.client()->grab().toImage(), before);
         QVERIFY(verse->text() != QLatin1String(SectionScreen::kNoVerse));
@@ -139,7 +125,7 @@ private slots:
         // Play still recites the item chosen before Help was opened.
         sounds_.clear();
         clickAt(w, findControl(nature, "CommandButton1")->geometry().center());
-        QCOMPARE(sounds_, QStringList{"sky.exp"});
+        QCOMPARE(sounds_.names(), QStringList{"sky.exp"});
     }
 
     // Every panel lies beneath About, Help included, so no menu command changes a
@@ -156,13 +142,13 @@ private slots:
             choose(w, item);
             QVERIFY2(w.client()->grab().toImage() == about, item);
         }
-        QVERIFY(sounds_.isEmpty());
+        QVERIFY(sounds_.names().isEmpty());
 
         clickAt(w, kExit);
         QCOMPARE(seenAt(w, kOpen), QStringLiteral("help"));
         clickAt(w, kExit);
         QCOMPARE(seenAt(w, kOpen), QStringLiteral("foods"));
-        QCOMPARE(sounds_, (QStringList{"clip.Exp", "clip.Exp"}));
+        QCOMPARE(sounds_.names(), (QStringList{"clip.Exp", "clip.Exp"}));
     }
 
     void aboutEmblemShowsThePanelColourAtItsCorners()

@@ -16,6 +16,7 @@
 #include "app/program.h"
 #include "app/splash.h"
 #include "assets/loader.h"
+#include "common/sound_requests.h"
 #include "sound/sound.h"
 
 using namespace ayat;
@@ -64,13 +65,12 @@ int runProgram(int maxMs)
 class StartupTest : public QObject {
     Q_OBJECT
 
-    QStringList sounds_;
+    SoundRequests sounds_;
 
 private slots:
     void initTestCase()
     {
         setUpApplication(*qApp);
-        setSoundRequestListener([this](std::string_view name) { sounds_ << QString::fromLatin1(name); });
     }
 
     void init() { sounds_.clear(); }
@@ -93,7 +93,7 @@ private slots:
         for (QWidget* w : QApplication::topLevelWidgets())
             splash = splash ? splash : qobject_cast<SplashWindow*>(w);
         QVERIFY(splash);
-        QCOMPARE(sounds_, QStringList{"bism.exp"});
+        QCOMPARE(sounds_.names(), QStringList{"bism.exp"});
         QVERIFY(!audioLoaded());
         QVERIFY(splash->windowIcon().isNull());
 
@@ -123,7 +123,7 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         QPointer<SplashWindow> splash = new SplashWindow;
-        QCOMPARE(sounds_, QStringList{"bism.exp"});
+        QCOMPARE(sounds_.names(), QStringList{"bism.exp"});
         QVERIFY(mainWindows().isEmpty());
         Ticks show, close;
         record(splash, "Timer2", show, clock);
@@ -155,7 +155,7 @@ private slots:
         QCOMPARE(show.at.size(), ticks);
         QVERIFY(main && main->isVisible());
         // Nothing in the hand-over asked for another sound: the recitation plays on.
-        QCOMPARE(sounds_, QStringList{"bism.exp"});
+        QCOMPARE(sounds_.names(), QStringList{"bism.exp"});
     }
 
     void closedMainWindowIsReplacedAtTheNextTick()
@@ -268,7 +268,7 @@ private slots:
         QCOMPARE(runProgram(3000), 0);
         QVERIFY(splash && !splash->isVisible());
         QVERIFY(main && !main->isVisible());
-        QCOMPARE(sounds_, sounds);
+        QCOMPARE(sounds_.names(), sounds);
 
         const qsizetype ticks = show.at.size();
         QTest::qWait(250);

@@ -14,18 +14,12 @@
 
 #include "assets/catalogue.h"
 #include "assets/loader.h"
+#include "common/files.h"
 #include "common/stderr_capture.h"
 
 using namespace ayat;
 
 namespace {
-
-void write(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 QByteArray committed(const char* name)
 {
@@ -106,7 +100,7 @@ private slots:
         QFETCH(QByteArray, content);
         QTemporaryDir dir;
         for (const char* name : {"sky.bmp", "Image1.gif", "main.jpg", "tape.ico"})
-            write(dir.filePath(QLatin1String(name)), content);
+            QVERIFY(writeFile(dir.filePath(QLatin1String(name)), content));
         StderrCapture err;
         AssetStore store(dir.path());
         for (const char* key : {"sky", "Image1", "main", "tape"})
@@ -155,8 +149,8 @@ private slots:
         // Only the catalogue's decoder reads a file: a GIF named like a bitmap is
         // as unreadable as random bytes.
         QTemporaryDir dir;
-        write(dir.filePath("sky.bmp"), committed("Image1.gif"));
-        write(dir.filePath("Image1.gif"), committed("Image1.gif"));
+        QVERIFY(writeFile(dir.filePath("sky.bmp"), committed("Image1.gif")));
+        QVERIFY(writeFile(dir.filePath("Image1.gif"), committed("Image1.gif")));
         StderrCapture err;
         AssetStore store(dir.path());
         QVERIFY(store.picture("sky").isNull());

@@ -8,10 +8,12 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "common/files.h"
 #include "platform/files.h"
 
 using namespace ayat::platform;
@@ -23,13 +25,6 @@ std::string native(const QString& path)
     return QFile::encodeName(path).toStdString();
 }
 
-void write(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 } // namespace
 
 class FilesTest : public QObject {
@@ -38,7 +33,7 @@ private slots:
     void readsAWholeFileUpToItsLimit()
     {
         QTemporaryDir dir;
-        write(dir.filePath("big"), QByteArray(5000, 'a'));
+        QVERIFY(writeFile(dir.filePath("big"), QByteArray(5000, 'a')));
         std::vector<std::byte> bytes;
         std::string reason;
         QVERIFY(!readRegularFile(native(dir.filePath("big")).c_str(), 4999, bytes, &reason));
@@ -51,7 +46,7 @@ private slots:
     void refusesWhatIsNoFileWithoutWaiting()
     {
         QTemporaryDir dir;
-        write(dir.filePath("empty"), {});
+        QVERIFY(writeFile(dir.filePath("empty"), {}));
         QVERIFY(::mkfifo(native(dir.filePath("fifo")).c_str(), 0600) == 0);
         QVERIFY(QDir(dir.path()).mkdir("folder"));
         const struct {
@@ -74,7 +69,7 @@ private slots:
     void readsRelativeToAnOpenFolderAndCanBeCancelled()
     {
         QTemporaryDir dir;
-        write(dir.filePath("clip.exp"), QByteArray(100, 'x'));
+        QVERIFY(writeFile(dir.filePath("clip.exp"), QByteArray(100, 'x')));
         const UniqueFd folder(::open(native(dir.path()).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         const UniqueFd file(openRegularFile(folder.fd, "clip.exp"));
         QVERIFY(file.fd >= 0);
@@ -82,6 +77,30 @@ private slots:
         QVERIFY(!readOpenFile(file.fd, 1000, bytes, nullptr, [] { return true; }));
         QVERIFY(readOpenFile(file.fd, 1000, bytes, nullptr, [] { return false; }));
         QCOMPARE(bytes.size(), std::size_t(100));
+    }
+
+    // A name is found regardless of ASCII case: its exact spelling first, then
+    // the other spellings in sorted order, passing over what is not a regular file.
+    void findsANameRegardlessOfCase()
+    {
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("clip.exp"), "exact"));
+        QVERIFY(writeFile(dir.filePath("CLIP.exp"), "upper"));
+        QVERIFY(writeFile(dir.filePath("Clip.exp"), "title"));
+        QVERIFY(QDir(dir.path()).mkdir("CLIP.EXP"));  // sorts first
+        const UniqueFd folder(::open(native(dir.path()).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        auto found = [&](std::string_view name) {
+            const UniqueFd file(openRegularFileAnyCase(folder.fd, name));
+            std::vector<std::byte> bytes;
+            if (file.fd < 0 || !readOpenFile(file.fd, 100, bytes))
+                return QByteArray("(none)");
+            return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+        };
+        QCOMPARE(found("clip.exp"), QByteArray("exact"));
+        QCOMPARE(found("Clip.exp"), QByteArray("title"));
+        QCOMPARE(found("cLiP.eXp"), QByteArray("upper"));
+        QCOMPARE(found("clip.ex"), QByteArray("(none)"));
+        QCOMPARE(found("clip.expp"), QByteArray("(none)"));
     }
 
     void programFolderHoldsTheProgram()

@@ -61,10 +61,42 @@ class WidgetsTest : public QObject {
 private slots:
     void initTestCase() { QApplication::setPalette(classicPalette()); }
 
-    void twipsBecomePixelsInOnePlace()
+    // A control covers on screen the pixels of its rectangle in twips, each of
+    // its edge and size rounded to the nearest pixel (15 twips): a click on its
+    // first and last pixel reaches it, one pixel beyond does not. The values
+    // lie either side of half a pixel.
+    void controlsCoverTheirDesignedPixels_data()
     {
-        QCOMPARE(toPixels(Twips{6240, 960, 3075, 2115}), QRect(416, 64, 205, 141));
-        QCOMPARE(toPixels(Twips{0, 0, 9495, 6375}), QRect(0, 0, 633, 425));
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QRect>("twips");
+        QTest::addColumn<QRect>("pixels");
+        for (auto [kind, label] : {std::pair{ControlKind::Label, "label"}, std::pair{ControlKind::Hotspot, "hotspot"},
+                                   std::pair{ControlKind::Button, "button"}}) {
+            QTest::addRow("%s, whole pixels", label) << int(kind) << QRect(6240, 960, 3075, 2115) << QRect(416, 64, 205, 141);
+            QTest::addRow("%s, below half a pixel", label) << int(kind) << QRect(607, 307, 3022, 1972) << QRect(40, 20, 201, 131);
+            QTest::addRow("%s, above half a pixel", label) << int(kind) << QRect(608, 308, 3023, 1973) << QRect(41, 21, 202, 132);
+        }
+    }
+    void controlsCoverTheirDesignedPixels()
+    {
+        QFETCH(int, kind);
+        QFETCH(QRect, twips);
+        QFETCH(QRect, pixels);
+        FixedArtwork art;
+        Screen screen({{.name = "it", .kind = ControlKind(kind), .rect = {twips.x(), twips.y(), twips.width(), twips.height()},
+                        .text = "x"}},
+                      art);
+        QVERIFY(QTest::qWaitForWindowExposed(&screen.container));
+        QWidget* it = findControl(&screen.container, "it");
+        auto reached = [&](QPoint p) { return screen.container.childAt(p) == it; };
+        QCOMPARE(it->mapTo(&screen.container, QPoint(0, 0)), pixels.topLeft());
+        QCOMPARE(it->size(), pixels.size());
+        QVERIFY(reached(pixels.topLeft()));
+        QVERIFY(reached(pixels.bottomRight()));
+        QVERIFY(!reached(pixels.topLeft() - QPoint(1, 0)));
+        QVERIFY(!reached(pixels.topLeft() - QPoint(0, 1)));
+        QVERIFY(!reached(pixels.bottomRight() + QPoint(1, 0)));
+        QVERIFY(!reached(pixels.bottomRight() + QPoint(0, 1)));
     }
 
     void wrappingBreaksAtSpacesOnly()

@@ -86,12 +86,9 @@ struct RandomUser::Planned {
     QString token;              // for the log
 };
 
-RandomUser::RandomUser(std::uint64_t start) : start_(start), rng_(start)
-{
-    ayat::setSoundRequestListener([this](std::string_view name) { requests_.emplace_back(name); });
-}
+RandomUser::RandomUser(std::uint64_t start) : start_(start), rng_(start) {}
 
-RandomUser::~RandomUser() { ayat::setSoundRequestListener({}); }
+RandomUser::~RandomUser() = default;
 
 std::uint64_t RandomUser::next(std::uint64_t n) { return n <= 1 ? 0 : rng_() % n; }
 

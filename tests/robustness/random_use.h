@@ -18,6 +18,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "common/sound_requests.h"
 #include "model.h"
 
 class QWidget;
@@ -99,6 +100,7 @@ private:
     int controlCount_ = 0;
     Model model_;
     std::vector<std::string> requests_;
+    SoundRequests listener_{[this](const QString& name) { requests_.push_back(name.toStdString()); }};
     QStringList log_;
     int actions_ = 0;
     int ended_ = 0;

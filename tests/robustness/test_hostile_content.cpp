@@ -33,6 +33,7 @@
 #include "app/program.h"
 #include "assets/catalogue.h"
 #include "assets/loader.h"
+#include "common/files.h"
 #include "common/stderr_capture.h"
 #include "platform/audio.h"
 #include "random_use.h"
@@ -58,12 +59,6 @@ QByteArray readAll(const QString& path)
     if (!f.open(QIODevice::ReadOnly))
         qFatal("cannot read %s", qPrintable(path));
     return f.readAll();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
 // ---- Header surgery ---------------------------------------------------------

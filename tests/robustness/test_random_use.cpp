@@ -20,6 +20,7 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/splash.h"
+#include "common/sound_requests.h"
 #include "random_use.h"
 #include "soak.h"
 #include "sound/sound.h"
@@ -85,12 +86,8 @@ public:
     std::uint64_t start = kDefaultStart;
 
 private:
-    QStringList sounds_;
-    void listen()
-    {
-        ayat::setSoundRequestListener(
-            [this](std::string_view n) { sounds_ << QString::fromLatin1(n.data(), qsizetype(n.size())); });
-    }
+    std::optional<SoundRequests> sounds_;
+    void listen() { sounds_.emplace(); }
 
     // Random actions on the splash's current main window for about ms, with
     // short pauses so the splash timers tick in between.
@@ -116,7 +113,7 @@ private slots:
 
     void cleanup()
     {
-        ayat::setSoundRequestListener({});
+        sounds_.reset();
         deleteWindows();
     }
 
@@ -162,7 +159,7 @@ private slots:
         std::mt19937_64 rng(start + 1);
         listen();
         QPointer<ayat::SplashWindow> splash = new ayat::SplashWindow;
-        QCOMPARE(sounds_, QStringList{"bism.exp"});
+        QCOMPARE(sounds_->names(), QStringList{"bism.exp"});
         Ticks ticks;
         recordTicks(splash, ticks);
         splash->show();
@@ -315,7 +312,7 @@ private slots:
                 quitButton = false;
         }
         listen();
-        sounds_.clear();
+        sounds_->clear();
         QTimer::singleShot(0, main, [&] {
             if (quitButton) {
                 auto* quit = main->centralWidget()->findChild<QWidget*>(QStringLiteral("CommandButton10"));
@@ -329,7 +326,7 @@ private slots:
         connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
         guard.start(3000);
         QCOMPARE(QCoreApplication::exec(), 0);
-        QCOMPARE(sounds_, quitButton ? QStringList{"clip.exp"} : QStringList{});
+        QCOMPARE(sounds_->names(), quitButton ? QStringList{"clip.exp"} : QStringList{});
         QVERIFY(splash && !splash->isVisible());
         QVERIFY(main && !main->isVisible());
         const qsizetype tickCount = ticks.mainAfter.size();

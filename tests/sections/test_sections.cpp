@@ -1,7 +1,9 @@
 // The four section panels, each built by the section template into a window of
 // its own with the real pictures, driven by mouse clicks at points of the panel
 // (so that what lies on top decides who gets the click) and by the keyboard.
+#include <algorithm>
 #include <memory>
+#include <optional>
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -9,6 +11,7 @@
 #include <QWindow>
 
 #include "assets/loader.h"
+#include "common/sound_requests.h"
 #include "platform/widgets.h"
 #include "sections/section_screen.h"
 #include "sections/tables/section_tables.h"
@@ -70,7 +73,7 @@ class SectionTest : public QObject {
 private:
     AssetStore assets_{QStringLiteral(AYAT_RUNTIME_DIR "/assets")};
     std::vector<Section> sections_;
-    QStringList requests_;
+    SoundRequests requests_;
 
     Section& section(int index) { return sections_[std::size_t(index)]; }
 
@@ -110,9 +113,6 @@ private slots:
     {
         QApplication::setPalette(classicPalette());
         QApplication::setFont(makeFont(defaultFontSpec()));
-        setSoundRequestListener([this](std::string_view name) {
-            requests_ << QString::fromLatin1(name.data(), qsizetype(name.size()));
-        });
         for (const SectionDescription* d : allSections()) {
             Section s;
             s.d = d;
@@ -130,23 +130,57 @@ private slots:
         QVERIFY2(failures.empty(), failures.empty() ? "" : ("missing: " + failures.front()).c_str());
     }
 
-    void cleanupTestCase() { setSoundRequestListener({}); }
-
-    void stackingFollowsTheTable_data() { sectionRows(); }
-    void stackingFollowsTheTable()
+    // Where two controls that are seen overlap, a click reaches the one listed
+    // higher in the section's stacking order (unless a third one higher still
+    // covers that point): at a point of every such overlap, in the start state
+    // and with each item chosen.
+    void overlapsGoToTheUpperControl_data() { sectionRows(); }
+    void overlapsGoToTheUpperControl()
     {
         QFETCH(int, index);
         Section& s = fresh(index);
-        QStringList topmostFirst;
-        for (QObject* o : s.panel->children())
-            if (o->isWidgetType())
-                topmostFirst.prepend(o->objectName());
-        QStringList expected;
-        for (const char* name : s.d->stacking)
-            expected << QString::fromLatin1(name);
-        QCOMPARE(topmostFirst, expected);
         QCOMPARE(s.shown(), nothingSelected());
         QVERIFY(s.control(s.d->names.recitation)->isHidden());
+        // The control of the panel that a click at this point reaches.
+        auto reached = [&](QPoint at) -> QString {
+            QWidget* w = s.panel->childAt(at);
+            while (w && w->parentWidget() != s.panel.get())
+                w = w->parentWidget();
+            return w ? w->objectName() : QString();
+        };
+        int overlaps = 0;
+        for (std::size_t chosen = 0; chosen <= s.d->items.size(); ++chosen) {
+            if (chosen > 0)
+                clickAt(s, centre(s.d->items[chosen - 1].hotspots.front().rect));
+            std::vector<QWidget*> seen; // topmost first, as listed
+            for (const char* name : s.d->stacking)
+                if (QWidget* c = s.control(name); c->isVisible())
+                    seen.push_back(c);
+            for (std::size_t upper = 0; upper < seen.size(); ++upper) {
+                for (std::size_t lower = upper + 1; lower < seen.size(); ++lower) {
+                    const QRect both = seen[upper]->geometry() & seen[lower]->geometry();
+                    if (both.isEmpty())
+                        continue;
+                    // A point of the overlap that no control above the upper one covers.
+                    std::optional<QPoint> free;
+                    for (int y = both.top(); y <= both.bottom() && !free; ++y)
+                        for (int x = both.left(); x <= both.right() && !free; ++x)
+                            if (std::none_of(seen.begin(), seen.begin() + std::ptrdiff_t(upper),
+                                             [&](QWidget* c) { return c->geometry().contains(x, y); }))
+                                free = QPoint(x, y);
+                    if (!free)
+                        continue;
+                    ++overlaps;
+                    QVERIFY2(reached(*free) == seen[upper]->objectName(),
+                             qPrintable(QStringLiteral("%1 at (%2, %3): %4 reached, not %5 over %6")
+                                            .arg(chosen ? QString::fromLatin1(s.d->items[chosen - 1].picture()) : "start")
+                                            .arg(free->x())
+                                            .arg(free->y())
+                                            .arg(reached(*free), seen[upper]->objectName(), seen[lower]->objectName())));
+                }
+            }
+        }
+        QVERIFY(overlaps > 0);
     }
 
     // Every hotspot, clicked at its centre, selects its item and asks for no
@@ -163,11 +197,11 @@ private slots:
                 for (int twice = 0; twice < 2; ++twice) {
                     clickAt(s, centre(h.rect));
                     QCOMPARE(s.shown(), itemSelected(item));
-                    QCOMPARE(requests_, QStringList());
+                    QCOMPARE(requests_.names(), QStringList());
                 }
                 clickControl(s, s.d->names.play);
                 clickControl(s, s.d->names.stop);
-                QCOMPARE(requests_, QStringList({QString::fromLatin1(item.verse->recitation), QStringLiteral("stop.exp")}));
+                QCOMPARE(requests_.names(), QStringList({QString::fromLatin1(item.verse->recitation), QStringLiteral("stop.exp")}));
                 QCOMPARE(s.shown(), itemSelected(item));
                 requests_.clear();
             }
@@ -182,20 +216,20 @@ private slots:
         QFETCH(int, index);
         Section& s = fresh(index);
         clickControl(s, s.d->names.play);
-        QCOMPARE(requests_, QStringList({QString()}));
+        QCOMPARE(requests_.names(), QStringList({QString()}));
 
         clickAt(s, centre(s.d->items.back().hotspots.front().rect));
         requests_.clear();
         clickControl(s, s.d->names.exit);
         QVERIFY(s.panel->isHidden());
         QCOMPARE(s.shown(), nothingSelected());
-        QCOMPARE(requests_, QStringList({QStringLiteral("clip.exp")}));
+        QCOMPARE(requests_.names(), QStringList({QStringLiteral("clip.exp")}));
 
         s.panel->show();
         QVERIFY(QTest::qWaitForWindowExposed(s.panel.get()));
         requests_.clear();
         clickControl(s, s.d->names.play);
-        QCOMPARE(requests_, QStringList({QString()}));
+        QCOMPARE(requests_.names(), QStringList({QString()}));
         QCOMPARE(s.shown(), nothingSelected());
     }
 
@@ -215,7 +249,7 @@ private slots:
         const auto& order = s.d->stacking;
         const bool stopAbove = std::find(order.begin(), order.end(), std::string_view(s.d->names.stop)) <
                                std::find(order.begin(), order.end(), std::string_view(s.d->names.play));
-        QCOMPARE(requests_, QStringList({stopAbove ? QStringLiteral("stop.exp") : QString::fromLatin1(item.verse->recitation)}));
+        QCOMPARE(requests_.names(), QStringList({stopAbove ? QStringLiteral("stop.exp") : QString::fromLatin1(item.verse->recitation)}));
     }
 
     // These hotspots reach one pixel row below the scene picture; a click on
@@ -243,7 +277,7 @@ private slots:
             for (const HotspotSpec& h : item.hotspots)
                 if (hotspot == QLatin1String(h.name))
                     QCOMPARE(s.shown(), itemSelected(item));
-        QCOMPARE(requests_, QStringList());
+        QCOMPARE(requests_.names(), QStringList());
     }
 
     // Clicks on the scene where no hotspot lies, on the item picture, on the
@@ -281,7 +315,7 @@ private slots:
         }
         QVERIFY(gaps > 10);
         QCOMPARE(s.shown(), itemSelected(item));
-        QCOMPARE(requests_, QStringList());
+        QCOMPARE(requests_.names(), QStringList());
     }
 
     // The magnifier, with its hot spot at its centre, over every hotspot (also
@@ -366,7 +400,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(s.d->focusOrder[0]));
         s.control(s.d->names.stop)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QCOMPARE(requests_, QStringList({QStringLiteral("stop.exp")}));
+        QCOMPARE(requests_.names(), QStringList({QStringLiteral("stop.exp")}));
     }
 };
 

@@ -12,6 +12,7 @@
 
 #include <cmath>
 
+#include "common/files.h"
 #include "platform/audio.h"
 #include "wave_support.h"
 
@@ -73,7 +74,7 @@ private slots:
             const int surah = v["surah"].toInt(), ayah = v["ayah"].toInt();
             const QString file = QString::asprintf(names.size() % 2 ? "%03d%03d.WAV" : "%03d%03d.wav", surah, ayah);
             const double hz = 200 + 20 * names.size();
-            QVERIFY(wavetest::writeFile(recordings + '/' + file, wavetest::wave(44100, 2, 16, false, 22050, [hz](int f, int) {
+            QVERIFY(writeFile(recordings + '/' + file, wavetest::wave(44100, 2, 16, false, 22050, [hz](int f, int) {
                 return 0.3 * std::sin(2 * M_PI * hz * f / 44100);
             })));
             names << v["recitation"].toString();
@@ -103,10 +104,10 @@ private slots:
     void failsWithoutWriting()
     {
         QVERIFY(QFile::remove(recordings + "/018010.wav"));
-        QVERIFY(wavetest::writeFile(recordings + "/055022.WAV", QByteArray("RIFF\x10\0\0\0WAVEjunk", 16)));
+        QVERIFY(writeFile(recordings + "/055022.WAV", QByteArray("RIFF\x10\0\0\0WAVEjunk", 16)));
         const QString target = temp.filePath("existing");
         QDir().mkpath(target);
-        QVERIFY(wavetest::writeFile(target + "/cave.exp", "old"));
+        QVERIFY(writeFile(target + "/cave.exp", "old"));
         const auto before = contents(target);
         QByteArray errors;
         QVERIFY(import(target, &errors) != 0);

@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "common/files.h"
 #include "sound/sound.h"
 #include "wave_support.h"
 

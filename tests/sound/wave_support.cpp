@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include <QFile>
+#include <QStringList>
 
 namespace wavetest {
 
@@ -99,12 +99,6 @@ QString describe(const std::vector<Run>& runs)
             parts << QStringLiteral("%1:%2+%3").arg(r.id).arg(r.first).arg(r.length);
     }
     return parts.join(' ');
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
 } // namespace wavetest
