@@ -234,7 +234,7 @@ int debug(const QString& dirName)
     // Item pictures: stretched to the 201 x 137 inside of their 205 x 141 frame.
     const QSize inside(201, 137), frame(205, 141);
     std::vector<std::pair<QString, QImage>> items;
-    QString cardFacts;  // key, font size, lines, smallest gap between lines
+    QString cardFacts;  // per card and scale: font size, lines, smallest gap, worst mark
     for (const Asset& a : catalogue()) {
         if (a.encoding != Encoding::Bitmap24 || a.size.width() != 200)
             continue;
@@ -254,18 +254,23 @@ int debug(const QString& dirName)
         save(shown, QStringLiteral("item-%1.png").arg(qs(a.key)));
         // The card enlarged 4x pixel for pixel, and drawn at scale 2, for reading
         // its marks; with its font size and the smallest gap between its lines.
-        art::CardFacts facts;
+        art::CardFacts facts, facts2;
         try {
             save(art::drawItemCard(a.key, 1, &facts).scaled(a.size * 4), QStringLiteral("item-%1-4x.png").arg(qs(a.key)));
-            save(art::drawItemCard(a.key, 2), QStringLiteral("item-%1@2x.png").arg(qs(a.key)));
+            save(art::drawItemCard(a.key, 2, &facts2), QStringLiteral("item-%1@2x.png").arg(qs(a.key)));
         } catch (const std::exception& e) {
             complain(QStringLiteral("%1: %2").arg(qs(a.key), QString::fromUtf8(e.what())));
             ++failures;
         }
         const QString gapText = facts.smallestGap < 0 ? QStringLiteral("one line")
                                                       : QStringLiteral("gap %1 px").arg(facts.smallestGap);
-        cardFacts += QStringLiteral("%1\t%2 px\t%3 lines\t%4\n")
-                         .arg(qs(a.key)).arg(facts.pixelSize).arg(facts.lines).arg(gapText);
+        // The worst mark at each scale: its distance to its own line over that
+        // to the nearest other line.
+        for (const art::CardFacts* f : {&facts, &facts2})
+            cardFacts += QStringLiteral("%1%2\t%3 px\t%4 lines\tgap %5 px\tworst %6: %7\n")
+                             .arg(qs(a.key), f == &facts ? QString() : QStringLiteral("@2x"))
+                             .arg(f->pixelSize).arg(f->lines).arg(f->smallestGap)
+                             .arg(f->worstRatio, 0, 'f', 3).arg(f->worstMark);
         items.emplace_back(QStringLiteral("%1  %2 px  %3").arg(qs(a.key)).arg(facts.pixelSize).arg(gapText), shown);
     }
     std::printf("%s", qPrintable(cardFacts));
