@@ -1,6 +1,7 @@
 // Arabic set right to left in the Quran font, for every picture that writes it.
 #include "arabic_layout.h"
 
+#include <algorithm>
 #include <map>
 #include <stdexcept>
 
@@ -63,6 +64,92 @@ bool isMarkGlyph(const QRawFont& font, quint32 glyph)
     if (it == cache.end())
         it = cache.emplace(key, glyphClasses(font)).first;
     return glyph < it->second.size() && it->second[glyph] == 3;
+}
+
+// The glyphs of a word shaped alone, in visual order.
+QList<quint32> shapeWord(const QString& word, const QFont& font)
+{
+    QTextLayout layout(word, font);
+    QTextOption opt;
+    opt.setTextDirection(Qt::RightToLeft);
+    layout.setTextOption(opt);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    QList<quint32> glyphs;
+    for (const QGlyphRun& run : layout.glyphRuns())
+        glyphs += run.glyphIndexes();
+    return glyphs;
+}
+
+// Per glyph of a word (shaped alone), the combining marks it draws, and the
+// glyph it has without them. Shaped without one mark, the word loses the mark
+// glyph that drew it, or one mark glyph changes (a shadda and its vowel drawn
+// as one), or else one letter's glyph changes (an alef and its madda). Other
+// letters may change their shape too, making room for marks: they do not count.
+struct WordMarks {
+    QList<quint32> glyphs;
+    std::vector<QStringList> marks;
+    std::vector<quint32> bare;
+};
+
+// The positions in `glyphs` of those that are marks (or are not).
+std::vector<qsizetype> positionsOf(const QList<quint32>& glyphs, const QRawFont& font, bool marks)
+{
+    std::vector<qsizetype> out;
+    for (qsizetype i = 0; i < glyphs.size(); ++i)
+        if (isMarkGlyph(font, glyphs[i]) == marks)
+            out.push_back(i);
+    return out;
+}
+
+// Where `without` (one glyph fewer, or as many) first parts from `with`, both
+// read at the given positions; -1 if nowhere, or in more than one place where
+// both have as many.
+qsizetype parting(const QList<quint32>& with, const std::vector<qsizetype>& at, const QList<quint32>& without,
+                  const std::vector<qsizetype>& at2)
+{
+    std::vector<qsizetype> differ;
+    for (std::size_t i = 0; i < at.size(); ++i)
+        if (i >= at2.size() || with[at[i]] != without[at2[i]]) {
+            if (at2.size() < at.size())
+                return at[i];
+            differ.push_back(at[i]);
+        }
+    return differ.size() == 1 ? differ.front() : -1;
+}
+
+const WordMarks& wordMarks(const QString& word, const QFont& font)
+{
+    static std::map<QString, WordMarks> cache;
+    if (auto it = cache.find(word); it != cache.end())
+        return it->second;
+    const QRawFont raw = QRawFont::fromFont(font);
+    WordMarks wm{shapeWord(word, font), {}, {}};
+    wm.marks.resize(wm.glyphs.size());
+    wm.bare.assign(wm.glyphs.begin(), wm.glyphs.end());
+    const std::vector<qsizetype> marks = positionsOf(wm.glyphs, raw, true), letters = positionsOf(wm.glyphs, raw, false);
+    for (qsizetype k = 0; k < word.size(); ++k) {
+        if (word[k].category() != QChar::Mark_NonSpacing)
+            continue;
+        const QList<quint32> without = shapeWord(QString(word).remove(k, 1), font);
+        qsizetype at = parting(wm.glyphs, marks, without, positionsOf(without, raw, true));
+        if (at < 0 && positionsOf(without, raw, true).size() == marks.size()) {
+            const std::vector<qsizetype> letters2 = positionsOf(without, raw, false);
+            at = letters2.size() == letters.size() ? parting(wm.glyphs, letters, without, letters2) : -1;
+            if (at >= 0)
+                wm.bare[at] = without[letters2[std::find(letters.begin(), letters.end(), at) - letters.begin()]];
+        }
+        if (at < 0)
+            continue;
+        // Among like mark glyphs in a row, which went is unknown: the marks are
+        // met in text order, so the first one not yet given its mark.
+        for (auto m = std::find(marks.begin(), marks.end(), at); m != marks.begin() && wm.glyphs[*(m - 1)] == wm.glyphs[at] &&
+                                                                   wm.marks[*(m - 1)].isEmpty();)
+            at = *--m;
+        wm.marks[at] << codePointName(word[k].unicode());
+    }
+    return cache.emplace(word, std::move(wm)).first->second;
 }
 
 QImage transparentCanvas(QSize canvas, int scale)
@@ -165,12 +252,23 @@ std::vector<PlacedGlyph> ArabicLayout::glyphs(int line) const
     for (std::size_t w = 0; w < wordStarts_.size(); ++w) {
         if (wordStarts_[w] < l.textStart() || wordStarts_[w] >= l.textStart() + l.textLength())
             continue;
+        const std::size_t first = out.size();
         for (const QGlyphRun& run : l.glyphRuns(wordStarts_[w], int(words_[int(w)].size()))) {
             const auto indexes = run.glyphIndexes();
             const auto positions = run.positions();
             for (qsizetype i = 0; i < indexes.size(); ++i)
-                out.push_back({run.rawFont(), indexes[i], positions[i], isMarkGlyph(run.rawFont(), indexes[i]), int(w)});
+                out.push_back({run.rawFont(), indexes[i], positions[i], isMarkGlyph(run.rawFont(), indexes[i]), int(w),
+                               {}, indexes[i]});
         }
+        // The word shaped alone gives the same glyphs; which marks they draw.
+        const WordMarks& wm = wordMarks(words_[int(w)], layout_->font());
+        if (wm.glyphs.size() != qsizetype(out.size() - first))
+            continue;
+        for (std::size_t i = first; i < out.size(); ++i)
+            if (out[i].index == wm.glyphs[qsizetype(i - first)]) {
+                out[i].marks = wm.marks[i - first];
+                out[i].bare = wm.bare[i - first];
+            }
     }
     return out;
 }

@@ -33,6 +33,12 @@ struct PlacedGlyph {
     QPointF position;
     bool mark = false;  // the font classes it as a combining mark
     int word = 0;       // which word of ArabicLayout::words() it belongs to
+    // The combining marks of the text that this glyph draws ("U+064E"): found
+    // by shaping its word without each mark in turn and seeing which glyph
+    // goes or changes. A letter's glyph may draw one too (an alef and its
+    // madda are one glyph); `bare` is then the glyph of the letter alone.
+    QStringList marks;
+    quint32 bare = 0;
 };
 
 // `text` broken into lines at most `lineWidth` wide, each centred in that width,

@@ -8,6 +8,7 @@
 #include <span>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
@@ -189,26 +190,10 @@ int clearRows(const Profile& upper, const Profile& lower, int shift, int spread)
     return gap;
 }
 
-// The code point that a mark glyph of `word` draws: the combining character
-// whose own glyph it is, else (where shaping put another glyph in its place)
-// every combining character of the word that has no glyph of its own there.
-QString markName(const PlacedGlyph& mark, const QString& word, const std::vector<PlacedGlyph>& glyphs)
+// What a mark glyph draws, for messages: its combining characters.
+QString markName(const PlacedGlyph& g)
 {
-    QStringList unmatched;
-    for (QChar c : word) {
-        if (c.category() != QChar::Mark_NonSpacing)
-            continue;
-        const QList<quint32> own = mark.font.glyphIndexesForString(QString(c));
-        const quint32 g = own.value(0);
-        const QString name = QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
-        if (g == mark.index)
-            return name;
-        const bool shown = std::any_of(glyphs.begin(), glyphs.end(),
-                                       [&](const PlacedGlyph& o) { return o.word == mark.word && o.index == g; });
-        if (!shown && !unmatched.contains(name))
-            unmatched << name;
-    }
-    return unmatched.isEmpty() ? QStringLiteral("glyph %1").arg(mark.index) : unmatched.join(QLatin1Char('/'));
+    return g.marks.isEmpty() ? QStringLiteral("mark glyph %1").arg(g.index) : g.marks.join(QLatin1Char('+'));
 }
 
 // The ink of one glyph drawn alone, in the device pixels of a canvas whose
@@ -220,21 +205,39 @@ std::vector<QPoint> glyphInk(const PlacedGlyph& g, QPointF origin, int scale)
     return inkPixels(ArabicLayout::drawGlyphs({g}, area, origin, scale), area.topLeft());
 }
 
+// A mark that shaping merged into its letter's glyph: the ink that glyph draws
+// beyond the glyph of the letter alone.
+std::vector<QPoint> mergedMarkInk(const PlacedGlyph& g, QPointF origin, int scale)
+{
+    PlacedGlyph bare = g;
+    bare.index = g.bare;
+    std::vector<QPoint> with = glyphInk(g, origin, scale), without = glyphInk(bare, origin, scale), only;
+    auto order = [](QPoint a, QPoint b) { return std::pair(a.y(), a.x()) < std::pair(b.y(), b.x()); };
+    std::sort(with.begin(), with.end(), order);
+    std::sort(without.begin(), without.end(), order);
+    std::set_difference(with.begin(), with.end(), without.begin(), without.end(), std::back_inserter(only), order);
+    return only;
+}
+
 // One line as the mark rule measures it; `drawn` is the line as drawn on a
-// canvas of `canvas` card pixels with the layout's origin at `origin`.
+// canvas of `canvas` card pixels with the layout's origin at `origin`. A
+// letter's glyph that draws a mark too counts as the letter alone.
 LineInk lineInk(const ArabicLayout& layout, int line, const QImage& drawn, QPointF origin, int scale)
 {
     LineInk ink;
     ink.all = InkDistance(drawn);
-    const std::vector<PlacedGlyph> glyphs = layout.glyphs(line);
     std::vector<PlacedGlyph> letters;
-    for (const PlacedGlyph& g : glyphs) {
-        if (!g.mark) {
-            letters.push_back(g);
-            continue;
-        }
+    for (const PlacedGlyph& g : layout.glyphs(line)) {
         const QString& word = layout.words()[g.word];
-        ink.marks.push_back({glyphInk(g, origin, scale), markName(g, word, glyphs), word});
+        if (g.mark) {
+            ink.marks.push_back({glyphInk(g, origin, scale), markName(g), word});
+        } else if (!g.marks.isEmpty()) {
+            ink.marks.push_back({mergedMarkInk(g, origin, scale), markName(g), word});
+            letters.push_back(g);
+            letters.back().index = g.bare;
+        } else {
+            letters.push_back(g);
+        }
     }
     ink.letters = InkDistance(ArabicLayout::drawGlyphs(letters, drawn.rect(), origin, scale));
     return ink;
