@@ -263,7 +263,7 @@ int debug(const QString& dirName)
             ++failures;
         }
         const QString gapText = facts.smallestGap < 0 ? QStringLiteral("one line")
-                                                      : QStringLiteral("gap %1 px").arg(facts.smallestGap);
+                                                      : QStringLiteral("gap %1").arg(facts.smallestGap);
         // The worst mark at each scale: its distance to its own line over that
         // to the nearest other line.
         for (const art::CardFacts* f : {&facts, &facts2})
@@ -271,7 +271,11 @@ int debug(const QString& dirName)
                              .arg(qs(a.key), f == &facts ? QString() : QStringLiteral("@2x"))
                              .arg(f->pixelSize).arg(f->lines).arg(f->smallestGap)
                              .arg(f->worstRatio, 0, 'f', 3).arg(f->worstMark);
-        items.emplace_back(QStringLiteral("%1  %2 px  %3").arg(qs(a.key)).arg(facts.pixelSize).arg(gapText), shown);
+        // The label: size and gap at 1x, and the worst mark's ratio at 1x and 2x.
+        items.emplace_back(QStringLiteral("%1 %2px %3 %4|%5")
+                               .arg(qs(a.key)).arg(facts.pixelSize).arg(gapText)
+                               .arg(facts.worstRatio, 0, 'f', 3).arg(facts2.worstRatio, 0, 'f', 3),
+                           shown);
     }
     std::printf("%s", qPrintable(cardFacts));
 
