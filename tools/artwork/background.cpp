@@ -4,15 +4,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include <QFont>
-#include <QGlyphRun>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-#include <QRawFont>
-#include <QTextLayout>
 
+#include "arabic_layout.h"
 #include "paint.h"
 #include "pictures.h"
 
@@ -253,26 +250,7 @@ void drawStand(QPainter& p)
 
 QPainterPath arabicPath(const QString& text, qreal pixelSize, QRectF* bounds)
 {
-    QFont f(QStringLiteral("Amiri Quran"));
-    f.setPixelSize(int(pixelSize));
-    QTextLayout layout(text, f);
-    QTextOption opt;
-    opt.setTextDirection(Qt::RightToLeft);
-    layout.setTextOption(opt);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    line.setLineWidth(4000);
-    line.setPosition(QPointF(0, 0));
-    layout.endLayout();
-    QPainterPath path;
-    for (const QGlyphRun& run : layout.glyphRuns()) {
-        const QRawFont raw = run.rawFont();
-        const auto glyphs = run.glyphIndexes();
-        const auto positions = run.positions();
-        for (int i = 0; i < glyphs.size(); ++i)
-            path.addPath(raw.pathForGlyph(glyphs[i]).translated(positions[i]));
-    }
-    path.setFillRule(Qt::WindingFill);
+    const QPainterPath path = ArabicLayout(text, quranFont(pixelSize), 4000).outline();
     *bounds = path.boundingRect();
     return path;
 }

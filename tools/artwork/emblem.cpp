@@ -7,13 +7,12 @@
 #include <stdexcept>
 #include <vector>
 
-#include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-#include <QTextLayout>
 
+#include "arabic_layout.h"
 #include "pictures.h"
 
 namespace ayat::art {
@@ -156,30 +155,10 @@ std::vector<bool> exactMask(qreal* dipOut)
 void drawText(QPainter& p, const QString& text, QPointF centre, qreal pixelSize, QColor colour)
 {
     const qreal scale = p.device()->devicePixelRatio();
-    QFont f(QStringLiteral("Amiri Quran"));
-    f.setPixelSize(1);
-    f.setPointSizeF(pixelSize * 0.75);
-    f.setHintingPreference(QFont::PreferNoHinting);
-    QTextLayout layout(text, f);
-    QTextOption opt(Qt::AlignHCenter);
-    opt.setTextDirection(Qt::RightToLeft);
-    opt.setWrapMode(QTextOption::NoWrap);
-    layout.setTextOption(opt);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    line.setLineWidth(200);
-    line.setPosition(QPointF(0, 0));
-    layout.endLayout();
-    QImage ink(QSize(200, int(std::ceil(line.height())) + 4) * scale, QImage::Format_ARGB32_Premultiplied);
+    const ArabicLayout layout(text, quranFont(pixelSize), 200);
+    const QSize canvas(200, int(std::ceil(layout.lineHeight(0))) + 4);
+    QImage ink = layout.drawLine(0, canvas, QPointF(0, 0), int(scale), colour);
     ink.setDevicePixelRatio(scale);
-    ink.fill(Qt::transparent);
-    {
-        QPainter ip(&ink);
-        ip.setRenderHint(QPainter::Antialiasing);
-        ip.setRenderHint(QPainter::TextAntialiasing);
-        ip.setPen(colour);
-        layout.draw(&ip, QPointF(0, 0));
-    }
     QRect bounds;
     inkBounds(ink, &bounds);
     p.drawImage(centre - QRectF(bounds).center() / scale - QPointF(0.5, 0.5), ink);

@@ -199,8 +199,8 @@ bool isItemPicture(const Asset& a) { return a.encoding == Encoding::Bitmap24 && 
 
 // One item picture as the program shows it, saved with its card enlarged 4x pixel
 // for pixel and drawn at scale 2, for reading its marks. Returns the shown
-// picture with its label (key, font size, smallest gap between its lines) and
-// adds a line of those facts to cardFacts.
+// picture with its label (key, font size, smallest gap between its lines, worst
+// mark's ratio at 1x and 2x) and adds a line of those facts per scale to cardFacts.
 std::pair<QString, QImage> debugItem(DebugOutput& out, const Asset& a, QString& cardFacts)
 {
     const QImage decoded = roundTrip(a, out.tmp);
@@ -217,19 +217,28 @@ std::pair<QString, QImage> debugItem(DebugOutput& out, const Asset& a, QString& 
         drawSingleBorder(p, shown.rect(), classicPalette());
     }
     out.save(shown, QStringLiteral("item-%1.png").arg(qs(a.key)));
-    art::CardFacts facts;
+    art::CardFacts facts, facts2;
     try {
         out.save(art::drawItemCard(a.key, 1, &facts).scaled(a.size * 4), QStringLiteral("item-%1-4x.png").arg(qs(a.key)));
-        out.save(art::drawItemCard(a.key, 2), QStringLiteral("item-%1@2x.png").arg(qs(a.key)));
+        out.save(art::drawItemCard(a.key, 2, &facts2), QStringLiteral("item-%1@2x.png").arg(qs(a.key)));
     } catch (const std::exception& e) {
         complain(QStringLiteral("%1: %2").arg(qs(a.key), QString::fromUtf8(e.what())));
         ++out.failures;
     }
     const QString gapText = facts.smallestGap < 0 ? QStringLiteral("one line")
-                                                  : QStringLiteral("gap %1 px").arg(facts.smallestGap);
-    cardFacts += QStringLiteral("%1\t%2 px\t%3 lines\t%4\n")
-                     .arg(qs(a.key)).arg(facts.pixelSize).arg(facts.lines).arg(gapText);
-    return {QStringLiteral("%1  %2 px  %3").arg(qs(a.key)).arg(facts.pixelSize).arg(gapText), shown};
+                                                  : QStringLiteral("gap %1").arg(facts.smallestGap);
+    // The worst mark at each scale: its distance to its own line over that to
+    // the nearest other line.
+    for (const art::CardFacts* f : {&facts, &facts2})
+        cardFacts += QStringLiteral("%1%2\t%3 px\t%4 lines\tgap %5 px\tworst %6: %7\n")
+                         .arg(qs(a.key), f == &facts ? QString() : QStringLiteral("@2x"))
+                         .arg(f->pixelSize).arg(f->lines).arg(f->smallestGap)
+                         .arg(f->worstRatio, 0, 'f', 3).arg(f->worstMark);
+    // The label: size and gap at 1x, and the worst mark's ratio at 1x and 2x.
+    return {QStringLiteral("%1 %2px %3 %4|%5")
+                .arg(qs(a.key)).arg(facts.pixelSize).arg(gapText)
+                .arg(facts.worstRatio, 0, 'f', 3).arg(facts2.worstRatio, 0, 'f', 3),
+            shown};
 }
 
 // Contact sheet of the item pictures, five to a row, each labelled.
@@ -299,7 +308,7 @@ int debug(const QString& dirName)
         out.save(art::sceneDebugView(key), QStringLiteral("scene-%1.png").arg(qs(key)));
 
     std::vector<std::pair<QString, QImage>> items;
-    QString cardFacts;  // key, font size, lines, smallest gap between lines
+    QString cardFacts;  // per card and scale: font size, lines, smallest gap, worst mark
     for (const Asset& a : catalogue())
         if (isItemPicture(a)) {
             auto item = debugItem(out, a, cardFacts);

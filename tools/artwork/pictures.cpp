@@ -5,24 +5,26 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <span>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
 #include <QFile>
 #include <QFont>
-#include <QGlyphRun>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRawFont>
 #include <QTextLayout>
 
+#include "arabic_layout.h"
 #include "art.h"
 #include "assets/catalogue.h"
+#include "mark_distance.h"
 #include "marks.h"
 #include "pictures.h"
 
@@ -32,8 +34,7 @@ namespace {
 const QColor kParchment(0xE0, 0xCF, 0x90);
 const QColor kInk(0x00, 0x00, 0x00);
 const QColor kRed(0xC0, 0x10, 0x10);
-// Line setting (see setVerse). A pixel whose alpha is above kInkAlpha is ink.
-constexpr int kInkAlpha = 8;
+// Line setting (see setVerse).
 constexpr qreal kSpread = 0.5;
 constexpr int kGap = 1;
 constexpr qreal kMinPitch = 1.2;
@@ -109,42 +110,9 @@ void inkBounds(const QImage& img, QRect* bounds)
 
 namespace {
 
-const QString kQuranFamily = QStringLiteral("Amiri Quran");
-
-QString codePointName(char32_t cp) { return QStringLiteral("U+%1").arg(uint(cp), 4, 16, QLatin1Char('0')).toUpper(); }
-
 [[noreturn]] void fail(const QString& why) { throw std::runtime_error(why.toStdString()); }
 
-// Refuses text of which any character would be drawn by another font than the
-// Quran font: every code point needs a glyph of that font itself.
-void requireQuranGlyphs(const QString& text, const QFont& font)
-{
-    const QRawFont raw = QRawFont::fromFont(font);
-    if (!raw.isValid() || raw.familyName() != kQuranFamily)
-        fail(QStringLiteral("the font %1 is not installed (%2 would draw the verse)").arg(kQuranFamily, raw.familyName()));
-    const QList<uint> cps = text.toUcs4();
-    for (qsizetype i = 0; i < cps.size(); ++i)
-        if (!raw.supportsCharacter(cps[i])) {
-            const qsizetype from = text.lastIndexOf(QLatin1Char(' '), i) + 1;
-            qsizetype to = text.indexOf(QLatin1Char(' '), i);
-            if (to < 0)
-                to = text.size();
-            fail(QStringLiteral("%1 (in \"%2\") has no glyph in %3; another font would draw it")
-                     .arg(codePointName(cps[i]), text.mid(from, to - from), kQuranFamily));
-        }
-}
-
-// After shaping: every glyph comes from the Quran font and none is its empty box.
-void requireQuranGlyphRuns(const QTextLayout& layout)
-{
-    for (const QGlyphRun& run : layout.glyphRuns()) {
-        if (run.rawFont().familyName() != kQuranFamily)
-            fail(QStringLiteral("part of the verse is drawn in %1, not %2").arg(run.rawFont().familyName(), kQuranFamily));
-        for (quint32 g : run.glyphIndexes())
-            if (g == 0)
-                fail(QStringLiteral("the verse shapes to a missing glyph of %1").arg(kQuranFamily));
-    }
-}
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 struct VerseText {
     QString text;  // as drawn: the open tanween mapped, the medallion appended
@@ -178,28 +146,10 @@ VerseText verseText(const Verse& v)
 
 QFont verseFont(qreal pixelSize)
 {
-    QFont f(kQuranFamily);
-    f.setPixelSize(1);
-    f.setPointSizeF(pixelSize * 0.75);  // 96 dpi: fractional pixel sizes
-    f.setHintingPreference(QFont::PreferNoHinting);
+    QFont f = quranFont(pixelSize);
     f.setStyleStrategy(QFont::PreferAntialias);
     f.setWordSpacing(pixelSize * kWordSpacing);
     return f;
-}
-
-// One line of a layout drawn alone, transparent elsewhere, at `scale` device
-// pixels per card pixel; `origin` is in card pixels.
-QImage drawLine(const QTextLayout& layout, int i, QSize canvas, QPointF origin, int scale)
-{
-    QImage img(canvas * scale, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.scale(scale, scale);
-    p.setPen(kInk);
-    layout.lineAt(i).draw(&p, origin);
-    return img;
 }
 
 // Where a line's ink lies: per pixel column its highest and lowest inked row.
@@ -240,9 +190,62 @@ int clearRows(const Profile& upper, const Profile& lower, int shift, int spread)
     return gap;
 }
 
+// What a mark glyph draws, for messages: its combining characters.
+QString markName(const PlacedGlyph& g)
+{
+    return g.marks.isEmpty() ? QStringLiteral("mark glyph %1").arg(g.index) : g.marks.join(QLatin1Char('+'));
+}
+
+// The ink of one glyph drawn alone, in the device pixels of a canvas whose
+// origin is `origin` card pixels.
+std::vector<QPoint> glyphInk(const PlacedGlyph& g, QPointF origin, int scale)
+{
+    const QRectF box = g.font.boundingRect(g.index).translated(g.position + origin);
+    const QRect area = QRectF(box.topLeft() * scale, box.size() * scale).toAlignedRect().adjusted(-2, -2, 2, 2);
+    return inkPixels(ArabicLayout::drawGlyphs({g}, area, origin, scale), area.topLeft());
+}
+
+// A mark that shaping merged into its letter's glyph: the ink that glyph draws
+// beyond the glyph of the letter alone.
+std::vector<QPoint> mergedMarkInk(const PlacedGlyph& g, QPointF origin, int scale)
+{
+    PlacedGlyph bare = g;
+    bare.index = g.bare;
+    std::vector<QPoint> with = glyphInk(g, origin, scale), without = glyphInk(bare, origin, scale), only;
+    auto order = [](QPoint a, QPoint b) { return std::pair(a.y(), a.x()) < std::pair(b.y(), b.x()); };
+    std::sort(with.begin(), with.end(), order);
+    std::sort(without.begin(), without.end(), order);
+    std::set_difference(with.begin(), with.end(), without.begin(), without.end(), std::back_inserter(only), order);
+    return only;
+}
+
+// One line as the mark rule measures it; `drawn` is the line as drawn on a
+// canvas of `canvas` card pixels with the layout's origin at `origin`. A
+// letter's glyph that draws a mark too counts as the letter alone.
+LineInk lineInk(const ArabicLayout& layout, int line, const QImage& drawn, QPointF origin, int scale)
+{
+    LineInk ink;
+    ink.all = InkDistance(drawn);
+    std::vector<PlacedGlyph> letters;
+    for (const PlacedGlyph& g : layout.glyphs(line)) {
+        const QString& word = layout.words()[g.word];
+        if (g.mark) {
+            ink.marks.push_back({glyphInk(g, origin, scale), markName(g), word});
+        } else if (!g.marks.isEmpty()) {
+            ink.marks.push_back({mergedMarkInk(g, origin, scale), markName(g), word});
+            letters.push_back(g);
+            letters.back().index = g.bare;
+        } else {
+            letters.push_back(g);
+        }
+    }
+    ink.letters = InkDistance(ArabicLayout::drawGlyphs(letters, drawn.rect(), origin, scale));
+    return ink;
+}
+
 // One verse laid out at one size and line width, in card pixels.
 struct Setting {
-    std::shared_ptr<QTextLayout> layout;
+    std::shared_ptr<ArabicLayout> layout;
     qreal pixelSize = 0;
     int lines = 0;
     std::vector<int> lineTops;  // whole pixels, so that every line is rasterized alike
@@ -251,64 +254,103 @@ struct Setting {
     std::vector<qreal> lineWidths;
 };
 
+// The lines of a setting drawn alone at the top, as the line rules measure them.
+struct LineMeasures {
+    std::vector<Profile> profiles;
+    std::vector<LineInk> inks[2];  // at scales 1 and 2; empty without the mark rule
+};
+
+LineMeasures measureLines(const Setting& s, qreal width, bool marks)
+{
+    const ArabicLayout& layout = *s.layout;
+    const QSize canvas(int(std::ceil(width + 2 * s.origin.x())), int(std::ceil(layout.lineHeight(0) + 2 * s.origin.y())));
+    LineMeasures m;
+    for (int i = 0; i < s.lines; ++i) {
+        const QImage drawn = layout.drawLine(i, canvas, s.origin, 1, kInk);
+        m.profiles.push_back(profileOf(drawn));
+        if (!marks)
+            continue;
+        m.inks[0].push_back(lineInk(layout, i, drawn, s.origin, 1));
+        m.inks[1].push_back(lineInk(layout, i, layout.drawLine(i, canvas, s.origin, 2, kInk), s.origin, 2));
+    }
+    return m;
+}
+
+// Whether line j may lie at `y` below lines 0 to j - 1 at `tops`: kGap clear
+// rows between their ink, kSpread em to either side; and, with the mark rule,
+// every mark of lines 0 to j nearer its own line, at both scales.
+bool lineFits(const LineMeasures& m, std::vector<int> tops, int y, qreal pixelSize, WorstMark* worst)
+{
+    const int j = int(tops.size());
+    const int spread = std::clamp(int(std::lround(kSpread * pixelSize)), 1, 12);
+    for (int i = 0; i < j; ++i)
+        if (clearRows(m.profiles[i], m.profiles[j], y - tops[i], spread) < kGap)
+            return false;
+    if (m.inks[0].empty())
+        return true;
+    tops.push_back(y);
+    for (int scale = 1; scale <= 2; ++scale) {
+        std::vector<int> shifts;
+        for (int t : tops)
+            shifts.push_back(t * scale);
+        *worst = worstMark(std::span(m.inks[scale - 1]).first(j + 1), shifts, scale);
+        if (!worst->passes())
+            return false;
+    }
+    return true;
+}
+
 // Lays the verse out at one size and line width; nullopt if a word does not fit
-// the line. Each line comes as close to the lines above it as keeps kGap clear
-// rows between their ink, also kSpread em to either side, so that the high marks
-// of one line do not slip into the word spaces of the line above; a line is
-// never closer than kMinPitch em to the one before.
-std::optional<Setting> setVerse(const VerseText& t, qreal pixelSize, qreal width)
+// the line, or if a mark stays nearer to another line however far apart the
+// lines are set. Each line comes as close to the lines above it as the line
+// rules allow (lineFits), never closer than kMinPitch em to the one before.
+std::optional<Setting> setVerse(const VerseText& t, qreal pixelSize, qreal width, bool markRule, WorstMark* worst)
 {
     Setting s;
-    s.layout = std::make_shared<QTextLayout>(t.text, verseFont(pixelSize));
-    QTextLayout& layout = *s.layout;
-    QTextOption opt(Qt::AlignHCenter);
-    opt.setTextDirection(Qt::RightToLeft);
-    opt.setWrapMode(QTextOption::WordWrap);
-    layout.setTextOption(opt);
-    layout.setFormats(t.red);
+    s.layout = std::make_shared<ArabicLayout>(t.text, verseFont(pixelSize), width, t.red);
+    const ArabicLayout& layout = *s.layout;
     s.pixelSize = pixelSize;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
-        line.setPosition(QPointF(0, 0));
-        if (line.naturalTextWidth() > width + 0.5)
+    s.lines = layout.lineCount();
+    for (int i = 0; i < s.lines; ++i) {
+        if (layout.naturalWidth(i) > width + 0.5)
             return std::nullopt;
-        s.lineWidths.push_back(line.naturalTextWidth());
-        ++s.lines;
+        s.lineWidths.push_back(layout.naturalWidth(i));
     }
-    layout.endLayout();
     const qreal margin = pixelSize * 2;
     s.origin = QPointF(margin, margin);
-    const QSize canvas(int(std::ceil(width + 2 * margin)), int(std::ceil(layout.lineAt(0).height() + 2 * margin)));
-    std::vector<Profile> profiles;
-    for (int i = 0; i < s.lines; ++i)
-        profiles.push_back(profileOf(drawLine(layout, i, canvas, s.origin, 1)));
-    const int spread = std::clamp(int(std::lround(kSpread * pixelSize)), 1, 12);
-    int y = 0;
+    const LineMeasures m = measureLines(s, width, markRule);
     for (int j = 0; j < s.lines; ++j) {
-        if (j > 0)
-            y = s.lineTops.back() + int(std::ceil(kMinPitch * pixelSize));
-        for (int i = 0; i < j; ++i)
-            while (clearRows(profiles[i], profiles[j], y - s.lineTops[i], spread) < kGap)
-                ++y;
+        const int least = j == 0 ? 0 : s.lineTops.back() + int(std::ceil(kMinPitch * pixelSize));
+        int y = least;
+        while (!lineFits(m, s.lineTops, y, pixelSize, worst))
+            if (++y > least + 4 * pixelSize)
+                return std::nullopt;
         s.lineTops.push_back(y);
-        layout.lineAt(j).setPosition(QPointF(0, y));
-        s.bounds |= profiles[j].bounds.translated(0, y);
+        s.layout->setLineTop(j, y);
+        s.bounds |= m.profiles[j].bounds.translated(0, y);
     }
     return s;
 }
 
 // The largest size at which the verse fits the box. At each size several line
 // widths are tried, since they break the lines differently; of those that fit,
-// the one whose lines are the most even in length wins.
-Setting fitVerse(const VerseText& t, QSizeF box)
+// the one whose lines are the most even in length wins. The mark rule only
+// ever sets lines further apart, so a setting that does not fit without it is
+// not tried with it.
+Setting fitVerse(const VerseText& t, QSizeF box, const QString& key)
 {
+    WorstMark worst;
+    auto fits = [&](const std::optional<Setting>& s) {
+        return s && s->bounds.width() <= box.width() && s->bounds.height() <= box.height();
+    };
     for (qreal px = kMaxPixelSize; px >= 8; px -= 0.25) {
         std::optional<Setting> best;
         qreal bestRagged = 1e9;
         for (qreal f = 1.0; f >= 0.5; f -= 0.04) {
-            std::optional<Setting> s = setVerse(t, px, box.width() * f);
-            if (!s || s->bounds.width() > box.width() || s->bounds.height() > box.height())
+            if (!fits(setVerse(t, px, box.width() * f, false, &worst)))
+                continue;
+            std::optional<Setting> s = setVerse(t, px, box.width() * f, true, &worst);
+            if (!fits(s))
                 continue;
             const auto [lo, hi] = std::minmax_element(s->lineWidths.begin(), s->lineWidths.end());
             // The last line may be shorter; the others should be alike.
@@ -324,7 +366,10 @@ Setting fitVerse(const VerseText& t, QSizeF box)
         if (best)
             return *best;
     }
-    throw std::runtime_error("a verse does not fit its card");
+    if (worst.mark)
+        fail(QStringLiteral("%1: the verse does not fit its card with every mark nearest its own line; %2")
+                 .arg(key, describeMark(worst)));
+    fail(QStringLiteral("%1: the verse does not fit its card").arg(key));
 }
 
 // The two frames and the corner diamonds, in card pixels (any scale).
@@ -368,9 +413,9 @@ const CardLayout& cardLayout(std::string_view key)
     if (!a)
         throw std::runtime_error("no asset " + std::string(key));
     const VerseText t = verseText(verseFor(key));
-    requireQuranGlyphs(t.text, verseFont(20));
+    requireQuranGlyphs(t.text);
     const QRect box(8, 7, a->size.width() - 16, a->size.height() - 14);
-    CardLayout c{a->size, box, fitVerse(t, box.size())};
+    CardLayout c{a->size, box, fitVerse(t, box.size(), qs(key))};
     return cache.emplace(std::string(key), std::move(c)).first->second;
 }
 
@@ -382,35 +427,42 @@ QImage drawItemCard(std::string_view key, int scale, CardFacts* facts)
         throw std::runtime_error("an item picture is drawn at scale 1 or 2");
     const CardLayout& c = cardLayout(key);
     const Setting& s = c.setting;
-    requireQuranGlyphRuns(*s.layout);
+    s.layout->requireQuranGlyphRuns();
     // The ink centred in the box, moved by whole card pixels.
     const QPointF centre = QRectF(c.box).center() - QRectF(s.bounds).center();
     const QPointF origin = s.origin + QPointF(std::round(centre.x()), std::round(centre.y()));
 
     std::vector<QImage> lines;
     std::vector<Profile> profiles;
+    std::vector<LineInk> inks;
     // A glyph's edge that stays below ink at 1x may reach into the next pixel at
     // 2x: the ink keeps a pixel's clearance more (the frames lie 3 pixels away).
     const QRect within = c.box.adjusted(-1, -1, 1, 1);
     const QRect box(within.topLeft() * scale, within.size() * scale);
     for (int i = 0; i < s.lines; ++i) {
-        lines.push_back(drawLine(*s.layout, i, c.size, origin, scale));
+        lines.push_back(s.layout->drawLine(i, c.size, origin, scale, kInk));
         profiles.push_back(profileOf(lines.back()));
+        inks.push_back(lineInk(*s.layout, i, lines.back(), origin, scale));
         if (!box.contains(profiles.back().bounds))
-            fail(QStringLiteral("%1: line %2 reaches past the card's border").arg(QString::fromUtf8(key.data(), qsizetype(key.size()))).arg(i + 1));
+            fail(QStringLiteral("%1: line %2 reaches past the card's border").arg(qs(key)).arg(i + 1));
     }
     // Measured on what is drawn: no ink of one line within a pixel (diagonals
-    // included) of the ink of another.
+    // included) of the ink of another, and every mark nearest its own line.
     int smallest = INT_MAX;
     for (int i = 0; i < s.lines; ++i)
         for (int j = i + 1; j < s.lines; ++j)
             smallest = std::min(smallest, clearRows(profiles[i], profiles[j], 0, 1));
     if (smallest < 1)
-        fail(QStringLiteral("%1: the ink of two lines touches at scale %2")
-                 .arg(QString::fromUtf8(key.data(), qsizetype(key.size())))
-                 .arg(scale));
-    if (facts)
-        *facts = {s.pixelSize * scale, s.lines, smallest == INT_MAX ? -1 : smallest};
+        fail(QStringLiteral("%1: the ink of two lines touches at scale %2").arg(qs(key)).arg(scale));
+    const WorstMark worst = worstMark(inks, std::vector<int>(inks.size(), 0), scale);
+    if (!worst.passes())
+        fail(QStringLiteral("%1 at scale %2: a mark lies nearer to another line than to its own: %3")
+                 .arg(qs(key)).arg(scale).arg(describeMark(worst)));
+    if (facts) {
+        *facts = {s.pixelSize * scale, s.lines, smallest == INT_MAX ? -1 : smallest, worst.ratio(), describeMark(worst)};
+        if (!worst.mark)
+            facts->worstRatio = 0;
+    }
 
     QImage card(c.size * scale, QImage::Format_RGB32);
     card.fill(kParchment);

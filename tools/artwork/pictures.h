@@ -22,13 +22,18 @@ QImage drawHomeBackground(QSize size, int scale = 1);
 // card, at `scale` (1 or 2) device pixels per card pixel: scale 2 is the same
 // setting, line for line and position for position, drawn natively at twice the
 // size. Throws (naming the code point) if any character of the verse has no
-// glyph in the Quran font, or if the ink of two lines comes closer than one
-// clear pixel. `facts`, if given, receives the font size in device pixels, the
-// number of lines and the smallest gap in clear pixel rows (-1 for one line).
+// glyph in the Quran font, if the ink of two lines comes closer than one clear
+// pixel, or if a mark lies nearer to another line than to its own (naming the
+// mark, its word and the scale; see mark_distance.h). `facts`, if given,
+// receives the font size in device pixels, the number of lines, the smallest
+// gap in clear pixel rows (-1 for one line) and the mark nearest to another
+// line: its ratio (0 where no mark has another line) and a description.
 struct CardFacts {
     double pixelSize = 0;
     int lines = 0;
     int smallestGap = -1;
+    double worstRatio = 0;
+    QString worstMark;
 };
 QImage drawItemCard(std::string_view key, int scale, CardFacts* facts = nullptr);
 
