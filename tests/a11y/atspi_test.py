@@ -22,99 +22,17 @@ Anything it needs and cannot find makes it fail, saying what is missing.
 """
 import json
 import os
-import random
-import shutil
-import subprocess
 import sys
-import tempfile
 import time
 import warnings
 
-WAIT = 60.0  # seconds: only a hang-catching limit
-LAUNCHERS = ["/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher"]
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "common"))
+from desktop import WAIT, Desktop, Failure  # noqa: E402
+
 HOME_BUTTONS = ["Nature", "Space", "Animals", "Help", "Foods", "About this program", "Quit"]
 SECTION_BUTTONS = {"Play Quran recitation", "Stop Quran recitation", "Exit to main"}
 NO_VERSE = "no verse to translate"
 PROMPT = "Please select object"
-
-
-class Failure(Exception):
-    pass
-
-
-def need(condition, message):
-    if not condition:
-        raise Failure(message)
-
-
-def tool(name, candidates=None):
-    for path in candidates or [shutil.which(name)]:
-        if path and os.access(path, os.X_OK):
-            return path
-    raise Failure(f"{name} is missing (install the packages of packages.txt: make test does)")
-
-
-class Processes:
-    """The display, the buses and the program, ended in reverse order."""
-
-    def __init__(self):
-        self.started = []
-        self.scratch = tempfile.mkdtemp(prefix="ayat-a11y-")
-
-    def start(self, args, **kw):
-        p = subprocess.Popen(args, stdin=subprocess.DEVNULL, **kw)
-        self.started.append(p)
-        return p
-
-    def first_line(self, args, env=None, stderr=None, optional=False):
-        """Starts args, which writes one line (an address, a display) on stdout when ready."""
-        p = self.start(args, stdout=subprocess.PIPE, stderr=stderr, env=env, text=True)
-        line = p.stdout.readline().strip()
-        need(line or optional, f"{args[0]} did not start")
-        return line
-
-    def end(self):
-        for p in reversed(self.started):
-            if p.poll() is None:
-                p.terminate()
-                try:
-                    p.wait(10)
-                except subprocess.TimeoutExpired:
-                    p.kill()
-                    p.wait()
-        shutil.rmtree(self.scratch, ignore_errors=True)
-
-
-def start_stack(procs, program):
-    xvfb = tool("Xvfb")
-    dbus = tool("dbus-daemon")
-    launcher = tool("at-spi-bus-launcher", LAUNCHERS)
-    # A display number of its own, far from those that other programs pick.
-    display = None
-    for n in random.sample(range(200, 900), 20):
-        display = procs.first_line([xvfb, f":{n}", "-displayfd", "1", "-screen", "0", "1024x768x24",
-                                    "-nolisten", "tcp"], stderr=subprocess.DEVNULL, optional=True)
-        if display:
-            break
-    need(display, "Xvfb did not start on any display")
-    env = dict(os.environ)
-    env["DISPLAY"] = ":" + display
-    env["XDG_RUNTIME_DIR"] = procs.scratch
-    env["DBUS_SESSION_BUS_ADDRESS"] = procs.first_line(
-        [dbus, "--session", "--print-address=1", "--nofork", "--nopidfile"], env=env)
-    env.pop("AT_SPI_BUS_ADDRESS", None)
-    procs.start([launcher, "--launch-immediately"], env=env)
-    os.environ.update({k: env[k] for k in ("DISPLAY", "XDG_RUNTIME_DIR", "DBUS_SESSION_BUS_ADDRESS")})
-    app_env = dict(env, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy",
-                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
-    # The launcher must own its bus name before the program looks for it.
-    time_limit = time.monotonic() + WAIT
-    while subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
-                          "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"],
-                         env=env, capture_output=True, text=True).stdout.find("true") < 0:
-        need(time.monotonic() < time_limit, "the accessibility bus launcher never took its bus name")
-        time.sleep(0.05)
-    return procs.start([program], cwd=os.path.dirname(os.path.abspath(program)), env=app_env)
 
 
 def main(program, source_dir, qt_version):
@@ -124,12 +42,17 @@ def main(program, source_dir, qt_version):
         from gi.repository import Atspi, GLib
     except (ImportError, ValueError) as e:
         raise Failure(f"the AT-SPI client library is missing ({e}): python3-gi, gir1.2-atspi-2.0")
-    tool("dbus-send")
     verses = json.load(open(os.path.join(source_dir, "content", "verses.json"), encoding="utf-8"))["verses"]
 
-    procs = Processes()
-    try:
-        app_process = start_stack(procs, program)
+    with Desktop(atspi=True) as d:
+        def need(condition, message):
+            if not condition:
+                d.fail(message)
+
+        d.adopt()
+        app_process = d.start([program], cwd=os.path.dirname(os.path.abspath(program)),
+                              env=dict(d.env, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy",
+                                       QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1"))
         Atspi.init()
         events = []
 
@@ -143,7 +66,7 @@ def main(program, source_dir, qt_version):
             listener.register(kind)
 
         def told_of(o, state, value):
-            return any(t == f"object:state-changed:{state}" and s == o and d == value for t, s, d in events)
+            return any(t == f"object:state-changed:{state}" and s == o and n == value for t, s, n in events)
 
         def wait_told(what, objects, value):
             for o in objects:
@@ -159,11 +82,13 @@ def main(program, source_dir, qt_version):
             limit = time.monotonic() + WAIT
             while True:
                 pump()
-                need(app_process.poll() is None, f"the program ended while waiting for {what}")
+                if app_process.poll() is not None:
+                    d.fail(f"the program ended (status {app_process.returncode}) while waiting for {what}")
                 value = cond()
                 if value:
                     return value
-                need(time.monotonic() < limit, f"timed out waiting for {what}")
+                if time.monotonic() > limit:
+                    d.fail(f"timed out waiting for {what}")
                 time.sleep(0.02)
 
         def main_frame():
@@ -282,8 +207,6 @@ def main(program, source_dir, qt_version):
             print(f"{section}: {len(objects)} objects found, pressed and read back")
         for kind in told:
             listener.deregister(kind)
-    finally:
-        procs.end()
 
 
 if __name__ == "__main__":
