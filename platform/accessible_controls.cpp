@@ -254,11 +254,18 @@ private:
         for (QWidget* w : container_->findChildren<QWidget*>()) {
             const int was = record(w);
             const int now = w->property(kReportedProperty).toInt();
-            if (was != now && QAccessible::isActive()) {
+            const bool showingChanged = (was & kShowing) != (now & kShowing);
+            // Qt reports a control that was shown or hidden as showing or not.
+            const bool qtTold = (was & kShown) != (now & kShown);
+            const bool qtWrong = qtTold && bool(now & kShown) != bool(now & kShowing);
+            if (!QAccessible::isActive())
+                continue;
+            if ((showingChanged && !qtTold) || qtWrong) {
                 QAccessibleEvent e(w, now & kShowing ? QAccessible::ObjectShow : QAccessible::ObjectHide);
                 QAccessible::updateAccessibility(&e);
-                reportVisible(w, now & kShowing);
             }
+            if (showingChanged)
+                reportVisible(w, now & kShowing);
         }
     }
 
