@@ -100,9 +100,12 @@ def main(program, source_dir, qt_version):
                 app.set_cache_mask(Atspi.Cache.NONE)
                 for j in range(app.get_child_count()):
                     w = app.get_child_at_index(j)
-                    if w and w.get_role() == Atspi.Role.FRAME and w.get_name() == "Ayat Explorer" \
-                            and showing(w):
-                        return w
+                    try:
+                        if w and w.get_role() == Atspi.Role.FRAME and w.get_name() == "Ayat Explorer" \
+                                and showing(w):
+                            return w
+                    except GLib.Error:
+                        pass  # the splash window, gone while it was asked: look again
             return None
 
         def showing(o):
