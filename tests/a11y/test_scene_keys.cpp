@@ -200,7 +200,9 @@ private slots:
         MainWindow& w = fresh();
         for (const SectionDescription* d : allSections()) {
             QWidget* panel = w.panels().panelNamed(d->panel);
+            panel->show();
             QAccessibleInterface* face = QAccessible::queryAccessibleInterface(panel);
+            QCOMPARE(face->text(QAccessible::Name), QString::fromUtf8(d->title));
             QVERIFY(face);
             QStringList buttons;
             for (int i = 0; i < face->childCount(); ++i)
@@ -220,12 +222,15 @@ private slots:
                 QCOMPARE(picture->text(QAccessible::Name), QString::fromUtf8(item.verse->reference) + QStringLiteral(". ")
                                                                + QString::fromUtf8(item.verse->english));
                 QVERIFY(!picture->state().invisible && !picture->state().offscreen);
+                // The prompt's text lies under the verse picture, its label not quite.
+                QVERIFY(QAccessible::queryAccessibleInterface(findControl(panel, d->names.prompt))->state().offscreen);
             }
             // Only the three buttons remain: second hotspots are not listed.
             QCOMPARE(buttons.size(), 3);
             QVERIFY(!QAccessible::queryAccessibleInterface(findControl(panel, d->names.scene))
                          ->text(QAccessible::Name)
                          .isEmpty());
+            panel->hide();
         }
         QCOMPARE(QAccessible::queryAccessibleInterface(findControl(w.panels().panelNamed("nature"), "sky"))
                      ->text(QAccessible::Name),
