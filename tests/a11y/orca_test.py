@@ -137,7 +137,7 @@ def main(program, source_dir, qt_version):
                     'AudioOutputMethod "libao"\n')
         with open(os.path.join(conf, "modules", "tofile.conf"), "w") as f:
             f.write('GenericExecuteSynth "printf \'%%s\\\\n\' \\\'$DATA\\\' >> %s"\n' % spoken)
-            f.write('AddVoice "en" "MALE1" "en"\nGenericDelimiters "~"\n')
+            f.write('AddVoice "en" "MALE1" "en"\nGenericDelimiters "~"\nGenericMaxChunkLength 100000\n')
         socket = os.path.join(d.scratch, "speechd.sock")
         speech = d.start([speechd, "-s", "-t", "0", "-C", conf, "-c", "unix_socket", "-S", socket],
                          env=env, stdout="speech-dispatcher.log", stderr="speech-dispatcher.log")
