@@ -76,7 +76,7 @@ void reportVisible(QWidget* w, bool visible)
     bus.send(signal);
 }
 
-// Every control of the program: always visible, showing while it is seen.
+// Every control of the program: showing (and so visible) while it is seen.
 class ControlAccessible : public QAccessibleWidget {
 public:
     ControlAccessible(QWidget* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
@@ -89,7 +89,7 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
-        // Qt tells screen readers when "showing" changes, never "visible".
+        // Qt's bridge reports "showing" and "visible" together, from these two.
         s.invisible = false;
         s.offscreen = !showing(widget());
         return s;

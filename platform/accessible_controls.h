@@ -4,11 +4,10 @@
 //  - hotspots and picture buttons are push buttons with a press action;
 //  - labels are static text named by their text, pictures are images named by
 //    their accessible name and described by their accessible description;
-//  - a control is reported as not showing while it is hidden, lies in a
-//    hidden panel, or lies under an opaque panel or picture (a covered screen,
-//    the placeholder under a verse); it is always reported as visible, so that
-//    "showing" is the one state that follows what is shown, and every change of
-//    it is sent to screen readers, which keep the states they were once told;
+//  - a control is reported as neither showing nor visible while it is hidden,
+//    lies in a hidden panel, or lies under an opaque panel or picture (a
+//    covered screen, the prompt under a verse); every change of the two is
+//    sent to screen readers, which keep the states they were once told;
 //  - a control marked with presentAsNotice() is a notification: a screen reader
 //    reads it out each time it is shown;
 //  - a control marked with hideFromScreenReaders() is left out of its
