@@ -81,7 +81,7 @@ MainWindow::MainWindow() : assets_()
 
     for (PanelId panel : PanelStack::kTopmostFirst)
         stack_->panel(panel)->installEventFilter(this);
-    reportCoveringOf(client_);  // screen reader: a covered screen is not showing
+    reportShowingIn(client_);  // screen reader: only what is seen is showing
 
     buildMenuBar();
     layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -69,12 +69,15 @@ void closeInformationPanel(QWidget* panel)
 void Command5_Click(QWidget* help) { closeInformationPanel(help); }
 void Command6_Click(QWidget* aboutprog) { closeInformationPanel(aboutprog); }
 
-// Names the panel, builds its table into it and connects its Exit button.
+// Names the panel, builds its table into it and connects its Exit button. A
+// screen reader names the panel by its title label's text.
 void buildInformationPanel(QWidget* panel, const char* panelName, std::span<const ControlRow> rows,
-                           const char* exitButton, void (*exitClick)(QWidget*), const Artwork& artwork)
+                           const char* title, const char* exitButton, void (*exitClick)(QWidget*),
+                           const Artwork& artwork)
 {
     panel->setObjectName(QString::fromLatin1(panelName));
     buildControls(panel, rows, artwork);
+    panel->setAccessibleName(child<Label>(panel, title)->text());
     QObject::connect(child<PictureButton>(panel, exitButton), &QAbstractButton::clicked, panel,
                      [panel, exitClick] { exitClick(panel); });
 }
@@ -83,12 +86,12 @@ void buildInformationPanel(QWidget* panel, const char* panelName, std::span<cons
 
 void buildHelpPanel(QWidget* panel, const Artwork& artwork)
 {
-    buildInformationPanel(panel, "help", kHelpControls, "Command5", Command5_Click, artwork);
+    buildInformationPanel(panel, "help", kHelpControls, "Label14", "Command5", Command5_Click, artwork);
 }
 
 void buildAboutPanel(QWidget* panel, const Artwork& artwork)
 {
-    buildInformationPanel(panel, "aboutprog", kAboutControls, "Command6", Command6_Click, artwork);
+    buildInformationPanel(panel, "aboutprog", kAboutControls, "Label23", "Command6", Command6_Click, artwork);
 }
 
 } // namespace ayat

@@ -1,11 +1,18 @@
 #include "platform/accessible_controls.h"
 
+#include <algorithm>
 #include <vector>
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
 #include <QEvent>
-#include <QtGlobal>
+#include <QFontMetrics>
 
 #include "platform/widgets.h"
 
@@ -13,17 +20,78 @@ namespace ayat {
 namespace {
 
 constexpr const char* kHiddenProperty = "ayatHiddenFromScreenReaders";
+constexpr const char* kNoticeProperty = "ayatNotice";
+// What screen readers were last told of a control: kShown, kShowing.
+constexpr const char* kReportedProperty = "ayatReportedShowing";
+constexpr int kShown = 1, kShowing = 2;
 
-// Every control of the program: reported as not showing while covered.
+bool showing(const QWidget* w) { return w->isVisible() && !isCovered(w); }
+
+// An object on the accessibility bus: the bus name of its program and its path.
+struct BusObject {
+    QString service;
+    QDBusObjectPath path;
+};
+
+QDBusArgument& operator<<(QDBusArgument& out, const BusObject& o)
+{
+    out.beginStructure();
+    out << o.service << o.path;
+    out.endStructure();
+    return out;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& in, BusObject& o)
+{
+    in.beginStructure();
+    in >> o.service >> o.path;
+    in.endStructure();
+    return in;
+}
+
+// Qt's bridge reports a control "visible" exactly while it is showing, but
+// tells screen readers only of changes of "showing": one that first met a
+// control while it was hidden would count it invisible ever after. This sends
+// the change of "visible" that goes with a change of "showing", as the bridge
+// sends its own events: on its connection to the accessibility bus, from the
+// control's object there.
+void reportVisible(QWidget* w, bool visible)
+{
+    QDBusConnection bus(QStringLiteral("a11y"));  // the bridge's connection, once it is made
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+    if (!bus.isConnected() || !face)
+        return;
+    static const bool registered = [] {
+        qDBusRegisterMetaType<BusObject>();
+        return true;
+    }();
+    Q_UNUSED(registered);
+    const QString path = QStringLiteral("/org/a11y/atspi/accessible/") + QString::number(QAccessible::uniqueId(face));
+    const BusObject source{bus.baseService(), QDBusObjectPath(path)};
+    const BusObject program{bus.baseService(), QDBusObjectPath(QStringLiteral("/org/a11y/atspi/accessible/root"))};
+    QDBusMessage signal =
+        QDBusMessage::createSignal(path, QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("StateChanged"));
+    signal << QStringLiteral("visible") << int(visible) << 0
+           << QVariant::fromValue(QDBusVariant(QVariant::fromValue(source))) << QVariant::fromValue(program);
+    bus.send(signal);
+}
+
+// Every control of the program: showing (and so visible) while it is seen.
 class ControlAccessible : public QAccessibleWidget {
 public:
     ControlAccessible(QWidget* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
 
+    QAccessible::Role role() const override
+    {
+        return widget()->property(kNoticeProperty).toBool() ? QAccessible::Notification : QAccessibleWidget::role();
+    }
+
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
-        if (!s.invisible && isCovered(widget()))
-            s.offscreen = true;
+        // Qt's bridge reports "showing" and "visible" together, from these two.
+        s.invisible = false;
+        s.offscreen = !showing(widget());
         return s;
     }
 
@@ -145,26 +213,64 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
     return nullptr;
 }
 
-// Sends a screen reader the new showing state of everything a panel covers
-// or uncovers.
-class CoveringReporter : public QObject {
+// Sends screen readers every change of what is showing in a container, once
+// the show or hide at hand is handled (Qt's own events for it come after the
+// Show and Hide events): what a panel or a picture now covers or uncovers, and
+// what Qt reported showing although it lies covered.
+class ShowingReporter : public QObject {
 public:
-    using QObject::QObject;
-
-    bool eventFilter(QObject* watched, QEvent* event) override
+    explicit ShowingReporter(QWidget* container) : QObject(container), container_(container)
     {
-        if ((event->type() == QEvent::Show || event->type() == QEvent::Hide) && QAccessible::isActive()) {
-            auto* panel = static_cast<QWidget*>(watched);
-            QAccessible::State changed;
-            changed.offscreen = true;
-            for (QWidget* w : panel->parentWidget()->findChildren<QWidget*>())
-                if (w != panel && !panel->isAncestorOf(w) && !w->isHidden()) {
-                    QAccessibleStateChangeEvent e(w, changed);
-                    QAccessible::updateAccessibility(&e);
-                }
+        watch(container);
+        for (QWidget* w : container->findChildren<QWidget*>()) {
+            if (qobject_cast<Panel*>(w) || qobject_cast<Picture*>(w))
+                watch(w);
+            record(w);
+        }
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if ((event->type() == QEvent::Show || event->type() == QEvent::Hide) && !pending_) {
+            pending_ = true;
+            QMetaObject::invokeMethod(this, &ShowingReporter::report, Qt::QueuedConnection);
         }
         return false;
     }
+
+private:
+    void watch(QWidget* w) { w->installEventFilter(this); }
+
+    static int record(QWidget* w)
+    {
+        const int was = w->property(kReportedProperty).toInt();
+        w->setProperty(kReportedProperty, (w->isVisible() ? kShown : 0) | (showing(w) ? kShowing : 0));
+        return was;
+    }
+
+    void report()
+    {
+        pending_ = false;
+        for (QWidget* w : container_->findChildren<QWidget*>()) {
+            const int was = record(w);
+            const int now = w->property(kReportedProperty).toInt();
+            const bool showingChanged = (was & kShowing) != (now & kShowing);
+            // Qt reports a control that was shown or hidden as showing or not.
+            const bool qtTold = (was & kShown) != (now & kShown);
+            const bool qtWrong = qtTold && bool(now & kShown) != bool(now & kShowing);
+            if (!QAccessible::isActive())
+                continue;
+            if ((showingChanged && !qtTold) || qtWrong) {
+                QAccessibleEvent e(w, now & kShowing ? QAccessible::ObjectShow : QAccessible::ObjectHide);
+                QAccessible::updateAccessibility(&e);
+            }
+            if (showingChanged)
+                reportVisible(w, now & kShowing);
+        }
+    }
+
+    QWidget* container_;
+    bool pending_ = false;
 };
 
 } // namespace
@@ -178,15 +284,38 @@ void installAccessibleControls()
     Q_UNUSED(installed);
 }
 
-void reportCoveringOf(QWidget* container)
-{
-    auto* reporter = new CoveringReporter(container);
-    for (QObject* o : container->children())
-        if (auto* panel = qobject_cast<Panel*>(o))
-            panel->installEventFilter(reporter);
-}
+void reportShowingIn(QWidget* container) { new ShowingReporter(container); }
 
 void hideFromScreenReaders(QWidget* control) { control->setProperty(kHiddenProperty, true); }
+
+void presentAsNotice(QWidget* control) { control->setProperty(kNoticeProperty, true); }
+
+void reportShownAgain(QWidget* control)
+{
+    if (!QAccessible::isActive() || !showing(control))
+        return;
+    QAccessibleEvent e(control, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&e);
+}
+
+namespace {
+
+// What of w is seen in its container: a transparent label shows its text alone.
+QRect seenArea(const QWidget* w)
+{
+    auto* label = qobject_cast<const Label*>(w);
+    if (!label || !label->transparent())
+        return w->geometry();
+    const QFontMetrics metrics(label->font());
+    const QStringList lines = label->lines();
+    int width = 0;
+    for (const QString& line : lines)
+        width = std::max(width, metrics.horizontalAdvance(line));
+    const QRect text(label->textArea().topLeft(), QSize(width, int(lines.size()) * metrics.height()));
+    return text.translated(label->pos()) & label->geometry();
+}
+
+} // namespace
 
 bool isCovered(const QWidget* w)
 {
@@ -197,26 +326,13 @@ bool isCovered(const QWidget* w)
         const QObjectList& siblings = parent->children();
         // Later children lie above earlier ones.
         for (qsizetype i = siblings.indexOf(const_cast<QWidget*>(a)) + 1; i > 0 && i < siblings.size(); ++i) {
-            auto* panel = qobject_cast<Panel*>(siblings[i]);
-            if (panel && !panel->isHidden() && panel->geometry().contains(a->geometry()))
+            auto* above = qobject_cast<QWidget*>(siblings[i]);
+            if ((qobject_cast<Panel*>(above) || qobject_cast<Picture*>(above)) && !above->isHidden()
+                && above->geometry().contains(seenArea(a)))
                 return true;
         }
     }
     return false;
-}
-
-void announceText(QWidget* label, const QString& text)
-{
-    // The label tells of its new name itself (QLabel::setText).
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleAnnouncementEvent announcement(label, text);
-    QAccessible::updateAccessibility(&announcement);
-#else
-    Q_UNUSED(label);
-    Q_UNUSED(text);
-#endif
 }
 
 } // namespace ayat

@@ -4,31 +4,35 @@
 //  - hotspots and picture buttons are push buttons with a press action;
 //  - labels are static text named by their text, pictures are images named by
 //    their accessible name and described by their accessible description;
-//  - a control that lies under an opaque panel (a covered screen) is reported
-//    as not showing, although Qt still counts it visible;
+//  - a control is reported as neither showing nor visible while it is hidden,
+//    lies in a hidden panel, or lies under an opaque panel or picture (a
+//    covered screen, the prompt under a verse); every change of the two is
+//    sent to screen readers, which keep the states they were once told;
+//  - a control marked with presentAsNotice() is a notification: a screen reader
+//    reads it out each time it is shown;
 //  - a control marked with hideFromScreenReaders() is left out of its
 //    container's children (the second hotspot of an object, which is the same
 //    object as the first).
 class QWidget;
-class QString;
 
 namespace ayat {
 
 // Registers the accessible interfaces above with Qt; later calls do nothing.
 void installAccessibleControls();
 
-// Tells screen readers whether the controls under container's panels are
-// showing whenever one of those panels is shown or hidden.
-void reportCoveringOf(QWidget* container);
+// Tells screen readers which controls in container are showing whenever a
+// panel or a picture in it is shown or hidden (once that event is handled).
+void reportShowingIn(QWidget* container);
 
 void hideFromScreenReaders(QWidget* control);
+void presentAsNotice(QWidget* control);
 
-// True when an opaque panel stacked above w (or above one of its containers)
-// covers it completely.
+// Tells screen readers that control has come up again, although it was
+// already shown, so that they read it out once more.
+void reportShownAgain(QWidget* control);
+
+// True when an opaque panel or picture stacked above w (or above one of its
+// containers) covers it completely.
 bool isCovered(const QWidget* w);
-
-// Tells a screen reader to read a label's new text now, where Qt can announce
-// (6.8 and later); every Qt reports the label's name change.
-void announceText(QWidget* label, const QString& text);
 
 } // namespace ayat

@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPainter>
 
 #include "platform/accessible_controls.h"
@@ -30,10 +29,10 @@ const char* SceneKeys::sceneName(const char* panel)
     return "";
 }
 
-SceneKeys::SceneKeys(const SectionDescription& d, QWidget* panel, QObject* parent)
-    : QObject(parent), verseBox_(child<QLabel>(panel, d.names.verseBox))
+SceneKeys::SceneKeys(const SectionDescription& d, QWidget* panel, QObject* parent) : QObject(parent)
 {
     installAccessibleControls();
+    panel->setAccessibleName(QString::fromUtf8(d.title));
 
     struct Object {
         QWidget* hotspot;
@@ -41,14 +40,18 @@ SceneKeys::SceneKeys(const SectionDescription& d, QWidget* panel, QObject* paren
     };
     std::vector<Object> order;
     for (const SectionItem& item : d.items) {
+        // The item picture comes up with its verse: a screen reader reads out
+        // the reference and the English rendering then.
         auto* picture = findControl(panel, item.picture());
-        picture->setAccessibleName(QString::fromUtf8(item.verse->reference));
-        picture->setAccessibleDescription(QString::fromUtf8(item.verse->arabic));
+        picture->setAccessibleName(QString::fromUtf8(item.verse->reference) + QStringLiteral(". ")
+                                   + QString::fromUtf8(item.verse->english));
+        presentAsNotice(picture);
         for (std::size_t h = 0; h < item.hotspots.size(); ++h) {
             QWidget* hotspot = findControl(panel, item.hotspots[h].name);
-            // Run after the section's own handler: the verse box holds the new verse.
+            // Run after the section's own handler: the same object chosen
+            // again is read out again.
             QObject::connect(static_cast<Hotspot*>(hotspot), &Hotspot::clicked, this,
-                             [this] { announceText(verseBox_, verseBox_->text()); });
+                             [picture] { reportShownAgain(picture); });
             if (h == 0)
                 order.push_back({hotspot, item.hotspots[h].rect});
             else

@@ -9,10 +9,10 @@
 // and named by its first hotspot. The focused object shows the focus ring
 // over its hotspot once the keyboard has moved the focus.
 //
-// For screen readers: every object is a push button named by what it shows,
-// the item pictures are named by their verse's reference and described by its
-// Arabic words, the scene picture is named, and the verse box reads out a
-// newly chosen verse.
+// For screen readers: the panel is named by the section's title, every object
+// is a push button named by what it shows, the scene picture is named, and the
+// item pictures are notifications named by their verse's reference and English
+// rendering, read out whenever an object is chosen.
 #include <vector>
 
 #include <QObject>
@@ -20,7 +20,6 @@
 #include "sections/tables/section_tables.h"
 
 class QKeyEvent;
-class QLabel;
 class QWidget;
 
 namespace ayat {
@@ -49,7 +48,6 @@ private:
 
     std::vector<QWidget*> objects_;
     std::size_t current_ = 0;
-    QLabel* verseBox_ = nullptr;
 };
 
 } // namespace ayat

@@ -9,8 +9,13 @@ tree as a screen reader does (libatspi through GObject introspection):
     press actions, every object is a push button with a name and a press
     action; pressing it shows its verse, read back as the verse box's text
     and as the name-change event that announces it; the item picture that
-    comes up is named by the verse's reference and described by its Arabic;
-  - while a section is open, no home button is showing; after its Exit, all are.
+    comes up is a notification named by the verse's reference and English,
+    and screen readers are told that it is showing, the same object chosen
+    again too; the "Please select object" prompt under it is then not showing;
+  - while a section is open, no home button is showing; after its Exit, all
+    are; and screen readers, which keep the states they were told, are told
+    each change: "showing" and "visible" off for every home button as the
+    section opens, on again after its Exit.
 
 Usage: atspi_test.py PROGRAM SOURCE_DIR QT_VERSION
 Anything it needs and cannot find makes it fail, saying what is missing.
@@ -27,6 +32,7 @@ from desktop import WAIT, Desktop, Failure  # noqa: E402
 HOME_BUTTONS = ["Nature", "Space", "Animals", "Help", "Foods", "About this program", "Quit"]
 SECTION_BUTTONS = {"Play Quran recitation", "Stop Quran recitation", "Exit to main"}
 NO_VERSE = "no verse to translate"
+PROMPT = "Please select object"
 
 
 def main(program, source_dir, qt_version):
@@ -37,7 +43,6 @@ def main(program, source_dir, qt_version):
     except (ImportError, ValueError) as e:
         raise Failure(f"the AT-SPI client library is missing ({e}): python3-gi, gir1.2-atspi-2.0")
     verses = json.load(open(os.path.join(source_dir, "content", "verses.json"), encoding="utf-8"))["verses"]
-    announcing = tuple(int(x) for x in qt_version.split(".")[:2]) >= (6, 8)
 
     with Desktop(atspi=True) as d:
         def need(condition, message):
@@ -57,12 +62,21 @@ def main(program, source_dir, qt_version):
         events = []
 
         def heard(event):
-            events.append((event.type, event.source, event.any_data))
+            events.append((event.type, event.source, event.detail1))
 
         listener = Atspi.EventListener.new(heard)
-        listener.register("object:property-change:accessible-name")
-        if announcing:
-            listener.register("object:announcement")
+        told = ("object:property-change:accessible-name", "object:state-changed:showing",
+                "object:state-changed:visible")
+        for kind in told:
+            listener.register(kind)
+
+        def told_of(o, state, value):
+            return any(t == f"object:state-changed:{state}" and s == o and n == value for t, s, n in events)
+
+        def wait_told(what, objects, value):
+            for o in objects:
+                for state in ("showing", "visible"):
+                    wait(f"{what}: '{o.get_name()}' told {state} = {value}", lambda: told_of(o, state, value))
 
         def pump():
             ctx = GLib.MainContext.default()
@@ -95,8 +109,8 @@ def main(program, source_dir, qt_version):
                         if w and w.get_role() == Atspi.Role.FRAME and w.get_name() == "Ayat Explorer" \
                                 and showing(w):
                             return w
-                    except GLib.GError:
-                        pass  # a window that went while it was read (the splash window): look again
+                    except GLib.Error:
+                        pass  # the splash window, gone while it was asked: look again
             return None
 
         def showing(o):
@@ -131,13 +145,16 @@ def main(program, source_dir, qt_version):
             need(name in buttons, f"no home button named '{name}'")
             need(showing(buttons[name]), f"home button '{name}' is not showing on the home screen")
 
+        home = [buttons[name] for name in HOME_BUTTONS]
         for home_button, section in [("Nature", "nature"), ("Space", "space"), ("Foods", "foods"),
                                      ("Animals", "animals")]:
+            del events[:]
             press(buttons[home_button])
             wait(f"the {section} section to cover the home screen",
                  lambda: not showing(buttons[home_button]))
             for name in HOME_BUTTONS:
                 need(not showing(buttons[name]), f"home button '{name}' shows under the {section} section")
+            wait_told(f"the {section} section covers the home screen", home, 0)
             expected = [v for v in verses if v["section"] == section]
             objects = [o for o in seen(frame, Atspi.Role.PUSH_BUTTON) if o.get_name() not in SECTION_BUTTONS]
             names = [o.get_name() for o in objects]
@@ -149,6 +166,8 @@ def main(program, source_dir, qt_version):
             verse_box = labels[0]
             images = seen(frame, Atspi.Role.IMAGE)
             need(any(i.get_name() for i in images), f"{section}: the scene picture has no name")
+            prompt = [o for o in seen(frame, Atspi.Role.LABEL) if o.get_name() == PROMPT]
+            need(len(prompt) == 1, f"{section}: no single '{PROMPT}' showing before a choice")
 
             chosen = set()
             for o in objects:
@@ -167,14 +186,18 @@ def main(program, source_dir, qt_version):
                      lambda: any(t.startswith("object:property-change:accessible-name")
                                  and s.get_role() == Atspi.Role.LABEL and s.get_name() == text
                                  for t, s, d in events))
-                if announcing:
-                    wait(f"the spoken announcement of the verse of '{name}'",
-                         lambda: any(t.startswith("object:announcement") for t, s, d in events))
                 reference = f"{verse['surah_name']} {verse['surah']}:{verse['ayah']}"
-                pictures = [i for i in seen(frame, Atspi.Role.IMAGE) if i.get_name() == reference]
+                pictures = [i for i in seen(frame, Atspi.Role.NOTIFICATION) if i.get_name().startswith(reference)]
                 need(len(pictures) == 1, f"'{name}': no showing item picture named '{reference}'")
-                need(pictures[0].get_description() == verse["arabic_shown"],
-                     f"'{name}': the item picture is not described by its Arabic text")
+                need(pictures[0].get_name() == f"{reference}. {text}",
+                     f"'{name}': the item picture is not named by its reference and English")
+                wait(f"screen readers told that the verse of '{name}' is showing",
+                     lambda: told_of(pictures[0], "showing", 1))
+                need(not showing(prompt[0]), f"'{name}': '{PROMPT}' is showing under the verse")
+                del events[:]
+                press(o)  # the same object again: told again
+                wait(f"screen readers told again that the verse of '{name}' is showing",
+                     lambda: told_of(pictures[0], "showing", 1))
             need(chosen == {v["picture"] for v in expected},
                  f"{section}: the objects chose {sorted(chosen)}, not every item")
             if section == "nature":
@@ -183,12 +206,15 @@ def main(program, source_dir, qt_version):
 
             exit_button = [o for o in seen(frame, Atspi.Role.PUSH_BUTTON) if o.get_name() == "Exit to main"]
             need(len(exit_button) == 1, f"{section}: no single showing Exit button")
+            del events[:]
             press(exit_button[0])
             wait(f"the home screen after the {section} section's Exit", lambda: showing(buttons[home_button]))
             for name in HOME_BUTTONS:
                 need(showing(buttons[name]), f"home button '{name}' is not showing after Exit")
+            wait_told(f"the home screen after the {section} section's Exit", home, 1)
             print(f"{section}: {len(objects)} objects found, pressed and read back")
-        listener.deregister("object:property-change:accessible-name")
+        for kind in told:
+            listener.deregister(kind)
 
 
 if __name__ == "__main__":
