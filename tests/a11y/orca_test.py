@@ -42,7 +42,7 @@ HOME_TAB_ORDER = ["Nature", "Space", "Animals", "Help", "Foods", "About this pro
 SECTIONS = {"Nature": "nature", "Space": "space", "Animals": "animals", "Foods": "foods"}
 HELP_TEXT = "There are 4 sections, each dealing on an aspect."
 ABOUT_TITLE = "About"
-ABOUT_TEXT = "Ayat Explorer is free software"
+ABOUT_TEXT = "free software under the MIT licence"
 # Orca as installed, but for the time it gives a program to answer: libatspi
 # takes an object whose program answers later than 0.8 s for gone, and a busy
 # machine answers later than that.

@@ -261,7 +261,8 @@ std::vector<PlacedGlyph> ArabicLayout::glyphs(int line) const
                                {}, indexes[i]});
         }
         // The word shaped alone gives the same glyphs; which marks they draw.
-        const WordMarks& wm = wordMarks(words_[int(w)], layout_->font());
+        const QFont font = layout_->font();
+        const WordMarks& wm = wordMarks(words_[int(w)], font);
         if (wm.glyphs.size() != qsizetype(out.size() - first))
             continue;
         for (std::size_t i = first; i < out.size(); ++i)
