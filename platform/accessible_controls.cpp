@@ -21,11 +21,41 @@ namespace {
 
 constexpr const char* kHiddenProperty = "ayatHiddenFromScreenReaders";
 constexpr const char* kNoticeProperty = "ayatNotice";
+// Set on a control placed by presentInside(): the control it lies on, and its
+// place among that control's children.
+constexpr const char* kHolderProperty = "ayatPresentedInside";
+constexpr const char* kPlaceProperty = "ayatPlaceInside";
 // What screen readers were last told of a control: kShown, kShowing.
 constexpr const char* kReportedProperty = "ayatReportedShowing";
 constexpr int kShown = 1, kShowing = 2;
 
 bool showing(const QWidget* w) { return w->isVisible() && !isCovered(w); }
+
+QWidget* holderOf(const QWidget* w) { return qobject_cast<QWidget*>(w->property(kHolderProperty).value<QObject*>()); }
+
+// The controls that screen readers find inside holder, in their order.
+std::vector<QWidget*> membersOf(const QWidget* holder)
+{
+    std::vector<QWidget*> members;
+    if (!holder->parentWidget())
+        return members;
+    for (QObject* o : holder->parentWidget()->children())
+        if (auto* w = qobject_cast<QWidget*>(o); w && holderOf(w) == holder && !w->property(kHiddenProperty).toBool())
+            members.push_back(w);
+    std::stable_sort(members.begin(), members.end(), [](const QWidget* a, const QWidget* b) {
+        return a->property(kPlaceProperty).toInt() < b->property(kPlaceProperty).toInt();
+    });
+    return members;
+}
+
+// The place of w among children, or -1.
+int placeOf(const std::vector<QWidget*>& children, const QAccessibleInterface* w)
+{
+    for (std::size_t i = 0; i < children.size(); ++i)
+        if (w && w->object() == children[i])
+            return int(i);
+    return -1;
+}
 
 // An object on the accessibility bus: the bus name of its program and its path.
 struct BusObject {
@@ -101,9 +131,37 @@ public:
             return widget()->toolTip();
         return QAccessibleWidget::text(t);
     }
+
+    QAccessibleInterface* parent() const override
+    {
+        if (QWidget* holder = holderOf(widget()))
+            return QAccessible::queryAccessibleInterface(holder);
+        return QAccessibleWidget::parent();
+    }
+
+    // A control that others are presented inside has those as its children.
+    int childCount() const override
+    {
+        const auto members = membersOf(widget());
+        return members.empty() ? QAccessibleWidget::childCount() : int(members.size());
+    }
+    QAccessibleInterface* child(int index) const override
+    {
+        const auto members = membersOf(widget());
+        if (members.empty())
+            return QAccessibleWidget::child(index);
+        return index >= 0 && index < int(members.size()) ? QAccessible::queryAccessibleInterface(members[index])
+                                                         : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const auto members = membersOf(widget());
+        return members.empty() ? QAccessibleWidget::indexOfChild(child) : placeOf(members, child);
+    }
 };
 
-// A panel: its children but those hidden from screen readers.
+// A panel: its children but those hidden from screen readers or presented
+// inside another of them.
 class PanelAccessible : public ControlAccessible {
 public:
     explicit PanelAccessible(QWidget* w) : ControlAccessible(w, QAccessible::Pane) {}
@@ -115,21 +173,15 @@ public:
         return index >= 0 && index < int(children.size()) ? QAccessible::queryAccessibleInterface(children[index])
                                                           : nullptr;
     }
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        const auto children = exposed();
-        for (std::size_t i = 0; i < children.size(); ++i)
-            if (child && child->object() == children[i])
-                return int(i);
-        return -1;
-    }
+    int indexOfChild(const QAccessibleInterface* child) const override { return placeOf(exposed(), child); }
 
 private:
     std::vector<QWidget*> exposed() const
     {
         std::vector<QWidget*> out;
         for (QObject* o : widget()->children())
-            if (auto* w = qobject_cast<QWidget*>(o); w && !w->isWindow() && !w->property(kHiddenProperty).toBool())
+            if (auto* w = qobject_cast<QWidget*>(o);
+                w && !w->isWindow() && !w->property(kHiddenProperty).toBool() && !holderOf(w))
                 out.push_back(w);
         return out;
     }
@@ -289,6 +341,14 @@ void reportShowingIn(QWidget* container) { new ShowingReporter(container); }
 void hideFromScreenReaders(QWidget* control) { control->setProperty(kHiddenProperty, true); }
 
 void presentAsNotice(QWidget* control) { control->setProperty(kNoticeProperty, true); }
+
+void presentInside(QWidget* holder, const std::vector<QWidget*>& members)
+{
+    for (std::size_t i = 0; i < members.size(); ++i) {
+        members[i]->setProperty(kHolderProperty, QVariant::fromValue(static_cast<QObject*>(holder)));
+        members[i]->setProperty(kPlaceProperty, int(i));
+    }
+}
 
 void reportShownAgain(QWidget* control)
 {

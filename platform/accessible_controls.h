@@ -12,7 +12,12 @@
 //    reads it out each time it is shown;
 //  - a control marked with hideFromScreenReaders() is left out of its
 //    container's children (the second hotspot of an object, which is the same
-//    object as the first).
+//    object as the first);
+//  - controls placed with presentInside() are children of the control they lie
+//    on, not of their container (a scene's objects lie in its picture), so
+//    that a screen reader names that control when the focus comes into it.
+#include <vector>
+
 class QWidget;
 
 namespace ayat {
@@ -26,6 +31,9 @@ void reportShowingIn(QWidget* container);
 
 void hideFromScreenReaders(QWidget* control);
 void presentAsNotice(QWidget* control);
+// members: controls of the same container as holder, lying on it; screen
+// readers find them in this order as holder's children.
+void presentInside(QWidget* holder, const std::vector<QWidget*>& members);
 
 // Tells screen readers that control has come up again, although it was
 // already shown, so that they read it out once more.

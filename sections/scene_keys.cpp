@@ -61,7 +61,10 @@ SceneKeys::SceneKeys(const SectionDescription& d, QWidget* panel, QObject* paren
     std::stable_sort(order.begin(), order.end(), [](const Object& a, const Object& b) {
         return a.rect.top != b.rect.top ? a.rect.top < b.rect.top : a.rect.left < b.rect.left;
     });
-    findControl(panel, d.names.scene)->setAccessibleName(QString::fromLatin1(sceneName(d.panel)));
+    // The objects lie in the scene picture: a screen reader names the scene
+    // when the focus comes into it.
+    QWidget* scene = findControl(panel, d.names.scene);
+    scene->setAccessibleName(QString::fromLatin1(sceneName(d.panel)));
 
     // The objects follow the last button in the Tab order (setTabOrder wants
     // both widgets focusable); then only one of them keeps a Tab stop.
@@ -73,6 +76,7 @@ SceneKeys::SceneKeys(const SectionDescription& d, QWidget* panel, QObject* paren
         previous = o.hotspot;
         o.hotspot->installEventFilter(this);
     }
+    presentInside(scene, objects_);
     holdStop(0);
 }
 

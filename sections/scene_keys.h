@@ -10,7 +10,8 @@
 // over its hotspot once the keyboard has moved the focus.
 //
 // For screen readers: the panel is named by the section's title, every object
-// is a push button named by what it shows, the scene picture is named, and the
+// is a push button named by what it shows and lies inside the scene picture,
+// which is named by what the scene shows (so entering the scene names it), and the
 // item pictures are notifications named by their verse's reference and English
 // rendering, read out whenever an object is chosen.
 #include <vector>
@@ -33,7 +34,7 @@ public:
     // The hotspots that stand for the objects, in reading order.
     const std::vector<QWidget*>& objects() const { return objects_; }
     // The object that holds the scene's Tab stop.
-    QWidget* stop() const { return objects_[current_]; }
+    QWidget* tabStop() const { return objects_[current_]; }
 
     // What the scene picture of a section shows, as a screen reader names it.
     static const char* sceneName(const char* panel);

@@ -9,7 +9,8 @@ presses real keys through the X server (xdotool), as the user would:
 
   - at start Orca names the focused home button, and Tab names each of the
     seven in turn;
-  - opening each section speaks its title, then the focused control;
+  - opening each section speaks its title, then the focused control; Tab into
+    the scene names the scene, then the object;
   - choosing an object (Return or Space) speaks its verse: the reference and
     the English rendering; every object of the nature section, two of each
     other, and the same object again;
@@ -40,6 +41,11 @@ from desktop import WAIT, Desktop, Failure, tool  # noqa: E402
 MODULE_DIRS = ["/usr/lib/speech-dispatcher-modules", "/usr/lib/x86_64-linux-gnu/speech-dispatcher-modules"]
 HOME_TAB_ORDER = ["Nature", "Space", "Animals", "Help", "Foods", "About this program", "Quit"]
 SECTIONS = {"Nature": "nature", "Space": "space", "Animals": "animals", "Foods": "foods"}
+# What each scene picture shows, as the program names it.
+SCENES = {"nature": "A coastal landscape with hills, a cave and the sea",
+          "space": "The sun, planets and stars on the night sky",
+          "foods": "A room with a table laid with dishes",
+          "animals": "Open grassland with animals"}
 HELP_TEXT = "There are 4 sections, each dealing on an aspect."
 ABOUT_TITLE = "About"
 ABOUT_TEXT = "free software under the MIT licence"
@@ -229,7 +235,10 @@ def main(program, source_dir, qt_version):
                 if not pressed:
                     if f"Exit to main {button}" in spoken:
                         continue
-                    break  # an object of the scene
+                    # An object of the scene: coming into it names the scene.
+                    if SCENES[section] not in spoken:
+                        d.fail(f"{section}: Tab into the scene did not name it: {said}")
+                    break
                 key("space")
                 key("KP_Enter")  # Orca's Where Am I
                 lines += heard.hear(f"Where Am I after pressing {pressed[0]}", f"{pressed[0]} {button}")
