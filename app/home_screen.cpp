@@ -6,8 +6,8 @@
 #include <QAbstractButton>
 
 #include "app/program.h"
-#include "platform/screen_style.h"
 #include "sound/sound.h"
+#include "style/screen_style.h"
 
 namespace ayat {
 namespace {

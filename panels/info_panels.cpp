@@ -3,8 +3,8 @@
 #include <QByteArray>
 
 #include "panels/credits.h"
-#include "platform/screen_style.h"
 #include "sound/sound.h"
+#include "style/screen_style.h"
 
 namespace ayat {
 namespace {

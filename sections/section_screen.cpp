@@ -3,9 +3,9 @@
 #include <map>
 #include <string_view>
 
-#include "platform/screen_style.h"
 #include "sections/scene_keys.h"  // keyboard and screen reader
 #include "sound/sound.h"
+#include "style/screen_style.h"
 
 namespace ayat {
 namespace {
