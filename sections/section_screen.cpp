@@ -62,8 +62,10 @@ std::vector<ControlRow> layoutRows(const SectionDescription& d)
     return rows;
 }
 
-// The rows in the description's stacking order, topmost first. The order must
-// name every control exactly once.
+// The rows in the description's stacking order, topmost first. The build has
+// checked that the order names every control of the table exactly once
+// (checkedSection); the aborts here catch a layout above that makes a control
+// the table does not list.
 std::vector<ControlRow> inStackingOrder(const SectionDescription& d)
 {
     std::map<std::string_view, ControlRow> byName;

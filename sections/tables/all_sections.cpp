@@ -2,7 +2,7 @@
 
 namespace ayat {
 
-std::array<const SectionDescription*, 4> allSections()
+std::array<const SectionDescription*, kSectionCount> allSections()
 {
     return {&natureSection(), &spaceSection(), &foodsSection(), &animalsSection()};
 }
