@@ -23,25 +23,25 @@ constexpr int kClientLeft = 45, kClientTop = 615;
 // The menu bar, in order. Level 1 items are the menus on the bar; level 2 items
 // their entries. An "&" marks the access key; "-" is a separator.
 struct MenuItem {
-    const char* name;
-    const char* caption;
-    int level;
-    void (MainWindow::*handler)();
+    const char* name = nullptr;
+    const char* caption = nullptr;
+    int level = 2;
+    void (MainWindow::*handler)() = nullptr;
 };
 
 constexpr MenuItem kMenu[] = {
-    {"file", "&File", 1, nullptr},
-    {"exit", "E&xit", 2, &MainWindow::exit_Click},
-    {"cat", "&Category", 1, nullptr},
-    {"naturemnu", "&Nature", 2, &MainWindow::naturemnu_Click},
-    {"spacemnu", "&Space", 2, &MainWindow::spacemnu_Click},
-    {"foodsmnu", "&Foods", 2, &MainWindow::foodsmnu_Click},
-    {"animalsmnu", "&Animals", 2, &MainWindow::animalsmnu_Click},
-    {"spacer2mnu", "-", 2, nullptr},
-    {"mainmnu", "&Main", 2, &MainWindow::mainmnu_Click},
-    {"helpmnu", "&Help", 1, nullptr},
-    {"proghelpmnu", "Program help", 2, &MainWindow::proghelpmnu_Click},
-    {"aboutmnu", "A&bout", 2, &MainWindow::aboutmnu_Click},
+    {.name = "file", .caption = "&File", .level = 1},
+    {.name = "exit", .caption = "E&xit", .handler = &MainWindow::exit_Click},
+    {.name = "cat", .caption = "&Category", .level = 1},
+    {.name = "naturemnu", .caption = "&Nature", .handler = &MainWindow::naturemnu_Click},
+    {.name = "spacemnu", .caption = "&Space", .handler = &MainWindow::spacemnu_Click},
+    {.name = "foodsmnu", .caption = "&Foods", .handler = &MainWindow::foodsmnu_Click},
+    {.name = "animalsmnu", .caption = "&Animals", .handler = &MainWindow::animalsmnu_Click},
+    {.name = "spacer2mnu", .caption = "-"},
+    {.name = "mainmnu", .caption = "&Main", .handler = &MainWindow::mainmnu_Click},
+    {.name = "helpmnu", .caption = "&Help", .level = 1},
+    {.name = "proghelpmnu", .caption = "Program help", .handler = &MainWindow::proghelpmnu_Click},
+    {.name = "aboutmnu", .caption = "A&bout", .handler = &MainWindow::aboutmnu_Click},
 };
 
 // The panel that section i of allSections() fills: the sections lie beneath Help
