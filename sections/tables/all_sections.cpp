@@ -4,7 +4,10 @@ namespace ayat {
 
 std::array<const SectionDescription*, kSectionCount> allSections()
 {
-    return {&natureSection(), &spaceSection(), &foodsSection(), &animalsSection()};
+    std::array<const SectionDescription*, kSectionCount> all{};
+    for (std::size_t i = 0; i < kSectionCount; ++i)
+        all[i] = &kSectionTables[i]();
+    return all;
 }
 
 } // namespace ayat

@@ -70,9 +70,10 @@ const SectionDescription& spaceSection();
 const SectionDescription& foodsSection();
 const SectionDescription& animalsSection();
 
-// The sections, in the order of the Category menu. Every other list of the
-// sections is made from this one.
-inline constexpr std::size_t kSectionCount = 4;
+// The sections, in the order of the Category menu: the one list of them, from
+// which every other is made.
+inline constexpr std::array kSectionTables{&natureSection, &spaceSection, &foodsSection, &animalsSection};
+inline constexpr std::size_t kSectionCount = kSectionTables.size();
 std::array<const SectionDescription*, kSectionCount> allSections();
 
 // Never defined: checkedSection() calls one for a table with that mistake, which
