@@ -6,15 +6,15 @@
 #include <QAbstractButton>
 
 #include "app/program.h"
-#include "platform/screen_style.h"
 #include "sound/sound.h"
+#include "style/screen_style.h"
 
 namespace ayat {
 namespace {
 
 using K = ControlKind;
 
-constexpr FontSpec kCaptionFont{"Arial", 14.25, true, false};
+constexpr FontSpec kCaptionFont{.family = "Arial", .points = 14.25, .bold = true};
 
 // A control of the home screen: its row, its place in the Tab order and what its
 // click does. Every button draws no face, so the background shows around its
@@ -27,7 +27,7 @@ struct HomeControl {
 
 // Topmost first. The names cross: the button `about` opens Help, the title
 // button `CommandButton9` opens About.
-const HomeControl kHome[] = {
+constexpr HomeControl kHome[] = {
     {.row = {.name = "CommandButton10", .kind = K::Button, .rect = {480, 5520, 1215, 495}, .transparent = true,
              .picture = "CommandButton10", .accessibleName = "Quit"},
      .focusOrder = 7, .onClick = &HomeScreen::CommandButton10_Click},
@@ -55,6 +55,27 @@ const HomeControl kHome[] = {
      .focusOrder = 1, .onClick = &HomeScreen::b1nature_Click},
     {.row = {.name = "main", .kind = K::Picture, .rect = {0, 0, 9495, 6315}, .picture = "main"}},
 };
+
+// The focus order numbers the buttons 1, 2, 3, ... each once, and only buttons;
+// a row that breaks this stops the build.
+consteval bool focusOrderNumbersEachButtonOnce()
+{
+    int buttons = 0;
+    for (const HomeControl& c : kHome) {
+        if ((c.focusOrder > 0) != (c.row.kind == K::Button))
+            return false;
+        buttons += c.focusOrder > 0;
+    }
+    for (int n = 1; n <= buttons; ++n) {
+        int times = 0;
+        for (const HomeControl& c : kHome)
+            times += c.focusOrder == n;
+        if (times != 1)
+            return false;
+    }
+    return true;
+}
+static_assert(focusOrderNumbersEachButtonOnce(), "the home screen's focus order numbers each button once, from 1");
 
 // The buttons in the order in which Tab moves through them.
 std::vector<const HomeControl*> inFocusOrder()

@@ -23,37 +23,35 @@ constexpr int kClientLeft = 45, kClientTop = 615;
 // The menu bar, in order. Level 1 items are the menus on the bar; level 2 items
 // their entries. An "&" marks the access key; "-" is a separator.
 struct MenuItem {
-    const char* name;
-    const char* caption;
-    int level;
-    void (MainWindow::*handler)();
+    const char* name = nullptr;
+    const char* caption = nullptr;
+    int level = 2;
+    void (MainWindow::*handler)() = nullptr;
 };
 
 constexpr MenuItem kMenu[] = {
-    {"file", "&File", 1, nullptr},
-    {"exit", "E&xit", 2, &MainWindow::exit_Click},
-    {"cat", "&Category", 1, nullptr},
-    {"naturemnu", "&Nature", 2, &MainWindow::naturemnu_Click},
-    {"spacemnu", "&Space", 2, &MainWindow::spacemnu_Click},
-    {"foodsmnu", "&Foods", 2, &MainWindow::foodsmnu_Click},
-    {"animalsmnu", "&Animals", 2, &MainWindow::animalsmnu_Click},
-    {"spacer2mnu", "-", 2, nullptr},
-    {"mainmnu", "&Main", 2, &MainWindow::mainmnu_Click},
-    {"helpmnu", "&Help", 1, nullptr},
-    {"proghelpmnu", "Program help", 2, &MainWindow::proghelpmnu_Click},
-    {"aboutmnu", "A&bout", 2, &MainWindow::aboutmnu_Click},
+    {.name = "file", .caption = "&File", .level = 1},
+    {.name = "exit", .caption = "E&xit", .handler = &MainWindow::exit_Click},
+    {.name = "cat", .caption = "&Category", .level = 1},
+    {.name = "naturemnu", .caption = "&Nature", .handler = &MainWindow::naturemnu_Click},
+    {.name = "spacemnu", .caption = "&Space", .handler = &MainWindow::spacemnu_Click},
+    {.name = "foodsmnu", .caption = "&Foods", .handler = &MainWindow::foodsmnu_Click},
+    {.name = "animalsmnu", .caption = "&Animals", .handler = &MainWindow::animalsmnu_Click},
+    {.name = "spacer2mnu", .caption = "-"},
+    {.name = "mainmnu", .caption = "&Main", .handler = &MainWindow::mainmnu_Click},
+    {.name = "helpmnu", .caption = "&Help", .level = 1},
+    {.name = "proghelpmnu", .caption = "Program help", .handler = &MainWindow::proghelpmnu_Click},
+    {.name = "aboutmnu", .caption = "A&bout", .handler = &MainWindow::aboutmnu_Click},
 };
 
-// The four sections, in the order of the Category menu, with the panel each fills.
-const struct {
-    PanelId panel;
-    const SectionDescription& (*description)();
-} kSections[] = {
-    {PanelId::Nature, natureSection},
-    {PanelId::Space, spaceSection},
-    {PanelId::Foods, foodsSection},
-    {PanelId::Animals, animalsSection},
-};
+// The panel that section i of allSections() fills: the sections lie beneath Help
+// in the panel stack, the first of the Category menu lowest.
+static_assert(PanelStack::kTopmostFirst.size() == 2 + kSectionCount,
+              "the panel stack holds About, Help and a panel per section");
+PanelId sectionPanel(std::size_t section)
+{
+    return PanelStack::kTopmostFirst[PanelStack::kTopmostFirst.size() - 1 - section];
+}
 
 } // namespace
 
@@ -74,8 +72,9 @@ MainWindow::MainWindow() : assets_()
     // The home screen lies beneath every panel, so it is made first.
     home_ = std::make_unique<HomeScreen>(client_, assets_, [this](PanelId panel) { stack_->show(panel); });
     stack_ = std::make_unique<PanelStack>(client_);
-    for (const auto& s : kSections)
-        sections_.push_back(std::make_unique<SectionScreen>(s.description(), stack_->panel(s.panel), assets_));
+    for (std::size_t i = 0; i < kSectionCount; ++i)
+        sections_.push_back(
+            std::make_unique<SectionScreen>(*allSections()[i], stack_->panel(sectionPanel(i)), assets_));
     buildHelpPanel(stack_->panel(PanelId::Help), assets_);
     buildAboutPanel(stack_->panel(PanelId::About), assets_);
 
@@ -117,8 +116,8 @@ void MainWindow::buildMenuBar()
 
 SectionScreen& MainWindow::section(PanelId panel) const
 {
-    for (std::size_t i = 0; i < std::size(kSections); ++i)
-        if (kSections[i].panel == panel)
+    for (std::size_t i = 0; i < kSectionCount; ++i)
+        if (sectionPanel(i) == panel)
             return *sections_[i];
     qFatal("the panel %d holds no section", int(panel));
 }
@@ -178,9 +177,9 @@ void MainWindow::keepFocusOnSeenScreen()
 void MainWindow::showOneSection(PanelId shown)
 {
     stack_->show(shown);
-    for (const auto& s : kSections)
-        if (s.panel != shown)
-            stack_->hide(s.panel);
+    for (std::size_t i = 0; i < kSectionCount; ++i)
+        if (sectionPanel(i) != shown)
+            stack_->hide(sectionPanel(i));
 }
 
 void MainWindow::exit_Click() { endProgram(); }
@@ -191,8 +190,8 @@ void MainWindow::animalsmnu_Click() { showOneSection(PanelId::Animals); }
 
 void MainWindow::mainmnu_Click()
 {
-    for (const auto& s : kSections)
-        stack_->hide(s.panel);
+    for (std::size_t i = 0; i < kSectionCount; ++i)
+        stack_->hide(sectionPanel(i));
 }
 
 void MainWindow::proghelpmnu_Click() { stack_->show(PanelId::Help); }

@@ -60,7 +60,7 @@ private:
     QWidget* client_ = nullptr;
     std::unique_ptr<PanelStack> stack_;
     std::unique_ptr<HomeScreen> home_;
-    std::vector<std::unique_ptr<SectionScreen>> sections_;  // in the order of kSections
+    std::vector<std::unique_ptr<SectionScreen>> sections_;  // in the order of allSections()
 };
 
 } // namespace ayat

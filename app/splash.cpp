@@ -20,13 +20,13 @@ using U = Picture::Use;
 // bottom 15 twips of the maker's name line.
 const ControlRow kSplashControls[] = {
     {.name = "Label3", .kind = K::Label, .rect = {1320, 3000, 3015, 375},
-     .text = credits::kSplashProgrammerCredit, .font = {"Arial", 9.75, true, false}},
+     .text = credits::kSplashProgrammerCredit, .font = {.family = "Arial", .points = 9.75, .bold = true}},
     {.name = "Label2", .kind = K::Label, .rect = {240, 3480, 4935, 495},
-     .text = credits::kSplashDistributionNotice, .font = {"Arial", 9.75, false, false}},
+     .text = credits::kSplashDistributionNotice, .font = {.family = "Arial", .points = 9.75}},
     {.name = "Image2", .kind = K::Picture, .rect = {360, 1800, 4545, 1050},
      .picture = "splashtitle", .use = U::NaturalSize, .accessibleName = credits::kProductTitle},
     {.name = "Label1", .kind = K::Label, .rect = {720, 1440, 4335, 375},
-     .text = credits::kSplashMakerLine, .font = {"Times New Roman", 14.25, false, false}},
+     .text = credits::kSplashMakerLine, .font = {.family = "Times New Roman", .points = 14.25}},
     {.name = "Image1", .kind = K::Picture, .rect = {1680, 120, 1800, 1230},
      .picture = "splashbook", .use = U::NaturalSize},
 };

@@ -173,13 +173,6 @@ QAction* menuAction(QWidget* window, const char* name)
     return action;
 }
 
-const char* menuItemOf(const char* panel)
-{
-    static const std::map<std::string, const char*> items{
-        {"nature", "naturemnu"}, {"space", "spacemnu"}, {"foods", "foodsmnu"}, {"animals", "animalsmnu"}};
-    return items.at(panel);
-}
-
 // ---- sound -------------------------------------------------------------------
 
 std::vector<std::int16_t> decodedSound(const QString& path)
@@ -294,7 +287,7 @@ int uiFigures(int argc, char** argv)
     std::vector<std::int64_t> switchFirst, switchAgain, switchCpu;
     for (int round = 0; round < 4; ++round) {
         for (const ayat::SectionDescription* d : ayat::allSections()) {
-            QAction* action = menuAction(main, menuItemOf(d->panel));
+            QAction* action = menuAction(main, d->menuItem);
             QWidget* panel = main->panels().panelNamed(d->panel);
             const std::int64_t t = timeToFrame(main, panel, [action] { action->trigger(); }, &switchCpu);
             (round == 0 ? switchFirst : switchAgain).push_back(t);
@@ -310,7 +303,7 @@ int uiFigures(int argc, char** argv)
     std::vector<std::int64_t> clickFirst, clickAgain, clickCpu;
     int unreachable = 0;
     for (const ayat::SectionDescription* d : ayat::allSections()) {
-        QAction* action = menuAction(main, menuItemOf(d->panel));
+        QAction* action = menuAction(main, d->menuItem);
         QWidget* panel = main->panels().panelNamed(d->panel);
         timeToFrame(main, panel, [action] { action->trigger(); });
         settle();

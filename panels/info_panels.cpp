@@ -3,8 +3,8 @@
 #include <QByteArray>
 
 #include "panels/credits.h"
-#include "platform/screen_style.h"
 #include "sound/sound.h"
+#include "style/screen_style.h"
 
 namespace ayat {
 namespace {
@@ -22,16 +22,22 @@ const char kHelpText[] =
 // The web address line, in the plain characters that a table row holds.
 const QByteArray kWebAddressLine = credits::webAddressLine().toLatin1();
 
+// The controls that the panels' code finds by name, each named once here.
+constexpr const char* kHelpTitle = "Label14";
+constexpr const char* kHelpExit = "Command5";
+constexpr const char* kAboutTitle = "Label23";
+constexpr const char* kAboutExit = "Command6";
+
 // Topmost first. The credit lies over the bottom pixel row of the help text.
 const ControlRow kHelpControls[] = {
-    {.name = "Command5", .kind = K::Button, .rect = {8520, 5520, 735, 495},
+    {.name = kHelpExit, .kind = K::Button, .rect = {8520, 5520, 735, 495},
      .picture = "exitarrow", .tooltip = style::kExitTip},
     {.name = "Label21", .kind = K::Label, .rect = {3960, 3360, 3735, 615},
-     .text = credits::kProgrammerCredit, .font = {"Arial", 11.25, true, true}},
+     .text = credits::kProgrammerCredit, .font = {.family = "Arial", .points = 11.25, .bold = true, .italic = true}},
     {.name = "Label16", .kind = K::Label, .rect = {840, 1560, 7815, 1815},
-     .text = kHelpText, .font = {"Arial", 11.25, false, false}},
-    {.name = "Label14", .kind = K::Label, .rect = {2880, 480, 4335, 855},
-     .text = "Help Information", .font = {"Times New Roman", 27.75, false, false}, .foreground = style::kGreen},
+     .text = kHelpText, .font = {.family = "Arial", .points = 11.25}},
+    {.name = kHelpTitle, .kind = K::Label, .rect = {2880, 480, 4335, 855},
+     .text = "Help Information", .font = {.family = "Times New Roman", .points = 27.75}, .foreground = style::kGreen},
 };
 
 // Topmost first. The labels are opaque, so an upper one hides what of a lower
@@ -39,23 +45,23 @@ const ControlRow kHelpControls[] = {
 // product title, the title and date line and the programmer credit over the top
 // and bottom edges of the distribution notice.
 const ControlRow kAboutControls[] = {
-    {.name = "Command6", .kind = K::Button, .rect = {8520, 5520, 735, 495},
+    {.name = kAboutExit, .kind = K::Button, .rect = {8520, 5520, 735, 495},
      .picture = "exitarrow", .tooltip = style::kExitTip},
     {.name = "Label28", .kind = K::Label, .rect = {3000, 1080, 3975, 375},
-     .text = credits::kTitleAndDate, .font = {"Arial", 9, true, false}},
+     .text = credits::kTitleAndDate, .font = {.family = "Arial", .points = 9, .bold = true}},
     {.name = "Label27", .kind = K::Label, .rect = {3000, 5520, 4335, 375}, .text = kWebAddressLine.constData()},
     {.name = "Label26", .kind = K::Label, .rect = {2640, 5040, 5175, 375},
-     .text = credits::kMakerLine, .font = {"Times New Roman", 12, true, false}},
+     .text = credits::kMakerLine, .font = {.family = "Times New Roman", .points = 12, .bold = true}},
     {.name = "Label25", .kind = K::Label, .rect = {3120, 2880, 5655, 495},
-     .text = credits::kProgrammerCredit, .font = {"Arial", 11.25, true, true}},
+     .text = credits::kProgrammerCredit, .font = {.family = "Arial", .points = 11.25, .bold = true, .italic = true}},
     {.name = "Image10", .kind = K::Picture, .rect = {3960, 3600, 1800, 1230},
      .picture = "Image10", .use = U::NaturalSize},
     {.name = "Label24", .kind = K::Label, .rect = {720, 1440, 8175, 1575},
-     .text = credits::kDistributionNotice, .font = {"Arial", 12, false, false}},
-    {.name = "Label23", .kind = K::Label, .rect = {4200, 120, 1335, 375},
-     .text = "About", .font = {"Arial", 14.25, false, false}},
+     .text = credits::kDistributionNotice, .font = {.family = "Arial", .points = 12}},
+    {.name = kAboutTitle, .kind = K::Label, .rect = {4200, 120, 1335, 375},
+     .text = "About", .font = {.family = "Arial", .points = 14.25}},
     {.name = "Label20", .kind = K::Label, .rect = {2880, 360, 4455, 1095},
-     .text = credits::kProductTitle, .font = {"Times New Roman", 27.75, true, false}, .foreground = style::kGreen},
+     .text = credits::kProductTitle, .font = {.family = "Times New Roman", .points = 27.75, .bold = true}, .foreground = style::kGreen},
 };
 
 // Both Exit buttons close their information panel: hide it, then ask for the cue
@@ -86,12 +92,12 @@ void buildInformationPanel(QWidget* panel, const char* panelName, std::span<cons
 
 void buildHelpPanel(QWidget* panel, const Artwork& artwork)
 {
-    buildInformationPanel(panel, "help", kHelpControls, "Label14", "Command5", Command5_Click, artwork);
+    buildInformationPanel(panel, "help", kHelpControls, kHelpTitle, kHelpExit, Command5_Click, artwork);
 }
 
 void buildAboutPanel(QWidget* panel, const Artwork& artwork)
 {
-    buildInformationPanel(panel, "aboutprog", kAboutControls, "Label23", "Command6", Command6_Click, artwork);
+    buildInformationPanel(panel, "aboutprog", kAboutControls, kAboutTitle, kAboutExit, Command6_Click, artwork);
 }
 
 } // namespace ayat

@@ -32,7 +32,7 @@ QFont makeFont(const FontSpec& spec)
 FontSpec defaultFontSpec()
 {
     // A small sans serif, as desktop dialogs use; the longest verse fits its box in it.
-    return FontSpec{"Arial", 8.25, false, false};
+    return FontSpec{.family = "Arial", .points = 8.25};
 }
 
 QPalette classicPalette()

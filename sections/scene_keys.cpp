@@ -1,7 +1,6 @@
 #include "sections/scene_keys.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -11,23 +10,6 @@
 #include "platform/keyboard_focus.h"
 
 namespace ayat {
-
-const char* SceneKeys::sceneName(const char* panel)
-{
-    static const struct {
-        const char* panel;
-        const char* name;
-    } kScenes[] = {
-        {"nature", "A coastal landscape with hills, a cave and the sea"},
-        {"space", "The sun, planets and stars on the night sky"},
-        {"foods", "A room with a table laid with dishes"},
-        {"animals", "Open grassland with animals"},
-    };
-    for (const auto& s : kScenes)
-        if (std::strcmp(s.panel, panel) == 0)
-            return s.name;
-    return "";
-}
 
 SceneKeys::SceneKeys(const SectionDescription& d, QWidget* panel, QObject* parent) : QObject(parent)
 {
@@ -64,7 +46,7 @@ SceneKeys::SceneKeys(const SectionDescription& d, QWidget* panel, QObject* paren
     // The objects lie in the scene picture: a screen reader names the scene
     // when the focus comes into it.
     QWidget* scene = findControl(panel, d.names.scene);
-    scene->setAccessibleName(QString::fromLatin1(sceneName(d.panel)));
+    scene->setAccessibleName(QString::fromUtf8(d.sceneName));
 
     // The objects follow the last button in the Tab order (setTabOrder wants
     // both widgets focusable); then only one of them keeps a Tab stop.

@@ -36,9 +36,6 @@ public:
     // The object that holds the scene's Tab stop.
     QWidget* tabStop() const { return objects_[current_]; }
 
-    // What the scene picture of a section shows, as a screen reader names it.
-    static const char* sceneName(const char* panel);
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -3,9 +3,9 @@
 #include <map>
 #include <string_view>
 
-#include "platform/screen_style.h"
 #include "sections/scene_keys.h"  // keyboard and screen reader
 #include "sound/sound.h"
+#include "style/screen_style.h"
 
 namespace ayat {
 namespace {
@@ -13,12 +13,12 @@ namespace {
 using namespace section_layout;
 using K = ControlKind;
 
-constexpr FontSpec kTitleFont{"Arial", 18, false, false};
+constexpr FontSpec kTitleFont{.family = "Arial", .points = 18};
 // Tall enough for the descenders of "p" and "Q" in the 24-pixel title font
 // (27 pixels from ascent to descent); the label shows the panel's own colour,
 // so the two extra pixels are not seen.
 constexpr int kTitleHeight = 405;
-constexpr FontSpec kCaptionFont{"Times New Roman", 15.75, true, false};
+constexpr FontSpec kCaptionFont{.family = "Times New Roman", .points = 15.75, .bold = true};
 // The captions reach to the item frame's right edge: "Sayings in the Qur'an" in
 // the bold serif needs 196 pixels, more than the 193 that 2895 twips give.
 constexpr int kCaptionWidth = kFrameLeft + kFrameWidth - 6360;
@@ -62,8 +62,10 @@ std::vector<ControlRow> layoutRows(const SectionDescription& d)
     return rows;
 }
 
-// The rows in the description's stacking order, topmost first. The order must
-// name every control exactly once.
+// The rows in the description's stacking order, topmost first. The build has
+// checked that the order names every control of the table exactly once
+// (checkedSection); the aborts here catch a layout above that makes a control
+// the table does not list.
 std::vector<ControlRow> inStackingOrder(const SectionDescription& d)
 {
     std::map<std::string_view, ControlRow> byName;
@@ -109,7 +111,9 @@ SectionScreen::SectionScreen(const SectionDescription& description, QWidget* pan
     const struct {
         const char* name;
         void (SectionScreen::*run)();
-    } buttons[] = {{n.play, &SectionScreen::play}, {n.stop, &SectionScreen::stop}, {n.exit, &SectionScreen::exit}};
+    } buttons[] = {{.name = n.play, .run = &SectionScreen::play},
+                   {.name = n.stop, .run = &SectionScreen::stop},
+                   {.name = n.exit, .run = &SectionScreen::exit}};
     for (const auto& b : buttons)
         connect(child<PictureButton>(panel, b.name), &QAbstractButton::clicked, this, b.run);
 

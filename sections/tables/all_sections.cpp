@@ -2,9 +2,12 @@
 
 namespace ayat {
 
-std::array<const SectionDescription*, 4> allSections()
+std::array<const SectionDescription*, kSectionCount> allSections()
 {
-    return {&natureSection(), &spaceSection(), &foodsSection(), &animalsSection()};
+    std::array<const SectionDescription*, kSectionCount> all{};
+    for (std::size_t i = 0; i < kSectionCount; ++i)
+        all[i] = &kSectionTables[i]();
+    return all;
 }
 
 } // namespace ayat

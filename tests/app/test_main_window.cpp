@@ -13,6 +13,7 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "common/main_window_probe.h"
+#include "sections/tables/section_tables.h"
 
 using namespace ayat;
 
@@ -105,6 +106,31 @@ private slots:
         }
         QCOMPARE(chosen.size(), int(seenAfter.size()));
         QVERIFY(action(w, "exit")->isEnabled());
+    }
+
+    // Each section table names the Category menu entry that opens it, and the
+    // screen built from the table is the one that entry shows; the entries come
+    // in the order of allSections().
+    void everySectionOpensFromTheMenuEntryItsTableNames()
+    {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QStringList entries;
+        for (QAction* a : action(w, "cat")->menu()->actions())
+            if (!a->isSeparator() && a->objectName() != QLatin1String("mainmnu"))
+                entries << a->objectName();
+        QStringList fromTables;
+        for (const SectionDescription* d : allSections()) {
+            fromTables << QString::fromLatin1(d->menuItem);
+            action(w, d->menuItem)->trigger();
+            QCOMPARE(seenAt(w, QPoint(300, 200)), QString::fromLatin1(d->panel));
+            QCOMPARE(visiblePanels(w), QStringList{QString::fromLatin1(d->panel)});
+            // The screen that answers for the shown panel is the one built from this table.
+            const QWidget* seen = w.seenScreen();
+            QCOMPARE(seen->objectName(), QString::fromLatin1(d->panel));
+        }
+        QCOMPARE(entries, fromTables);
     }
 
     void panelsLieInTheirStackingOrder()

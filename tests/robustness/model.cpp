@@ -23,10 +23,19 @@ constexpr Shows kHomeButtons[] = {{"b1nature", "nature"}, {"b2foods", "foods"}, 
 
 } // namespace
 
+const char* panelName(int panel)
+{
+    if (panel == kAbout)
+        return "aboutprog";
+    if (panel == kHelp)
+        return "help";
+    return ayat::allSections()[std::size_t(kPanelCount - 1 - panel)]->panel;
+}
+
 int panelIndex(const char* name)
 {
     for (int i = 0; i < kPanelCount; ++i)
-        if (std::strcmp(name, kPanelNames[std::size_t(i)]) == 0)
+        if (std::strcmp(name, panelName(i)) == 0)
             return i;
     return -1;
 }
@@ -36,12 +45,27 @@ int sectionOfPanel(int panel)
     if (panel < 0 || panel >= kPanelCount)
         return -1;
     for (int s = 0; s < kSectionCount; ++s)
-        if (std::strcmp(kSectionPanels[std::size_t(s)], kPanelNames[std::size_t(panel)]) == 0)
+        if (std::strcmp(ayat::allSections()[std::size_t(s)]->panel, panelName(panel)) == 0)
             return s;
     return -1;
 }
 
-int panelOfSection(int section) { return panelIndex(kSectionPanels[std::size_t(section)]); }
+int panelOfSection(int section) { return panelIndex(ayat::allSections()[std::size_t(section)]->panel); }
+
+std::array<int, kSectionCount> noneSelected()
+{
+    std::array<int, kSectionCount> none;
+    none.fill(-1);
+    return none;
+}
+
+std::array<int, kSectionCount> firstInReadingOrder()
+{
+    std::array<int, kSectionCount> first{};
+    for (int s = 0; s < kSectionCount; ++s)
+        first[std::size_t(s)] = readingOrder(s)[0];
+    return first;
+}
 
 std::vector<int> readingOrder(int section)
 {

@@ -9,17 +9,18 @@
 #include <string>
 #include <vector>
 
+#include "sections/tables/section_tables.h"
+
 namespace robust {
 
-// Panels topmost first; the home screen lies beneath them all.
-inline constexpr int kPanelCount = 6;
-inline constexpr std::array<const char*, kPanelCount> kPanelNames{"aboutprog", "help",  "animals",
-                                                                   "foods",     "space", "nature"};
-inline constexpr int kAbout = 0, kHelp = 1, kHome = kPanelCount;
+// Sections in the order of the Category menu: those of allSections().
+inline constexpr int kSectionCount = int(ayat::kSectionCount);
 
-// Sections in the order of the Category menu (and of allSections()).
-inline constexpr int kSectionCount = 4;
-inline constexpr std::array<const char*, kSectionCount> kSectionPanels{"nature", "space", "foods", "animals"};
+// Panels topmost first: About, Help, then the sections, the first of the
+// Category menu lowest. The home screen lies beneath them all.
+inline constexpr int kPanelCount = 2 + kSectionCount;
+inline constexpr int kAbout = 0, kHelp = 1, kHome = kPanelCount;
+const char* panelName(int panel);     // the panel's object name
 int panelIndex(const char* name);     // -1 for no panel name
 int sectionOfPanel(int panel);        // -1 for the information panels
 int panelOfSection(int section);
@@ -64,16 +65,19 @@ std::vector<int> readingOrder(int section);
 // The control that stands for an item in the keyboard walk: its first hotspot.
 const char* objectControl(int section, int item);
 
+// Every section with no item selected; every scene's first object in reading order.
+std::array<int, kSectionCount> noneSelected();
+std::array<int, kSectionCount> firstInReadingOrder();
+
 // A key pressed on the focused object of a scene.
 enum class SceneKey { Next, Previous, First, Last };
 
 struct Model {
     std::array<bool, kPanelCount> shown{};
-    std::array<int, kSectionCount> selected{-1, -1, -1, -1};
+    std::array<int, kSectionCount> selected = noneSelected();
     // The item whose object holds the scene's Tab stop: at first the first in
     // reading order; the arrow keys move it, stopping at either end.
-    std::array<int, kSectionCount> sceneStop{readingOrder(0)[0], readingOrder(1)[0], readingOrder(2)[0],
-                                             readingOrder(3)[0]};
+    std::array<int, kSectionCount> sceneStop = firstInReadingOrder();
     void moveSceneStop(int section, SceneKey key);
 
     // The screen that is seen: the topmost shown panel, else kHome.

@@ -130,10 +130,10 @@ QString RandomUser::attach(ayat::MainWindow* window)
         return QStringLiteral("the main window has no client area");
     for (int i = 0; i < kPanelCount; ++i) {
         panels_[std::size_t(i)] =
-            client_->findChild<QWidget*>(QString::fromLatin1(kPanelNames[std::size_t(i)]), Qt::FindDirectChildrenOnly);
+            client_->findChild<QWidget*>(QString::fromLatin1(panelName(i)), Qt::FindDirectChildrenOnly);
         if (!panels_[std::size_t(i)])
             return QStringLiteral("no panel %1 in the client area")
-                .arg(QString::fromLatin1(kPanelNames[std::size_t(i)]));
+                .arg(QString::fromLatin1(panelName(i)));
     }
     const auto all = client_->findChildren<QWidget*>();
     for (QWidget* w : all)
@@ -259,7 +259,7 @@ QString RandomUser::checkHitAt(QPoint at, QWidget* hit) const
         return {};
     }
     if (panel != panels_[std::size_t(seen)])
-        return where + QStringLiteral(", but %1 is seen").arg(QString::fromLatin1(kPanelNames[std::size_t(seen)]));
+        return where + QStringLiteral(", but %1 is seen").arg(QString::fromLatin1(panelName(seen)));
     return {};
 }
 
@@ -271,7 +271,7 @@ QString RandomUser::checkPanels() const
         const bool shown = !panels_[std::size_t(i)]->isHidden();
         if (shown != model_.shown[std::size_t(i)])
             return QStringLiteral("panel %1 is %2, it should be %3")
-                .arg(QString::fromLatin1(kPanelNames[std::size_t(i)]), shown ? "shown" : "hidden",
+                .arg(QString::fromLatin1(panelName(i)), shown ? "shown" : "hidden",
                      shown ? "hidden" : "shown");
     }
     return {};

@@ -23,20 +23,16 @@
 
 namespace {
 
-// Per section: the menu command that opens it and the hotspot clicked there,
-// chosen for long verses so the pictures show how the verse box wraps.
-struct Shot {
-    const char* file;
-    const char* menu;
-    const char* panel;
-    const char* hotspot;
-};
-constexpr Shot kShots[] = {
-    {"nature.png", "naturemnu", "nature", "hill_i"},
-    {"space.png", "spacemnu", "space", "sun_s"},
-    {"foods.png", "foodsmnu", "foods", "fruit_f"},
-    {"animals.png", "animalsmnu", "animals", "ani_a"},
-};
+// The hotspot clicked in a section's shot: the first of the item with the
+// longest verse, so that the picture shows how the verse box wraps.
+const char* longestVerseHotspot(const ayat::SectionDescription& d)
+{
+    const ayat::SectionItem* longest = &d.items.front();
+    for (const ayat::SectionItem& item : d.items)
+        if (std::string_view(item.verse->english).size() > std::string_view(longest->verse->english).size())
+            longest = &item;
+    return longest->hotspots.front().name;
+}
 
 // "@2x" at scale 2, before each file's extension.
 QString gSuffix;
@@ -127,12 +123,12 @@ int main(int argc, char** argv)
     if (everyObject)
         return everyObjectChosen(window, folder) ? 0 : 1;
     ok = save(&window, folder, "home.png") && ok;
-    for (const Shot& shot : kShots) {
-        window.findChild<QAction*>(QString::fromLatin1(shot.menu))->trigger();
-        const QWidget* spot = ayat::findControl(window.panels().panelNamed(shot.panel), shot.hotspot);
+    for (const ayat::SectionDescription* d : ayat::allSections()) {
+        window.findChild<QAction*>(QString::fromLatin1(d->menuItem))->trigger();
+        const QWidget* spot = ayat::findControl(window.panels().panelNamed(d->panel), longestVerseHotspot(*d));
         // A real click at the hotspot's centre, delivered to whatever lies there.
         QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, spot->mapTo(&window, spot->rect().center()));
-        ok = save(&window, folder, shot.file) && ok;
+        ok = save(&window, folder, (std::string(d->panel) + ".png").c_str()) && ok;
     }
     window.mainmnu_Click();
     window.proghelpmnu_Click();
