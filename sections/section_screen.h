@@ -9,7 +9,6 @@
 #include <vector>
 
 #include <QObject>
-#include <QString>
 
 #include "platform/controls.h"
 #include "sections/tables/section_tables.h"
