@@ -69,13 +69,13 @@ std::vector<const HomeControl*> inFocusOrder()
 
 } // namespace
 
-HomeScreen::HomeScreen(QWidget* client, const Artwork& artwork, ShowPanel showPanel)
+HomeScreen::HomeScreen(QWidget* client, const ImageSource& images, ShowPanel showPanel)
     : client_(client), showPanel_(std::move(showPanel))
 {
     std::vector<ControlRow> rows;
     for (const HomeControl& c : kHome)
         rows.push_back(c.row);
-    buildControls(client, rows, artwork);
+    buildControls(client, rows, images);
 
     for (const HomeControl& c : kHome) {
         if (c.onClick)

@@ -35,6 +35,8 @@ const ControlRow kSplashControls[] = {
 
 SplashWindow::SplashWindow()
 {
+    // The design names the splash window "nature", as it names the nature section's
+    // panel in the main window; the two are unrelated.
     setObjectName(QStringLiteral("nature"));
     setWindowTitle(QStringLiteral("Program loading..."));
     // The icon is not part of the first frame, and reading it loads the icon

@@ -15,7 +15,7 @@
 
 namespace ayat {
 
-class AssetStore : public Artwork {
+class AssetStore : public ImageSource {
 public:
     // The folder with the content files: assets/ beside the program.
     static QString defaultFolder();

@@ -73,10 +73,10 @@ void Command6_Click(QWidget* aboutprog) { closeInformationPanel(aboutprog); }
 // screen reader names the panel by its title label's text.
 void buildInformationPanel(QWidget* panel, const char* panelName, std::span<const ControlRow> rows,
                            const char* title, const char* exitButton, void (*exitClick)(QWidget*),
-                           const Artwork& artwork)
+                           const ImageSource& images)
 {
     panel->setObjectName(QString::fromLatin1(panelName));
-    buildControls(panel, rows, artwork);
+    buildControls(panel, rows, images);
     panel->setAccessibleName(child<Label>(panel, title)->text());
     QObject::connect(child<PictureButton>(panel, exitButton), &QAbstractButton::clicked, panel,
                      [panel, exitClick] { exitClick(panel); });
@@ -84,14 +84,14 @@ void buildInformationPanel(QWidget* panel, const char* panelName, std::span<cons
 
 } // namespace
 
-void buildHelpPanel(QWidget* panel, const Artwork& artwork)
+void buildHelpPanel(QWidget* panel, const ImageSource& images)
 {
-    buildInformationPanel(panel, "help", kHelpControls, "Label14", "Command5", Command5_Click, artwork);
+    buildInformationPanel(panel, "help", kHelpControls, "Label14", "Command5", Command5_Click, images);
 }
 
-void buildAboutPanel(QWidget* panel, const Artwork& artwork)
+void buildAboutPanel(QWidget* panel, const ImageSource& images)
 {
-    buildInformationPanel(panel, "aboutprog", kAboutControls, "Label23", "Command6", Command6_Click, artwork);
+    buildInformationPanel(panel, "aboutprog", kAboutControls, "Label23", "Command6", Command6_Click, images);
 }
 
 } // namespace ayat

@@ -38,10 +38,11 @@ struct ControlRow {
     const char* accessibleName = nullptr; // what a screen reader announces, where the control shows no text
 };
 
-// Where the builder gets the pictures and the hotspot pointer from.
-class Artwork {
+// What supplies the builder with the images its pictures and buttons show, and
+// with the pointer shown over hotspots: the asset store (assets/loader.h).
+class ImageSource {
 public:
-    virtual ~Artwork() = default;
+    virtual ~ImageSource() = default;
     // The decoded picture for a key; a null image if it could not be had.
     virtual QImage picture(std::string_view key) const = 0;
     // The pointer shown over hotspots.
@@ -50,7 +51,7 @@ public:
 
 // Creates the controls of a table inside container, so that the first one listed
 // lies above all the others. Returns nothing: find the controls by name.
-void buildControls(QWidget* container, std::span<const ControlRow> topmostFirst, const Artwork& artwork);
+void buildControls(QWidget* container, std::span<const ControlRow> topmostFirst, const ImageSource& images);
 
 // The child of container with this object name and widget type. A name that a
 // screen table does not hold is a programming error: it aborts with a message.

@@ -87,18 +87,18 @@ std::vector<ControlRow> inStackingOrder(const SectionDescription& d)
 
 } // namespace
 
-SectionScreen::SectionScreen(const SectionDescription& description, QWidget* panel, const Artwork& artwork)
+SectionScreen::SectionScreen(const SectionDescription& description, QWidget* panel, const ImageSource& images)
     : description_(description), panel_(panel)
 {
     panel->setObjectName(QString::fromLatin1(description.panel));
-    buildControls(panel, inStackingOrder(description), artwork);
+    buildControls(panel, inStackingOrder(description), images);
 
     const SectionControlNames& n = description.names;
     verseBox_ = child<Label>(panel, n.verseBox);
     recitationLabel_ = child<Label>(panel, n.recitation);
 
-    // Each hotspot has its own click handler (<hotspot>_Click); those of one
-    // item run the same steps.
+    // A click on any hotspot of an item selects that item: this connection stands
+    // for the design's <hotspot>_Click handlers, which all run the same steps.
     for (std::size_t i = 0; i < description.items.size(); ++i) {
         const SectionItem& item = description.items[i];
         itemPictures_.push_back(child<Picture>(panel, item.picture()));

@@ -14,7 +14,7 @@
 namespace ayat {
 
 struct HotspotSpec {
-    const char* name;    // control name; its click handler is <name>_Click
+    const char* name;    // control name; a click on it selects its item (the design's <name>_Click)
     Twips rect;          // relative to the section panel
     const char* covers;  // what it lies over in the scene
 };
