@@ -33,7 +33,7 @@ public:
     void CommandButton10_Click();
 
 private:
-    void showPanelWithCue(PanelId panel);
+    void showPanelWithCue(PanelId id);
 
     QWidget* client_;
     ShowPanel showPanel_;

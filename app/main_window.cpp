@@ -46,7 +46,7 @@ constexpr MenuItem kMenu[] = {
 
 // The four sections, in the order of the Category menu, with the panel each fills.
 const struct {
-    PanelId panel;
+    PanelId id;
     const SectionDescription& (*description)();
 } kSections[] = {
     {PanelId::Nature, natureSection},
@@ -72,15 +72,15 @@ MainWindow::MainWindow() : assets_()
     setCentralWidget(client_);
 
     // The home screen lies beneath every panel, so it is made first.
-    home_ = std::make_unique<HomeScreen>(client_, assets_, [this](PanelId panel) { stack_->show(panel); });
+    home_ = std::make_unique<HomeScreen>(client_, assets_, [this](PanelId id) { stack_->show(id); });
     stack_ = std::make_unique<PanelStack>(client_);
     for (const auto& s : kSections)
-        sections_.push_back(std::make_unique<SectionScreen>(s.description(), stack_->panel(s.panel), assets_));
+        sections_.push_back(std::make_unique<SectionScreen>(s.description(), stack_->panel(s.id), assets_));
     buildHelpPanel(stack_->panel(PanelId::Help), assets_);
     buildAboutPanel(stack_->panel(PanelId::About), assets_);
 
-    for (PanelId panel : PanelStack::kTopmostFirst)
-        stack_->panel(panel)->installEventFilter(this);
+    for (PanelId id : PanelStack::kTopmostFirst)
+        stack_->panel(id)->installEventFilter(this);
     reportShowingIn(client_);  // screen reader: only what is seen is showing
 
     buildMenuBar();
@@ -115,18 +115,18 @@ void MainWindow::buildMenuBar()
     }
 }
 
-SectionScreen& MainWindow::section(PanelId panel) const
+SectionScreen& MainWindow::section(PanelId id) const
 {
     for (std::size_t i = 0; i < std::size(kSections); ++i)
-        if (kSections[i].panel == panel)
+        if (kSections[i].id == id)
             return *sections_[i];
-    qFatal("the panel %d holds no section", int(panel));
+    qFatal("the panel %d holds no section", int(id));
 }
 
 QWidget* MainWindow::seenScreen() const
 {
-    for (PanelId panel : PanelStack::kTopmostFirst)
-        if (Panel* p = stack_->panel(panel); p->isVisibleTo(client_))
+    for (PanelId id : PanelStack::kTopmostFirst)
+        if (Panel* p = stack_->panel(id); p->isVisibleTo(client_))
             return p;
     return client_;
 }
@@ -179,8 +179,8 @@ void MainWindow::showOneSection(PanelId shown)
 {
     stack_->show(shown);
     for (const auto& s : kSections)
-        if (s.panel != shown)
-            stack_->hide(s.panel);
+        if (s.id != shown)
+            stack_->hide(s.id);
 }
 
 void MainWindow::exit_Click() { endProgram(); }
@@ -192,7 +192,7 @@ void MainWindow::animalsmnu_Click() { showOneSection(PanelId::Animals); }
 void MainWindow::mainmnu_Click()
 {
     for (const auto& s : kSections)
-        stack_->hide(s.panel);
+        stack_->hide(s.id);
 }
 
 void MainWindow::proghelpmnu_Click() { stack_->show(PanelId::Help); }

@@ -24,11 +24,11 @@ const ControlRow kSplashControls[] = {
     {.name = "Label2", .kind = K::Label, .rect = {240, 3480, 4935, 495},
      .text = credits::kSplashDistributionNotice, .font = {"Arial", 9.75, false, false}},
     {.name = "Image2", .kind = K::Picture, .rect = {360, 1800, 4545, 1050},
-     .picture = "splashtitle", .use = U::NaturalSize, .accessibleName = credits::kProductTitle},
+     .pictureKey = "splashtitle", .use = U::NaturalSize, .accessibleName = credits::kProductTitle},
     {.name = "Label1", .kind = K::Label, .rect = {720, 1440, 4335, 375},
      .text = credits::kSplashMakerLine, .font = {"Times New Roman", 14.25, false, false}},
     {.name = "Image1", .kind = K::Picture, .rect = {1680, 120, 1800, 1230},
-     .picture = "splashbook", .use = U::NaturalSize},
+     .pictureKey = "splashbook", .use = U::NaturalSize},
 };
 
 } // namespace

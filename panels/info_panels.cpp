@@ -25,7 +25,7 @@ const QByteArray kWebAddressLine = credits::webAddressLine().toLatin1();
 // Topmost first. The credit lies over the bottom pixel row of the help text.
 const ControlRow kHelpControls[] = {
     {.name = "Command5", .kind = K::Button, .rect = {8520, 5520, 735, 495},
-     .picture = "exitarrow", .tooltip = style::kExitTip},
+     .pictureKey = "exitarrow", .tooltip = style::kExitTip},
     {.name = "Label21", .kind = K::Label, .rect = {3960, 3360, 3735, 615},
      .text = credits::kProgrammerCredit, .font = {"Arial", 11.25, true, true}},
     {.name = "Label16", .kind = K::Label, .rect = {840, 1560, 7815, 1815},
@@ -40,7 +40,7 @@ const ControlRow kHelpControls[] = {
 // and bottom edges of the distribution notice.
 const ControlRow kAboutControls[] = {
     {.name = "Command6", .kind = K::Button, .rect = {8520, 5520, 735, 495},
-     .picture = "exitarrow", .tooltip = style::kExitTip},
+     .pictureKey = "exitarrow", .tooltip = style::kExitTip},
     {.name = "Label28", .kind = K::Label, .rect = {3000, 1080, 3975, 375},
      .text = credits::kTitleAndDate, .font = {"Arial", 9, true, false}},
     {.name = "Label27", .kind = K::Label, .rect = {3000, 5520, 4335, 375}, .text = kWebAddressLine.constData()},
@@ -49,7 +49,7 @@ const ControlRow kAboutControls[] = {
     {.name = "Label25", .kind = K::Label, .rect = {3120, 2880, 5655, 495},
      .text = credits::kProgrammerCredit, .font = {"Arial", 11.25, true, true}},
     {.name = "Image10", .kind = K::Picture, .rect = {3960, 3600, 1800, 1230},
-     .picture = "Image10", .use = U::NaturalSize},
+     .pictureKey = "Image10", .use = U::NaturalSize},
     {.name = "Label24", .kind = K::Label, .rect = {720, 1440, 8175, 1575},
      .text = credits::kDistributionNotice, .font = {"Arial", 12, false, false}},
     {.name = "Label23", .kind = K::Label, .rect = {4200, 120, 1335, 375},

@@ -23,8 +23,8 @@ QWidget* makeWidget(QWidget* container, const ControlRow& c, const ImageSource& 
     }
     case ControlKind::Picture: {
         auto* picture = new Picture(c.use, container);
-        if (c.picture)
-            picture->setImage(images.picture(c.picture));
+        if (c.pictureKey)
+            picture->setImage(images.image(c.pictureKey));
         return picture;
     }
     case ControlKind::Hotspot: {
@@ -41,8 +41,8 @@ QWidget* makeWidget(QWidget* container, const ControlRow& c, const ImageSource& 
             button->setPalette(p);
         }
         button->setText(latin1(c.text));
-        if (c.picture)
-            button->setPicture(images.picture(c.picture));
+        if (c.pictureKey)
+            button->setImage(images.image(c.pictureKey));
         button->setTransparentFace(c.transparent);
         button->setFocusOnClick(c.focusOnClick);
         if (c.tooltip)

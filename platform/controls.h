@@ -31,7 +31,7 @@ struct ControlRow {
     bool transparent = false;        // label: no background; button: no face
     bool bordered = false;           // label: the single border
     bool hidden = false;
-    const char* picture = nullptr;   // asset key of a picture or a button's icon
+    const char* pictureKey = nullptr; // asset key of a picture or a button's icon
     Picture::Use use = Picture::Use::Stretched;
     const char* tooltip = nullptr;
     bool focusOnClick = true;        // button: takes the focus when clicked with the mouse
@@ -44,7 +44,7 @@ class ImageSource {
 public:
     virtual ~ImageSource() = default;
     // The decoded picture for a key; a null image if it could not be had.
-    virtual QImage picture(std::string_view key) const = 0;
+    virtual QImage image(std::string_view key) const = 0;
     // The pointer shown over hotspots.
     virtual QCursor hotspotPointer() const = 0;
 };

@@ -12,10 +12,10 @@
 
 namespace ayat {
 
-const char* SceneKeys::sceneName(const char* panel)
+const char* SceneKeys::sceneName(const char* panelName)
 {
     static const struct {
-        const char* panel;
+        const char* panelName;
         const char* name;
     } kScenes[] = {
         {"nature", "A coastal landscape with hills, a cave and the sea"},
@@ -24,7 +24,7 @@ const char* SceneKeys::sceneName(const char* panel)
         {"animals", "Open grassland with animals"},
     };
     for (const auto& s : kScenes)
-        if (std::strcmp(s.panel, panel) == 0)
+        if (std::strcmp(s.panelName, panelName) == 0)
             return s.name;
     return "";
 }
@@ -42,7 +42,7 @@ SceneKeys::SceneKeys(const SectionDescription& d, QWidget* panel, QObject* paren
     for (const SectionItem& item : d.items) {
         // The item picture comes up with its verse: a screen reader reads out
         // the reference and the English rendering then.
-        auto* picture = findControl(panel, item.picture());
+        auto* picture = findControl(panel, item.pictureKey());
         picture->setAccessibleName(QString::fromUtf8(item.verse->reference) + QStringLiteral(". ")
                                    + QString::fromUtf8(item.verse->english));
         presentAsNotice(picture);
@@ -61,7 +61,7 @@ SceneKeys::SceneKeys(const SectionDescription& d, QWidget* panel, QObject* paren
     std::stable_sort(order.begin(), order.end(), [](const Object& a, const Object& b) {
         return a.rect.top != b.rect.top ? a.rect.top < b.rect.top : a.rect.left < b.rect.left;
     });
-    findControl(panel, d.names.scene)->setAccessibleName(QString::fromLatin1(sceneName(d.panel)));
+    findControl(panel, d.names.scene)->setAccessibleName(QString::fromLatin1(sceneName(d.panelName)));
 
     // The objects follow the last button in the Tab order (setTabOrder wants
     // both widgets focusable); then only one of them keeps a Tab stop.

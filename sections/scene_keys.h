@@ -36,7 +36,7 @@ public:
     QWidget* stop() const { return objects_[current_]; }
 
     // What the scene picture of a section shows, as a screen reader names it.
-    static const char* sceneName(const char* panel);
+    static const char* sceneName(const char* panelName);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -7,7 +7,7 @@ namespace ayat {
 const SectionDescription& animalsSection()
 {
     static const SectionDescription animals{
-        .panel = "animals",
+        .panelName = "animals",
         .title = "Animals in the Quran",
         .titleWidth = 3735,
         .frameTop = 1080,

@@ -7,7 +7,7 @@ namespace ayat {
 const SectionDescription& foodsSection()
 {
     static const SectionDescription foods{
-        .panel = "foods",
+        .panelName = "foods",
         .title = "Foods in the Quran",
         .titleWidth = 3735,
         .frameTop = 1080,

@@ -7,7 +7,7 @@ namespace ayat {
 const SectionDescription& natureSection()
 {
     static const SectionDescription nature{
-        .panel = "nature",
+        .panelName = "nature",
         .title = "Nature in the Quran",
         .titleWidth = 4335,
         .frameTop = 960,

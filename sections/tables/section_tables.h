@@ -21,7 +21,7 @@ struct HotspotSpec {
 
 // One verse of content/verses.json.
 struct Verse {
-    const char* picture;     // item picture control and asset key
+    const char* pictureKey;  // item picture control and asset key
     const char* recitation;  // bare audio file name that Play requests
     const char* english;     // English rendering shown in the verse box, exactly as stored
     const char* reference;   // surah name and verse number: "Al-Hijr 15:16"
@@ -32,7 +32,7 @@ struct SectionItem {
     const Verse* verse;                 // verseFor("<picture key>")
     std::vector<HotspotSpec> hotspots;  // one or two
 
-    const char* picture() const { return verse->picture; }
+    const char* pictureKey() const { return verse->pictureKey; }
 };
 
 // Control names of the elements every section panel has.
@@ -51,7 +51,7 @@ struct SectionControlNames {
 };
 
 struct SectionDescription {
-    const char* panel;        // the panel's object name
+    const char* panelName;    // the panel's object name
     const char* title;        // title text
     int titleWidth;           // twips
     int frameTop;             // twips: top of the item frame

@@ -7,7 +7,7 @@ namespace ayat {
 const SectionDescription& spaceSection()
 {
     static const SectionDescription space{
-        .panel = "space",
+        .panelName = "space",
         .title = "Space in the Quran",
         .titleWidth = 3735,
         .frameTop = 1080,

@@ -14,11 +14,11 @@ const QColor kFace(0xC0, 0xC0, 0xC0);
 
 class FixedImages : public ImageSource {
 public:
-    std::map<std::string, QImage, std::less<>> pictures;
-    QImage picture(std::string_view key) const override
+    std::map<std::string, QImage, std::less<>> byKey;
+    QImage image(std::string_view key) const override
     {
-        auto it = pictures.find(key);
-        return it == pictures.end() ? QImage() : it->second;
+        auto it = byKey.find(key);
+        return it == byKey.end() ? QImage() : it->second;
     }
     QCursor hotspotPointer() const override { return QCursor(Qt::CrossCursor); }
 };
@@ -147,11 +147,11 @@ private slots:
     void stretchedPictureFillsTheInsideOfItsBorderEvenly()
     {
         FixedImages images;
-        images.pictures["tan"] = filled({3, 3}, QColor(0xE0, 0xC0, 0x8F));
-        images.pictures["red"] = filled({200, 131}, Qt::red);
+        images.byKey["tan"] = filled({3, 3}, QColor(0xE0, 0xC0, 0x8F));
+        images.byKey["red"] = filled({200, 131}, Qt::red);
         const Twips frame{6240, 960, 3075, 2115};
-        Screen s({ControlRow{.name = "item", .kind = ControlKind::Picture, .rect = frame, .picture = "red"},
-                  ControlRow{.name = "def", .kind = ControlKind::Picture, .rect = frame, .picture = "tan"}},
+        Screen s({ControlRow{.name = "item", .kind = ControlKind::Picture, .rect = frame, .pictureKey = "red"},
+                  ControlRow{.name = "def", .kind = ControlKind::Picture, .rect = frame, .pictureKey = "tan"}},
                  images);
         auto* item = child<Picture>(&s.container, "item");
         item->hide();
@@ -174,9 +174,9 @@ private slots:
         QImage emblem = filled({120, 82}, QColor(0, 0x60, 0));
         for (int x = 0; x < 10; ++x)
             emblem.setPixelColor(x, 0, Qt::transparent);
-        images.pictures["emblem"] = emblem;
+        images.byKey["emblem"] = emblem;
         Screen s({ControlRow{.name = "Image10", .kind = ControlKind::Picture, .rect = {3960, 3600, 1800, 1230},
-                          .picture = "emblem", .use = Picture::Use::NaturalSize}},
+                          .pictureKey = "emblem", .use = Picture::Use::NaturalSize}},
                  images);
         const QImage shot = s.shot();
         QCOMPARE(QColor(shot.pixel(264, 240)), kFace);                // a transparent corner pixel
@@ -190,8 +190,8 @@ private slots:
         FixedImages images;
         QImage icon = filled({32, 32}, Qt::blue);
         icon.setPixelColor(0, 0, Qt::transparent);  // masked: the face shows there
-        images.pictures["icon"] = icon;
-        Screen s({ControlRow{.name = "stop", .kind = ControlKind::Button, .rect = {7440, 5640, 495, 495}, .picture = "icon",
+        images.byKey["icon"] = icon;
+        Screen s({ControlRow{.name = "stop", .kind = ControlKind::Button, .rect = {7440, 5640, 495, 495}, .pictureKey = "icon",
                           .tooltip = "Stop Quran recitation"}},
                  images);
         auto* button = child<PictureButton>(&s.container, "stop");
@@ -211,10 +211,10 @@ private slots:
     void sectionButtonShowsItsIconAboveItsCaption()
     {
         FixedImages images;
-        images.pictures["earth"] = filled({32, 32}, Qt::blue);
+        images.byKey["earth"] = filled({32, 32}, Qt::blue);
         Screen s({ControlRow{.name = "b1nature", .kind = ControlKind::Button, .rect = {720, 1200, 1695, 1095}, .text = "Nature",
                           .font = {"Arial", 14.25, true}, .foreground = 0x008000, .transparent = true,
-                          .picture = "earth", .focusOnClick = false}},
+                          .pictureKey = "earth", .focusOnClick = false}},
                  images);
         auto* button = child<PictureButton>(&s.container, "b1nature");
         const QRect pic = button->pictureRect();
@@ -239,9 +239,9 @@ private slots:
     void hotspotDrawsNothingAndReportsLeftClicks()
     {
         FixedImages images;
-        images.pictures["scene"] = filled({10, 10}, Qt::darkCyan);
+        images.byKey["scene"] = filled({10, 10}, Qt::darkCyan);
         Screen s({ControlRow{.name = "sky_i", .kind = ControlKind::Hotspot, .rect = {360, 720, 5655, 495}},
-                  ControlRow{.name = "Image1", .kind = ControlKind::Picture, .rect = {120, 600, 6015, 5520}, .picture = "scene"}},
+                  ControlRow{.name = "Image1", .kind = ControlKind::Picture, .rect = {120, 600, 6015, 5520}, .pictureKey = "scene"}},
                  images);
         auto* hotspot = child<Hotspot>(&s.container, "sky_i");
         const QImage with = s.shot();

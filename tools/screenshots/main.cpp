@@ -28,7 +28,7 @@ namespace {
 struct Shot {
     const char* file;
     const char* menu;
-    const char* panel;
+    const char* panelName;
     const char* hotspot;
 };
 constexpr Shot kShots[] = {
@@ -60,15 +60,15 @@ bool everyObjectChosen(ayat::MainWindow& window, const QDir& folder)
 {
     bool ok = true;
     for (const ayat::SectionDescription* d : ayat::allSections()) {
-        window.panels().panelNamed(d->panel)->show();
+        window.panels().panelNamed(d->panelName)->show();
         for (const ayat::SectionItem& item : d->items)
             for (const ayat::HotspotSpec& h : item.hotspots) {
-                const QWidget* spot = ayat::findControl(window.panels().panelNamed(d->panel), h.name);
+                const QWidget* spot = ayat::findControl(window.panels().panelNamed(d->panelName), h.name);
                 QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, spot->mapTo(&window, spot->rect().center()));
-                const std::string file = std::string(d->panel) + "-" + h.name + ".png";
+                const std::string file = std::string(d->panelName) + "-" + h.name + ".png";
                 ok = save(&window, folder, file.c_str()) && ok;
             }
-        window.panels().panelNamed(d->panel)->hide();
+        window.panels().panelNamed(d->panelName)->hide();
     }
     return ok;
 }
@@ -129,7 +129,7 @@ int main(int argc, char** argv)
     ok = save(&window, folder, "home.png") && ok;
     for (const Shot& shot : kShots) {
         window.findChild<QAction*>(QString::fromLatin1(shot.menu))->trigger();
-        const QWidget* spot = ayat::findControl(window.panels().panelNamed(shot.panel), shot.hotspot);
+        const QWidget* spot = ayat::findControl(window.panels().panelNamed(shot.panelName), shot.hotspot);
         // A real click at the hotspot's centre, delivered to whatever lies there.
         QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, spot->mapTo(&window, spot->rect().center()));
         ok = save(&window, folder, shot.file) && ok;
