@@ -29,31 +29,31 @@ struct HomeControl {
 // button `CommandButton9` opens About.
 constexpr HomeControl kHome[] = {
     {.row = {.name = "CommandButton10", .kind = K::Button, .rect = {480, 5520, 1215, 495}, .transparent = true,
-             .picture = "CommandButton10", .accessibleName = "Quit"},
+             .pictureKey = "CommandButton10", .accessibleName = "Quit"},
      .focusOrder = 7, .onClick = &HomeScreen::CommandButton10_Click},
     {.row = {.name = "CommandButton9", .kind = K::Button, .rect = {2880, 720, 3735, 1935}, .transparent = true,
-             .picture = "CommandButton9", .tooltip = style::kAboutTip, .focusOnClick = false},
+             .pictureKey = "CommandButton9", .tooltip = style::kAboutTip, .focusOnClick = false},
      .focusOrder = 6, .onClick = &HomeScreen::CommandButton9_Click},
     {.row = {.name = "b2foods", .kind = K::Button, .rect = {1680, 3000, 1695, 1095}, .text = "Foods",
-             .font = kCaptionFont, .foreground = style::kGreen, .transparent = true, .picture = "b2foods",
+             .font = kCaptionFont, .foreground = style::kGreen, .transparent = true, .pictureKey = "b2foods",
              .focusOnClick = false},
      .focusOrder = 5, .onClick = &HomeScreen::b2foods_Click},
     {.row = {.name = "about", .kind = K::Button, .rect = {7800, 5520, 1215, 495}, .transparent = true,
-             .picture = "about", .accessibleName = "Help"},
+             .pictureKey = "about", .accessibleName = "Help"},
      .focusOrder = 4, .onClick = &HomeScreen::about_Click},
     {.row = {.name = "b4animals", .kind = K::Button, .rect = {6120, 3000, 1695, 1095}, .text = "Animals",
-             .font = kCaptionFont, .foreground = style::kGreen, .transparent = true, .picture = "b4animals",
+             .font = kCaptionFont, .foreground = style::kGreen, .transparent = true, .pictureKey = "b4animals",
              .focusOnClick = false},
      .focusOrder = 3, .onClick = &HomeScreen::b4animals_Click},
     {.row = {.name = "b3space", .kind = K::Button, .rect = {7080, 1200, 1695, 1095}, .text = "Space",
-             .font = kCaptionFont, .foreground = style::kGreen, .transparent = true, .picture = "b3space",
+             .font = kCaptionFont, .foreground = style::kGreen, .transparent = true, .pictureKey = "b3space",
              .focusOnClick = false},
      .focusOrder = 2, .onClick = &HomeScreen::b3space_Click},
     {.row = {.name = "b1nature", .kind = K::Button, .rect = {720, 1200, 1695, 1095}, .text = "Nature",
-             .font = kCaptionFont, .foreground = style::kGreen, .transparent = true, .picture = "b1nature",
+             .font = kCaptionFont, .foreground = style::kGreen, .transparent = true, .pictureKey = "b1nature",
              .focusOnClick = false},
      .focusOrder = 1, .onClick = &HomeScreen::b1nature_Click},
-    {.row = {.name = "main", .kind = K::Picture, .rect = {0, 0, 9495, 6315}, .picture = "main"}},
+    {.row = {.name = "main", .kind = K::Picture, .rect = {0, 0, 9495, 6315}, .pictureKey = "main"}},
 };
 
 // The focus order numbers the buttons 1, 2, 3, ... each once, and only buttons;
@@ -90,13 +90,13 @@ std::vector<const HomeControl*> inFocusOrder()
 
 } // namespace
 
-HomeScreen::HomeScreen(QWidget* client, const Artwork& artwork, ShowPanel showPanel)
+HomeScreen::HomeScreen(QWidget* client, const ImageSource& images, ShowPanel showPanel)
     : client_(client), showPanel_(std::move(showPanel))
 {
     std::vector<ControlRow> rows;
     for (const HomeControl& c : kHome)
         rows.push_back(c.row);
-    buildControls(client, rows, artwork);
+    buildControls(client, rows, images);
 
     for (const HomeControl& c : kHome) {
         if (c.onClick)
@@ -113,9 +113,9 @@ void HomeScreen::takeInitialFocus()
     findControl(client_, inFocusOrder().front()->row.name)->setFocus(Qt::OtherFocusReason);
 }
 
-void HomeScreen::showPanelWithCue(PanelId panel)
+void HomeScreen::showPanelWithCue(PanelId id)
 {
-    showPanel_(panel);
+    showPanel_(id);
     RequestSound("clip.exp");
 }
 

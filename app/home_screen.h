@@ -17,7 +17,7 @@ public:
 
     // Creates the home screen's controls in client, above whatever client holds
     // already; showPanel shows a panel of the panel stack.
-    HomeScreen(QWidget* client, const Artwork& artwork, ShowPanel showPanel);
+    HomeScreen(QWidget* client, const ImageSource& images, ShowPanel showPanel);
 
     // Puts the keyboard focus where it lies when the main window is created.
     void takeInitialFocus();
@@ -33,7 +33,7 @@ public:
     void CommandButton10_Click();
 
 private:
-    void showPanelWithCue(PanelId panel);
+    void showPanelWithCue(PanelId id);
 
     QWidget* client_;
     ShowPanel showPanel_;

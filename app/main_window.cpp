@@ -70,7 +70,7 @@ MainWindow::MainWindow() : assets_()
     setCentralWidget(client_);
 
     // The home screen lies beneath every panel, so it is made first.
-    home_ = std::make_unique<HomeScreen>(client_, assets_, [this](PanelId panel) { stack_->show(panel); });
+    home_ = std::make_unique<HomeScreen>(client_, assets_, [this](PanelId id) { stack_->show(id); });
     stack_ = std::make_unique<PanelStack>(client_);
     for (std::size_t i = 0; i < kSectionCount; ++i)
         sections_.push_back(
@@ -78,8 +78,8 @@ MainWindow::MainWindow() : assets_()
     buildHelpPanel(stack_->panel(PanelId::Help), assets_);
     buildAboutPanel(stack_->panel(PanelId::About), assets_);
 
-    for (PanelId panel : PanelStack::kTopmostFirst)
-        stack_->panel(panel)->installEventFilter(this);
+    for (PanelId id : PanelStack::kTopmostFirst)
+        stack_->panel(id)->installEventFilter(this);
     reportShowingIn(client_);  // screen reader: only what is seen is showing
 
     buildMenuBar();
@@ -114,18 +114,18 @@ void MainWindow::buildMenuBar()
     }
 }
 
-SectionScreen& MainWindow::section(PanelId panel) const
+SectionScreen& MainWindow::section(PanelId id) const
 {
     for (std::size_t i = 0; i < kSectionCount; ++i)
-        if (sectionPanel(i) == panel)
+        if (sectionPanel(i) == id)
             return *sections_[i];
-    qFatal("the panel %d holds no section", int(panel));
+    qFatal("the panel %d holds no section", int(id));
 }
 
 QWidget* MainWindow::seenScreen() const
 {
-    for (PanelId panel : PanelStack::kTopmostFirst)
-        if (Panel* p = stack_->panel(panel); p->isVisibleTo(client_))
+    for (PanelId id : PanelStack::kTopmostFirst)
+        if (Panel* p = stack_->panel(id); p->isVisibleTo(client_))
             return p;
     return client_;
 }

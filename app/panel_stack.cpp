@@ -1,6 +1,7 @@
 #include "app/panel_stack.h"
 
 #include "platform/twips.h"
+#include "platform/widgets.h"
 
 namespace ayat {
 
@@ -27,6 +28,16 @@ PanelStack::PanelStack(QWidget* client)
         p->hide();
         panels_[i] = p;
     }
+}
+
+void PanelStack::show(PanelId id) const
+{
+    panel(id)->show();
+}
+
+void PanelStack::hide(PanelId id) const
+{
+    panel(id)->hide();
 }
 
 Panel* PanelStack::panelNamed(std::string_view objectName) const

@@ -5,9 +5,11 @@
 #include <cstddef>
 #include <string_view>
 
-#include "platform/widgets.h"
+class QWidget;
 
 namespace ayat {
+
+class Panel;
 
 // The six panels, in their stacking order: topmost first. Each panel takes its
 // object name ("aboutprog", "help", "nature", ...) from the screen built into it.
@@ -23,8 +25,8 @@ public:
     explicit PanelStack(QWidget* client);
 
     Panel* panel(PanelId id) const { return panels_[std::size_t(id)]; }
-    void show(PanelId id) const { panel(id)->show(); }
-    void hide(PanelId id) const { panel(id)->hide(); }
+    void show(PanelId id) const;
+    void hide(PanelId id) const;
 
     // The panel with this object name, for code that holds only the name; a name
     // that no panel has is a programming error: it aborts with a message.

@@ -24,17 +24,19 @@ const ControlRow kSplashControls[] = {
     {.name = "Label2", .kind = K::Label, .rect = {240, 3480, 4935, 495},
      .text = credits::kSplashDistributionNotice, .font = {.family = "Arial", .points = 9.75}},
     {.name = "Image2", .kind = K::Picture, .rect = {360, 1800, 4545, 1050},
-     .picture = "splashtitle", .use = U::NaturalSize, .accessibleName = credits::kProductTitle},
+     .pictureKey = "splashtitle", .use = U::NaturalSize, .accessibleName = credits::kProductTitle},
     {.name = "Label1", .kind = K::Label, .rect = {720, 1440, 4335, 375},
      .text = credits::kSplashMakerLine, .font = {.family = "Times New Roman", .points = 14.25}},
     {.name = "Image1", .kind = K::Picture, .rect = {1680, 120, 1800, 1230},
-     .picture = "splashbook", .use = U::NaturalSize},
+     .pictureKey = "splashbook", .use = U::NaturalSize},
 };
 
 } // namespace
 
 SplashWindow::SplashWindow()
 {
+    // The design names the splash window "nature", as it names the nature section's
+    // panel in the main window; the two are unrelated.
     setObjectName(QStringLiteral("nature"));
     setWindowTitle(QStringLiteral("Program loading..."));
     // The icon is not part of the first frame, and reading it loads the icon

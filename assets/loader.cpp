@@ -188,7 +188,7 @@ const QImage& AssetStore::variant(std::string_view key) const
     return variants_.emplace(std::string(key), std::move(image)).first->second;
 }
 
-QImage AssetStore::picture(std::string_view key) const
+QImage AssetStore::image(std::string_view key) const
 {
     if (ratio_ > 1) {
         if (const QImage& large = variant(key); !large.isNull())
@@ -207,7 +207,7 @@ QImage AssetStore::picture(std::string_view key) const
 QCursor AssetStore::hotspotPointer() const
 {
     if (!pointerMade_) {
-        QImage image = picture("magnifier");
+        QImage image = this->image("magnifier");
         if (!image.isNull() && ratio_ > 1 && image.devicePixelRatio() != ratio_) {
             // The pointer is shown as many device pixels as it has: it is made at
             // the screen's own ratio, from the larger picture where there is one.

@@ -15,7 +15,7 @@
 
 namespace ayat {
 
-class AssetStore : public Artwork {
+class AssetStore : public ImageSource {
 public:
     // The folder with the content files: assets/ beside the program.
     static QString defaultFolder();
@@ -32,7 +32,7 @@ public:
     // undecodable file is reported once on standard error and gives a null image.
     // Above ratio 1 it is the variant with a device pixel ratio of 2, or, where the
     // variant is missing or broken (reported once too), the catalogue's picture.
-    QImage picture(std::string_view key) const override;
+    QImage image(std::string_view key) const override;
     // The magnifier pointer with its hot spot at the image's centre (16, 16),
     // in the window's coordinates at every ratio.
     QCursor hotspotPointer() const override;

@@ -197,15 +197,15 @@ int decodeFigures(int argc, char** argv)
     // At the first tick the splash window has decoded its own three pictures.
     ayat::AssetStore splash;
     splash.windowIcon("splashicon");
-    splash.picture("splashbook");
-    splash.picture("splashtitle");
+    splash.image("splashbook");
+    splash.image("splashtitle");
 
     const auto catalogue = ayat::catalogue();
     {
         const std::int64_t start = nowNs();
         ayat::AssetStore all;
         for (const ayat::Asset& a : catalogue)
-            all.picture(a.key);
+            all.image(a.key);
         const std::int64_t took = nowNs() - start;
         if (!all.failures().empty()) {
             std::fprintf(stderr, "%zu pictures could not be loaded\n", all.failures().size());
@@ -223,7 +223,7 @@ int decodeFigures(int argc, char** argv)
         ayat::AssetStore all;
         for (const ayat::Asset& a : catalogue) {
             const std::int64_t t = nowNs();
-            all.picture(a.key);
+            all.image(a.key);
             sums[encodingName(a.encoding)] += nowNs() - t;
         }
         runs.push_back(nowNs() - start);
@@ -288,7 +288,7 @@ int uiFigures(int argc, char** argv)
     for (int round = 0; round < 4; ++round) {
         for (const ayat::SectionDescription* d : ayat::allSections()) {
             QAction* action = menuAction(main, d->menuItem);
-            QWidget* panel = main->panels().panelNamed(d->panel);
+            QWidget* panel = main->panels().panelNamed(d->panelName);
             const std::int64_t t = timeToFrame(main, panel, [action] { action->trigger(); }, &switchCpu);
             (round == 0 ? switchFirst : switchAgain).push_back(t);
             settle();
@@ -304,13 +304,13 @@ int uiFigures(int argc, char** argv)
     int unreachable = 0;
     for (const ayat::SectionDescription* d : ayat::allSections()) {
         QAction* action = menuAction(main, d->menuItem);
-        QWidget* panel = main->panels().panelNamed(d->panel);
+        QWidget* panel = main->panels().panelNamed(d->panelName);
         timeToFrame(main, panel, [action] { action->trigger(); });
         settle();
         for (int round = 0; round < 3; ++round) {
             for (const ayat::SectionItem& item : d->items) {
                 auto* hotspot = ayat::child<ayat::Hotspot>(panel, item.hotspots.front().name);
-                auto* picture = ayat::child<ayat::Picture>(panel, item.picture());
+                auto* picture = ayat::child<ayat::Picture>(panel, item.pictureKey());
                 const auto at = reachablePoint(panel, hotspot);
                 if (!at) {
                     ++unreachable;
@@ -320,7 +320,7 @@ int uiFigures(int argc, char** argv)
                     QTest::mouseClick(hotspot, Qt::LeftButton, {}, *at);
                 }, &clickCpu);
                 if (!picture->isVisible()) {
-                    std::fprintf(stderr, "click on %s did not show %s\n", item.hotspots.front().name, item.picture());
+                    std::fprintf(stderr, "click on %s did not show %s\n", item.hotspots.front().name, item.pictureKey());
                     return 1;
                 }
                 (round == 0 ? clickFirst : clickAgain).push_back(t);

@@ -598,8 +598,8 @@ int runAll(int argc, char** argv)
         ::unlink(perfOut.c_str());
     }
     const std::string loadAfter = loadAverage();
-    ::chdir("/");
-    ::rmdir(scratch.c_str());
+    if (::chdir("/") == 0)  // out of the scratch folder, which can then go
+        ::rmdir(scratch.c_str());
 
     // ---- the table ----
     std::vector<Row> rows;

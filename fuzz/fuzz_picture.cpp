@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         f.write(reinterpret_cast<const char*>(data + 1), qint64(size - 1));
     }
     ayat::AssetStore store(folder);
-    const QImage picture = store.picture(key.name);
+    const QImage picture = store.image(key.name);
     const QIcon icon = store.windowIcon(key.name);
     const bool reported = store.failures().size() == 1;
     if (picture.isNull() != reported || store.failures().size() > 1)

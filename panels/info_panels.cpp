@@ -31,7 +31,7 @@ constexpr const char* kAboutExit = "Command6";
 // Topmost first. The credit lies over the bottom pixel row of the help text.
 const ControlRow kHelpControls[] = {
     {.name = kHelpExit, .kind = K::Button, .rect = {8520, 5520, 735, 495},
-     .picture = "exitarrow", .tooltip = style::kExitTip},
+     .pictureKey = "exitarrow", .tooltip = style::kExitTip},
     {.name = "Label21", .kind = K::Label, .rect = {3960, 3360, 3735, 615},
      .text = credits::kProgrammerCredit, .font = {.family = "Arial", .points = 11.25, .bold = true, .italic = true}},
     {.name = "Label16", .kind = K::Label, .rect = {840, 1560, 7815, 1815},
@@ -46,7 +46,7 @@ const ControlRow kHelpControls[] = {
 // and bottom edges of the distribution notice.
 const ControlRow kAboutControls[] = {
     {.name = kAboutExit, .kind = K::Button, .rect = {8520, 5520, 735, 495},
-     .picture = "exitarrow", .tooltip = style::kExitTip},
+     .pictureKey = "exitarrow", .tooltip = style::kExitTip},
     {.name = "Label28", .kind = K::Label, .rect = {3000, 1080, 3975, 375},
      .text = credits::kTitleAndDate, .font = {.family = "Arial", .points = 9, .bold = true}},
     {.name = "Label27", .kind = K::Label, .rect = {3000, 5520, 4335, 375}, .text = kWebAddressLine.constData()},
@@ -55,7 +55,7 @@ const ControlRow kAboutControls[] = {
     {.name = "Label25", .kind = K::Label, .rect = {3120, 2880, 5655, 495},
      .text = credits::kProgrammerCredit, .font = {.family = "Arial", .points = 11.25, .bold = true, .italic = true}},
     {.name = "Image10", .kind = K::Picture, .rect = {3960, 3600, 1800, 1230},
-     .picture = "Image10", .use = U::NaturalSize},
+     .pictureKey = "Image10", .use = U::NaturalSize},
     {.name = "Label24", .kind = K::Label, .rect = {720, 1440, 8175, 1575},
      .text = credits::kDistributionNotice, .font = {.family = "Arial", .points = 12}},
     {.name = kAboutTitle, .kind = K::Label, .rect = {4200, 120, 1335, 375},
@@ -79,10 +79,10 @@ void Command6_Click(QWidget* aboutprog) { closeInformationPanel(aboutprog); }
 // screen reader names the panel by its title label's text.
 void buildInformationPanel(QWidget* panel, const char* panelName, std::span<const ControlRow> rows,
                            const char* title, const char* exitButton, void (*exitClick)(QWidget*),
-                           const Artwork& artwork)
+                           const ImageSource& images)
 {
     panel->setObjectName(QString::fromLatin1(panelName));
-    buildControls(panel, rows, artwork);
+    buildControls(panel, rows, images);
     panel->setAccessibleName(child<Label>(panel, title)->text());
     QObject::connect(child<PictureButton>(panel, exitButton), &QAbstractButton::clicked, panel,
                      [panel, exitClick] { exitClick(panel); });
@@ -90,14 +90,14 @@ void buildInformationPanel(QWidget* panel, const char* panelName, std::span<cons
 
 } // namespace
 
-void buildHelpPanel(QWidget* panel, const Artwork& artwork)
+void buildHelpPanel(QWidget* panel, const ImageSource& images)
 {
-    buildInformationPanel(panel, "help", kHelpControls, kHelpTitle, kHelpExit, Command5_Click, artwork);
+    buildInformationPanel(panel, "help", kHelpControls, kHelpTitle, kHelpExit, Command5_Click, images);
 }
 
-void buildAboutPanel(QWidget* panel, const Artwork& artwork)
+void buildAboutPanel(QWidget* panel, const ImageSource& images)
 {
-    buildInformationPanel(panel, "aboutprog", kAboutControls, kAboutTitle, kAboutExit, Command6_Click, artwork);
+    buildInformationPanel(panel, "aboutprog", kAboutControls, kAboutTitle, kAboutExit, Command6_Click, images);
 }
 
 } // namespace ayat

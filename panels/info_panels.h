@@ -8,7 +8,7 @@
 
 namespace ayat {
 
-void buildHelpPanel(QWidget* panel, const Artwork& artwork);
-void buildAboutPanel(QWidget* panel, const Artwork& artwork);
+void buildHelpPanel(QWidget* panel, const ImageSource& images);
+void buildAboutPanel(QWidget* panel, const ImageSource& images);
 
 } // namespace ayat

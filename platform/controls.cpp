@@ -9,7 +9,7 @@ namespace {
 
 QString latin1(const char* s) { return s ? QString::fromLatin1(s) : QString(); }
 
-QWidget* makeWidget(QWidget* container, const ControlRow& c, const Artwork& artwork)
+QWidget* makeWidget(QWidget* container, const ControlRow& c, const ImageSource& images)
 {
     switch (c.kind) {
     case ControlKind::Label: {
@@ -23,13 +23,13 @@ QWidget* makeWidget(QWidget* container, const ControlRow& c, const Artwork& artw
     }
     case ControlKind::Picture: {
         auto* picture = new Picture(c.use, container);
-        if (c.picture)
-            picture->setImage(artwork.picture(c.picture));
+        if (c.pictureKey)
+            picture->setImage(images.image(c.pictureKey));
         return picture;
     }
     case ControlKind::Hotspot: {
         auto* hotspot = new Hotspot(container);
-        hotspot->setCursor(artwork.hotspotPointer());
+        hotspot->setCursor(images.hotspotPointer());
         return hotspot;
     }
     case ControlKind::Button: {
@@ -41,8 +41,8 @@ QWidget* makeWidget(QWidget* container, const ControlRow& c, const Artwork& artw
             button->setPalette(p);
         }
         button->setText(latin1(c.text));
-        if (c.picture)
-            button->setPicture(artwork.picture(c.picture));
+        if (c.pictureKey)
+            button->setImage(images.image(c.pictureKey));
         button->setTransparentFace(c.transparent);
         button->setFocusOnClick(c.focusOnClick);
         if (c.tooltip)
@@ -55,12 +55,12 @@ QWidget* makeWidget(QWidget* container, const ControlRow& c, const Artwork& artw
 
 } // namespace
 
-void buildControls(QWidget* container, std::span<const ControlRow> topmostFirst, const Artwork& artwork)
+void buildControls(QWidget* container, std::span<const ControlRow> topmostFirst, const ImageSource& images)
 {
     // Each new child lies above the ones made before it, so the table is made
     // from its last row up.
     for (const ControlRow& c : std::views::reverse(topmostFirst)) {
-        QWidget* w = makeWidget(container, c, artwork);
+        QWidget* w = makeWidget(container, c, images);
         w->setObjectName(latin1(c.name));
         w->setGeometry(toPixels(c.rect));
         if (c.accessibleName)

@@ -31,26 +31,27 @@ struct ControlRow {
     bool transparent = false;        // label: no background; button: no face
     bool bordered = false;           // label: the single border
     bool hidden = false;
-    const char* picture = nullptr;   // asset key of a picture or a button's icon
+    const char* pictureKey = nullptr; // asset key of a picture or a button's icon
     Picture::Use use = Picture::Use::Stretched;
     const char* tooltip = nullptr;
     bool focusOnClick = true;        // button: takes the focus when clicked with the mouse
     const char* accessibleName = nullptr; // what a screen reader announces, where the control shows no text
 };
 
-// Where the builder gets the pictures and the hotspot pointer from.
-class Artwork {
+// What supplies the builder with the images its pictures and buttons show, and
+// with the pointer shown over hotspots: the asset store (assets/loader.h).
+class ImageSource {
 public:
-    virtual ~Artwork() = default;
+    virtual ~ImageSource() = default;
     // The decoded picture for a key; a null image if it could not be had.
-    virtual QImage picture(std::string_view key) const = 0;
+    virtual QImage image(std::string_view key) const = 0;
     // The pointer shown over hotspots.
     virtual QCursor hotspotPointer() const = 0;
 };
 
 // Creates the controls of a table inside container, so that the first one listed
 // lies above all the others. Returns nothing: find the controls by name.
-void buildControls(QWidget* container, std::span<const ControlRow> topmostFirst, const Artwork& artwork);
+void buildControls(QWidget* container, std::span<const ControlRow> topmostFirst, const ImageSource& images);
 
 // The child of container with this object name and widget type. A name that a
 // screen table does not hold is a programming error: it aborts with a message.

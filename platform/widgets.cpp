@@ -6,8 +6,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QTimer>
 #include <qdrawutil.h>
 
@@ -295,9 +293,9 @@ PictureButton::PictureButton(QWidget* parent) : QAbstractButton(parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void PictureButton::setPicture(const QImage& image)
+void PictureButton::setImage(const QImage& image)
 {
-    picture_ = image;
+    image_ = image;
     update();
 }
 
@@ -322,7 +320,7 @@ QRect PictureButton::captionRect() const
 
 QRect PictureButton::pictureRect() const
 {
-    const QSize s = picture_.deviceIndependentSize().toSize();
+    const QSize s = image_.deviceIndependentSize().toSize();
     const QRect caption = captionRect();
     const int total = s.height() + (caption.isNull() ? 0 : caption.height());
     const int top = (height() - total) / 2;
@@ -344,8 +342,8 @@ void PictureButton::paintEvent(QPaintEvent*)
     QRect pic = pictureRect();
     // At its own size: unscaled where the picture was drawn for the screen's ratio.
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (!picture_.isNull())
-        p.drawImage(pic.topLeft() + shift, picture_);
+    if (!image_.isNull())
+        p.drawImage(pic.topLeft() + shift, image_);
     if (!text().isEmpty()) {
         QRect caption = captionRect();
         caption.moveTop(pic.bottom() + 1);

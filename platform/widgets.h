@@ -139,8 +139,8 @@ class PictureButton : public QAbstractButton {
 public:
     explicit PictureButton(QWidget* parent = nullptr);
 
-    void setPicture(const QImage& image);
-    const QImage& picture() const { return picture_; }
+    void setImage(const QImage& image);
+    const QImage& image() const { return image_; }
     void setTransparentFace(bool on);
     bool transparentFace() const { return transparentFace_; }
     void setFocusOnClick(bool on);
@@ -154,7 +154,7 @@ protected:
 
 private:
     QRect captionRect() const;
-    QImage picture_;
+    QImage image_;
     bool transparentFace_ = false;
 };
 

@@ -24,7 +24,7 @@ SceneKeys::SceneKeys(const SectionDescription& d, QWidget* panel, QObject* paren
     for (const SectionItem& item : d.items) {
         // The item picture comes up with its verse: a screen reader reads out
         // the reference and the English rendering then.
-        auto* picture = findControl(panel, item.picture());
+        auto* picture = findControl(panel, item.pictureKey());
         picture->setAccessibleName(QString::fromUtf8(item.verse->reference) + QStringLiteral(". ")
                                    + QString::fromUtf8(item.verse->english));
         presentAsNotice(picture);

@@ -39,23 +39,23 @@ std::vector<ControlRow> layoutRows(const SectionDescription& d)
         // The prompt is written straight on the tan card of the placeholder.
         {.name = n.prompt, .kind = K::Label, .rect = {7200, 1800, 2175, 255}, .text = "Please select object",
          .transparent = true},
-        {.name = n.placeholder, .kind = K::Picture, .rect = frame, .picture = "placeholder"},
+        {.name = n.placeholder, .kind = K::Picture, .rect = frame, .pictureKey = "placeholder"},
         {.name = n.verseBox, .kind = K::Label, .rect = {6240, 3720, 3075, 1815}, .text = SectionScreen::kNoVerse,
          .foreground = style::kWhite, .background = style::kTeal, .bordered = true},
         // Never shown: its text is the file name that Play requests.
         {.name = n.recitation, .kind = K::Label, .rect = {d.recitationLeft, 240, 1455, 255}, .text = "",
          .hidden = true},
-        {.name = n.play, .kind = K::Button, .rect = {6240, 5640, 1215, 495}, .picture = "tape",
+        {.name = n.play, .kind = K::Button, .rect = {6240, 5640, 1215, 495}, .pictureKey = "tape",
          .tooltip = style::kPlayTip},
-        {.name = n.stop, .kind = K::Button, .rect = {7440, 5640, 495, 495}, .picture = "stopsign",
+        {.name = n.stop, .kind = K::Button, .rect = {7440, 5640, 495, 495}, .pictureKey = "stopsign",
          .tooltip = style::kStopTip},
-        {.name = n.exit, .kind = K::Button, .rect = {8640, 5640, 735, 495}, .picture = "exitarrow",
+        {.name = n.exit, .kind = K::Button, .rect = {8640, 5640, 735, 495}, .pictureKey = "exitarrow",
          .tooltip = style::kExitTip},
-        {.name = n.scene, .kind = K::Picture, .rect = kScene, .picture = n.scene},
+        {.name = n.scene, .kind = K::Picture, .rect = kScene, .pictureKey = n.scene},
     };
     for (const SectionItem& item : d.items) {
-        rows.push_back({.name = item.picture(), .kind = K::Picture, .rect = frame, .hidden = true,
-                        .picture = item.picture()});
+        rows.push_back({.name = item.pictureKey(), .kind = K::Picture, .rect = frame, .hidden = true,
+                        .pictureKey = item.pictureKey()});
         for (const HotspotSpec& h : item.hotspots)
             rows.push_back({.name = h.name, .kind = K::Hotspot, .rect = h.rect, .accessibleName = h.covers});
     }
@@ -71,39 +71,39 @@ std::vector<ControlRow> inStackingOrder(const SectionDescription& d)
     std::map<std::string_view, ControlRow> byName;
     for (const ControlRow& row : layoutRows(d))
         if (!byName.emplace(row.name, row).second)
-            qFatal("section %s: two controls named %s", d.panel, row.name);
+            qFatal("section %s: two controls named %s", d.panelName, row.name);
     std::vector<ControlRow> table;
     table.reserve(byName.size());
     for (const char* name : d.stacking) {
         auto it = byName.find(name);
         if (it == byName.end())
-            qFatal("section %s: the stacking order names %s, which is no control of it or named twice", d.panel,
+            qFatal("section %s: the stacking order names %s, which is no control of it or named twice", d.panelName,
                    name);
         table.push_back(it->second);
         byName.erase(it);
     }
     if (!byName.empty())
-        qFatal("section %s: the stacking order leaves out %s", d.panel, byName.begin()->second.name);
+        qFatal("section %s: the stacking order leaves out %s", d.panelName, byName.begin()->second.name);
     return table;
 }
 
 } // namespace
 
-SectionScreen::SectionScreen(const SectionDescription& description, QWidget* panel, const Artwork& artwork)
+SectionScreen::SectionScreen(const SectionDescription& description, QWidget* panel, const ImageSource& images)
     : description_(description), panel_(panel)
 {
-    panel->setObjectName(QString::fromLatin1(description.panel));
-    buildControls(panel, inStackingOrder(description), artwork);
+    panel->setObjectName(QString::fromLatin1(description.panelName));
+    buildControls(panel, inStackingOrder(description), images);
 
     const SectionControlNames& n = description.names;
     verseBox_ = child<Label>(panel, n.verseBox);
     recitationLabel_ = child<Label>(panel, n.recitation);
 
-    // Each hotspot has its own click handler (<hotspot>_Click); those of one
-    // item run the same steps.
+    // A click on any hotspot of an item selects that item: this connection stands
+    // for the design's <hotspot>_Click handlers, which all run the same steps.
     for (std::size_t i = 0; i < description.items.size(); ++i) {
         const SectionItem& item = description.items[i];
-        itemPictures_.push_back(child<Picture>(panel, item.picture()));
+        itemPictures_.push_back(child<Picture>(panel, item.pictureKey()));
         for (const HotspotSpec& h : item.hotspots)
             connect(child<Hotspot>(panel, h.name), &Hotspot::clicked, this, [this, i] { select(i); });
     }

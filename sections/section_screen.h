@@ -9,7 +9,6 @@
 #include <vector>
 
 #include <QObject>
-#include <QString>
 
 #include "platform/controls.h"
 #include "sections/tables/section_tables.h"
@@ -25,7 +24,7 @@ public:
     // Names panel (empty, hidden) after the section, fills it with the section's
     // controls in their initial state, stacked as the description orders them,
     // and connects their clicks.
-    SectionScreen(const SectionDescription& description, QWidget* panel, const Artwork& artwork);
+    SectionScreen(const SectionDescription& description, QWidget* panel, const ImageSource& images);
 
     const SectionDescription& description() const { return description_; }
     QWidget* panel() const { return panel_; }

@@ -9,7 +9,7 @@ namespace {
 constexpr SectionDescription describe()
 {
     return {
-        .panel = "animals",
+        .panelName = "animals",
         .menuItem = "animalsmnu",
         .title = "Animals in the Quran",
         .sceneName = "Open grassland with animals",

@@ -9,7 +9,7 @@ namespace {
 constexpr SectionDescription describe()
 {
     return {
-        .panel = "foods",
+        .panelName = "foods",
         .menuItem = "foodsmnu",
         .title = "Foods in the Quran",
         .sceneName = "A room with a table laid with dishes",

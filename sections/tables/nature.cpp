@@ -9,7 +9,7 @@ namespace {
 constexpr SectionDescription describe()
 {
     return {
-        .panel = "nature",
+        .panelName = "nature",
         .menuItem = "naturemnu",
         .title = "Nature in the Quran",
         .sceneName = "A coastal landscape with hills, a cave and the sea",

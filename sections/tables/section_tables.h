@@ -15,14 +15,14 @@
 namespace ayat {
 
 struct HotspotSpec {
-    const char* name = nullptr;    // control name; its click handler is <name>_Click
+    const char* name = nullptr;    // control name; a click on it selects its item (the design's <name>_Click)
     Twips rect{};                  // relative to the section panel
     const char* covers = nullptr;  // what it lies over in the scene
 };
 
 // One verse of content/verses.json.
 struct Verse {
-    const char* picture;     // item picture control and asset key
+    const char* pictureKey;  // item picture control and asset key
     const char* recitation;  // bare audio file name that Play requests
     const char* english;     // English rendering shown in the verse box, exactly as stored
     const char* reference;   // surah name and verse number: "Al-Hijr 15:16"
@@ -33,7 +33,7 @@ struct SectionItem {
     const Verse* verse = nullptr;       // verseFor("<picture key>")
     std::vector<HotspotSpec> hotspots;  // one or two
 
-    constexpr const char* picture() const { return verse->picture; }
+    constexpr const char* pictureKey() const { return verse->pictureKey; }
 };
 
 // Control names of the elements every section panel has.
@@ -52,7 +52,7 @@ struct SectionControlNames {
 };
 
 struct SectionDescription {
-    const char* panel;           // the panel's object name
+    const char* panelName;       // the panel's object name
     const char* menuItem;        // the Category menu entry that opens it
     const char* title;           // title text
     const char* sceneName;       // what the scene picture shows, as a screen reader names it
@@ -101,7 +101,7 @@ consteval std::vector<std::string_view> sectionControls(const SectionDescription
     for (const SectionItem& item : d.items) {
         if (item.hotspots.empty() || item.hotspots.size() > 2)
             sectionItemWantsOneOrTwoHotspots();
-        all.push_back(item.picture());
+        all.push_back(item.pictureKey());
         for (const HotspotSpec& h : item.hotspots) {
             if (!h.name || !*h.name)
                 sectionControlHasNoName();
@@ -116,7 +116,7 @@ consteval std::vector<std::string_view> sectionControls(const SectionDescription
 // order holds its Play, Stop and Exit buttons. Use it in a static_assert.
 consteval bool checkedSection(const SectionDescription& d)
 {
-    for (const char* text : {d.panel, d.menuItem, d.title, d.sceneName})
+    for (const char* text : {d.panelName, d.menuItem, d.title, d.sceneName})
         if (!text || !*text)
             sectionWantsItsPanelMenuItemTitleAndSceneName();
     const std::vector<std::string_view> controls = sectionControls(d);

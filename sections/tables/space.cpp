@@ -9,7 +9,7 @@ namespace {
 constexpr SectionDescription describe()
 {
     return {
-        .panel = "space",
+        .panelName = "space",
         .menuItem = "spacemnu",
         .title = "Space in the Quran",
         .sceneName = "The sun, planets and stars on the night sky",

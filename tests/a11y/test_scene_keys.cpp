@@ -29,10 +29,10 @@ void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(
 // The item whose picture a section shows, or -1.
 int shownItem(const MainWindow& w, const SectionDescription& d)
 {
-    QWidget* panel = w.panels().panelNamed(d.panel);
+    QWidget* panel = w.panels().panelNamed(d.panelName);
     int shown = -1;
     for (std::size_t i = 0; i < d.items.size(); ++i)
-        if (!findControl(panel, d.items[i].picture())->isHidden()) {
+        if (!findControl(panel, d.items[i].pictureKey())->isHidden()) {
             if (shown >= 0)
                 return -2;
             shown = int(i);
@@ -102,7 +102,7 @@ private slots:
                 saveShot(w.client(), "home-space-focused.png");
             sounds_.clear();
             key(Qt::Key_Space);
-            QCOMPARE(w.seenScreen(), w.panels().panelNamed(d.panel));
+            QCOMPARE(w.seenScreen(), w.panels().panelNamed(d.panelName));
             QCOMPARE(sounds_, QStringList{"clip.exp"});
 
             // The scene is the stop after the three buttons.
@@ -120,7 +120,7 @@ private slots:
                 walk << focused()->objectName();
                 key(n % 2 ? Qt::Key_Return : Qt::Key_Space);
                 QCOMPARE(shownItem(w, d), item);
-                const auto* verse = child<Label>(w.panels().panelNamed(d.panel), d.names.verseBox);
+                const auto* verse = child<Label>(w.panels().panelNamed(d.panelName), d.names.verseBox);
                 QCOMPARE(verse->text(), QString::fromLatin1(d.items[std::size_t(item)].verse->english));
                 chosen.insert(item);
                 key(n % 2 ? Qt::Key_Down : Qt::Key_Right);
@@ -201,7 +201,7 @@ private slots:
     {
         MainWindow& w = fresh();
         for (const SectionDescription* d : allSections()) {
-            QWidget* panel = w.panels().panelNamed(d->panel);
+            QWidget* panel = w.panels().panelNamed(d->panelName);
             panel->show();
             QAccessibleInterface* face = QAccessible::queryAccessibleInterface(panel);
             QCOMPARE(face->text(QAccessible::Name), QString::fromUtf8(d->title));
@@ -226,7 +226,7 @@ private slots:
                 objects << c->text(QAccessible::Name);
                 tops << c->rect().top();
             }
-            QVERIFY2(std::is_sorted(tops.begin(), tops.end()), d->panel);
+            QVERIFY2(std::is_sorted(tops.begin(), tops.end()), d->panelName);
             for (std::size_t i = 0; i < d->items.size(); ++i) {
                 const SectionItem& item = d->items[i];
                 QVERIFY2(objects.removeOne(QLatin1String(item.hotspots[0].covers)), item.hotspots[0].covers);
@@ -236,7 +236,7 @@ private slots:
                 QVERIFY(object->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
                 object->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
                 QCOMPARE(shownItem(w, *d), int(i));
-                QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(findControl(panel, item.picture()));
+                QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(findControl(panel, item.pictureKey()));
                 QCOMPARE(picture->role(), QAccessible::Notification);
                 QCOMPARE(picture->text(QAccessible::Name), QString::fromUtf8(item.verse->reference) + QStringLiteral(". ")
                                                                + QString::fromUtf8(item.verse->english));

@@ -241,8 +241,8 @@ private slots:
         }
         StderrCapture err;
         AssetStore store(dir.path(), 2);
-        const QImage shown = store.picture("sky");
-        QCOMPARE(store.picture("sky").size(), QSize(200, 131));  // asked again: not reported again
+        const QImage shown = store.image("sky");
+        QCOMPARE(store.image("sky").size(), QSize(200, 131));  // asked again: not reported again
         const QString text = err.finish();
         QCOMPARE(shown.size(), QSize(200, 131));
         QCOMPARE(shown.devicePixelRatio(), 1.0);
@@ -261,8 +261,8 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir("sea@2x.png"));
         StderrCapture err;
         AssetStore store(dir.path(), 2);
-        QCOMPARE(store.picture("gold").size(), QSize(200, 135));
-        QCOMPARE(store.picture("sea").size(), QSize(200, 134));
+        QCOMPARE(store.image("gold").size(), QSize(200, 135));
+        QCOMPARE(store.image("sea").size(), QSize(200, 134));
         const QString text = err.finish();
         QCOMPARE(text.count(QLatin1Char('\n')), 2);
         QCOMPARE(text.count(QLatin1String("not a regular file")), 2);
@@ -286,7 +286,7 @@ private slots:
             StderrCapture err;
             AssetStore store(dir.path(), ratio);
             for (const Asset& a : catalogue())
-                if (store.picture(a.key).devicePixelRatio() != (ratio > 1 ? 2.0 : 1.0))
+                if (store.image(a.key).devicePixelRatio() != (ratio > 1 ? 2.0 : 1.0))
                     return QStringList{QStringLiteral("wrong picture")};
             store.windowIcon("mainicon");
             store.hotspotPointer();

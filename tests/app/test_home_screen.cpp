@@ -41,8 +41,8 @@ private:
     QStringList visiblePanels() const
     {
         QStringList shown;
-        for (PanelId panel : PanelStack::kTopmostFirst)
-            if (Panel* p = window_->panels().panel(panel); !p->isHidden())
+        for (PanelId id : PanelStack::kTopmostFirst)
+            if (Panel* p = window_->panels().panel(id); !p->isHidden())
                 shown << p->objectName();
         return shown;
     }
@@ -68,9 +68,9 @@ private:
 
     void trigger(const char* action) const { window_->findChild<QAction*>(QString::fromLatin1(action))->trigger(); }
 
-    QString verseOf(PanelId panel) const
+    QString verseOf(PanelId id) const
     {
-        const SectionScreen& s = window_->section(panel);
+        const SectionScreen& s = window_->section(id);
         return child<Label>(s.panel(), s.description().names.verseBox)->text();
     }
 

@@ -155,8 +155,8 @@ private slots:
     {
         Panel panel;
         panel.resize(toPixels(9495, 6375));
-        const AssetStore artwork(QStringLiteral(AYAT_RUNTIME_DIR "/assets"));
-        buildAboutPanel(&panel, artwork);
+        const AssetStore images(QStringLiteral(AYAT_RUNTIME_DIR "/assets"));
+        buildAboutPanel(&panel, images);
         auto* emblem = child<Picture>(&panel, "Image10");
         const QRect at = emblem->geometry();
         QCOMPARE(at, QRect(264, 240, 120, 82));

@@ -124,11 +124,11 @@ private slots:
         for (const SectionDescription* d : allSections()) {
             fromTables << QString::fromLatin1(d->menuItem);
             action(w, d->menuItem)->trigger();
-            QCOMPARE(seenAt(w, QPoint(300, 200)), QString::fromLatin1(d->panel));
-            QCOMPARE(visiblePanels(w), QStringList{QString::fromLatin1(d->panel)});
+            QCOMPARE(seenAt(w, QPoint(300, 200)), QString::fromLatin1(d->panelName));
+            QCOMPARE(visiblePanels(w), QStringList{QString::fromLatin1(d->panelName)});
             // The screen that answers for the shown panel is the one built from this table.
             const QWidget* seen = w.seenScreen();
-            QCOMPARE(seen->objectName(), QString::fromLatin1(d->panel));
+            QCOMPARE(seen->objectName(), QString::fromLatin1(d->panelName));
         }
         QCOMPARE(entries, fromTables);
     }

@@ -180,8 +180,8 @@ private slots:
         MainWindow* fresh = show.mainAfter[before];
         QVERIFY(fresh);
         QVERIFY(fresh->isVisible());
-        for (PanelId panel : PanelStack::kTopmostFirst)
-            QVERIFY2(fresh->panels().panel(panel)->isHidden(), qPrintable(fresh->panels().panel(panel)->objectName()));
+        for (PanelId id : PanelStack::kTopmostFirst)
+            QVERIFY2(fresh->panels().panel(id)->isHidden(), qPrintable(fresh->panels().panel(id)->objectName()));
         QCOMPARE(mainWindows(), QList<MainWindow*>{fresh});
     }
 

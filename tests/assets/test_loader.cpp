@@ -57,7 +57,7 @@ private slots:
     {
         AssetStore store(QStringLiteral(AYAT_SOURCE_DIR "/assets/pictures"));
         for (const Asset& a : catalogue()) {
-            const QImage image = store.picture(a.key);
+            const QImage image = store.image(a.key);
             const QByteArray key(a.key.data(), qsizetype(a.key.size()));
             QVERIFY2(!image.isNull(), key.constData());
             QVERIFY2(image.size() == a.size, key.constData());
@@ -68,8 +68,8 @@ private slots:
         QCOMPARE(pointer.shape(), Qt::BitmapCursor);
         QCOMPARE(pointer.hotSpot(), QPoint(16, 16));
         // The About emblem keeps its transparent corners; the splash emblem's are grey.
-        QCOMPARE(store.picture("Image10").pixelColor(0, 0).alpha(), 0);
-        QCOMPARE(store.picture("splashbook").pixelColor(0, 0), QColor(0xBF, 0xBF, 0xBF));
+        QCOMPARE(store.image("Image10").pixelColor(0, 0).alpha(), 0);
+        QCOMPARE(store.image("splashbook").pixelColor(0, 0), QColor(0xBF, 0xBF, 0xBF));
     }
 
     void brokenFilesGiveAnEmptyPictureAndOneLine_data()
@@ -104,7 +104,7 @@ private slots:
         StderrCapture err;
         AssetStore store(dir.path());
         for (const char* key : {"sky", "Image1", "main", "tape"})
-            QVERIFY2(store.picture(key).isNull(), key);  // refused whole, never shown in part
+            QVERIFY2(store.image(key).isNull(), key);  // refused whole, never shown in part
         const QString text = err.finish();
         QCOMPARE(store.failures().size(), std::size_t(4));
         QCOMPARE(text.count(QLatin1Char('\n')), 4);
@@ -116,8 +116,8 @@ private slots:
         QTemporaryDir dir;
         StderrCapture err;
         AssetStore store(dir.path());
-        QVERIFY(store.picture("cave").isNull());
-        QVERIFY(store.picture("cave").isNull());  // asked again: not reported again
+        QVERIFY(store.image("cave").isNull());
+        QVERIFY(store.image("cave").isNull());  // asked again: not reported again
         const QString text = err.finish();
         QCOMPARE(text.count(QLatin1Char('\n')), 1);
         QVERIFY(text.contains(QLatin1String("'cave'")));
@@ -137,9 +137,9 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         AssetStore store(dir.path());
-        QVERIFY(store.picture("sea").isNull());
-        QVERIFY(store.picture("gold").isNull());
-        QVERIFY(store.picture("hill").isNull());
+        QVERIFY(store.image("sea").isNull());
+        QVERIFY(store.image("gold").isNull());
+        QVERIFY(store.image("hill").isNull());
         QVERIFY(clock.elapsed() < 5000);  // a pipe opened for reading would wait for ever
         QCOMPARE(err.finish().count(QLatin1Char('\n')), 3);
     }
@@ -153,8 +153,8 @@ private slots:
         QVERIFY(writeFile(dir.filePath("Image1.gif"), committed("Image1.gif")));
         StderrCapture err;
         AssetStore store(dir.path());
-        QVERIFY(store.picture("sky").isNull());
-        QCOMPARE(store.picture("Image1").size(), QSize(443, 392));
+        QVERIFY(store.image("sky").isNull());
+        QCOMPARE(store.image("Image1").size(), QSize(443, 392));
         QCOMPARE(err.finish().count(QLatin1Char('\n')), 1);
     }
 };

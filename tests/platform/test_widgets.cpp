@@ -12,13 +12,13 @@ namespace {
 
 const QColor kFace(0xC0, 0xC0, 0xC0);
 
-class FixedArtwork : public Artwork {
+class FixedImages : public ImageSource {
 public:
-    std::map<std::string, QImage, std::less<>> pictures;
-    QImage picture(std::string_view key) const override
+    std::map<std::string, QImage, std::less<>> byKey;
+    QImage image(std::string_view key) const override
     {
-        auto it = pictures.find(key);
-        return it == pictures.end() ? QImage() : it->second;
+        auto it = byKey.find(key);
+        return it == byKey.end() ? QImage() : it->second;
     }
     QCursor hotspotPointer() const override { return QCursor(Qt::CrossCursor); }
 };
@@ -33,12 +33,12 @@ QImage filled(QSize size, QColor colour)
 // A container in the face colour, shown offscreen, with one table built into it.
 struct Screen {
     QWidget container;
-    explicit Screen(std::initializer_list<ControlRow> table, const Artwork& artwork, QSize size = {640, 480})
+    explicit Screen(std::initializer_list<ControlRow> table, const ImageSource& images, QSize size = {640, 480})
     {
         container.setPalette(classicPalette());
         container.setAutoFillBackground(true);
         container.resize(size);
-        buildControls(&container, std::span<const ControlRow>(table.begin(), table.size()), artwork);
+        buildControls(&container, std::span<const ControlRow>(table.begin(), table.size()), images);
         container.show();
     }
     QImage shot() { return container.grab().toImage(); }
@@ -82,10 +82,10 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QRect, twips);
         QFETCH(QRect, pixels);
-        FixedArtwork art;
+        FixedImages images;
         Screen screen({{.name = "it", .kind = ControlKind(kind), .rect = {twips.x(), twips.y(), twips.width(), twips.height()},
                         .text = "x"}},
-                      art);
+                      images);
         QVERIFY(QTest::qWaitForWindowExposed(&screen.container));
         QWidget* it = findControl(&screen.container, "it");
         auto reached = [&](QPoint p) { return screen.container.childAt(p) == it; };
@@ -124,12 +124,12 @@ private slots:
 
     void labelNeverGrowsAndClips()
     {
-        FixedArtwork art;
+        FixedImages images;
         const QString longText = QStringList(60, QStringLiteral("word")).join(' ');
         const QByteArray text = longText.toLatin1();
         Screen s({ControlRow{.name = "box", .kind = ControlKind::Label, .rect = {150, 150, 1500, 450}, .text = text.constData(),
                           .foreground = 0xFFFFFF, .background = 0x00C0C0, .bordered = true}},
-                 art);
+                 images);
         auto* box = child<Label>(&s.container, "box");
         QCOMPARE(box->geometry(), QRect(10, 10, 100, 30));
         QVERIFY(box->lines().size() > 3);  // more text than fits
@@ -146,13 +146,13 @@ private slots:
 
     void stretchedPictureFillsTheInsideOfItsBorderEvenly()
     {
-        FixedArtwork art;
-        art.pictures["tan"] = filled({3, 3}, QColor(0xE0, 0xC0, 0x8F));
-        art.pictures["red"] = filled({200, 131}, Qt::red);
+        FixedImages images;
+        images.byKey["tan"] = filled({3, 3}, QColor(0xE0, 0xC0, 0x8F));
+        images.byKey["red"] = filled({200, 131}, Qt::red);
         const Twips frame{6240, 960, 3075, 2115};
-        Screen s({ControlRow{.name = "item", .kind = ControlKind::Picture, .rect = frame, .picture = "red"},
-                  ControlRow{.name = "def", .kind = ControlKind::Picture, .rect = frame, .picture = "tan"}},
-                 art);
+        Screen s({ControlRow{.name = "item", .kind = ControlKind::Picture, .rect = frame, .pictureKey = "red"},
+                  ControlRow{.name = "def", .kind = ControlKind::Picture, .rect = frame, .pictureKey = "tan"}},
+                 images);
         auto* item = child<Picture>(&s.container, "item");
         item->hide();
         const QRect outer = toPixels(frame);
@@ -170,14 +170,14 @@ private slots:
 
     void naturalSizePictureShowsItsContainerThroughTransparentPixels()
     {
-        FixedArtwork art;
+        FixedImages images;
         QImage emblem = filled({120, 82}, QColor(0, 0x60, 0));
         for (int x = 0; x < 10; ++x)
             emblem.setPixelColor(x, 0, Qt::transparent);
-        art.pictures["emblem"] = emblem;
+        images.byKey["emblem"] = emblem;
         Screen s({ControlRow{.name = "Image10", .kind = ControlKind::Picture, .rect = {3960, 3600, 1800, 1230},
-                          .picture = "emblem", .use = Picture::Use::NaturalSize}},
-                 art);
+                          .pictureKey = "emblem", .use = Picture::Use::NaturalSize}},
+                 images);
         const QImage shot = s.shot();
         QCOMPARE(QColor(shot.pixel(264, 240)), kFace);                // a transparent corner pixel
         QCOMPARE(QColor(shot.pixel(274, 240)), QColor(0, 0x60, 0));   // no border, unscaled
@@ -187,13 +187,13 @@ private slots:
 
     void buttonPictureIsCentredAndNeverScaled()
     {
-        FixedArtwork art;
+        FixedImages images;
         QImage icon = filled({32, 32}, Qt::blue);
         icon.setPixelColor(0, 0, Qt::transparent);  // masked: the face shows there
-        art.pictures["icon"] = icon;
-        Screen s({ControlRow{.name = "stop", .kind = ControlKind::Button, .rect = {7440, 5640, 495, 495}, .picture = "icon",
+        images.byKey["icon"] = icon;
+        Screen s({ControlRow{.name = "stop", .kind = ControlKind::Button, .rect = {7440, 5640, 495, 495}, .pictureKey = "icon",
                           .tooltip = "Stop Quran recitation"}},
-                 art);
+                 images);
         auto* button = child<PictureButton>(&s.container, "stop");
         QCOMPARE(button->size(), QSize(33, 33));
         QCOMPARE(button->pictureRect(), QRect(0, 0, 32, 32));
@@ -210,12 +210,12 @@ private slots:
 
     void sectionButtonShowsItsIconAboveItsCaption()
     {
-        FixedArtwork art;
-        art.pictures["earth"] = filled({32, 32}, Qt::blue);
+        FixedImages images;
+        images.byKey["earth"] = filled({32, 32}, Qt::blue);
         Screen s({ControlRow{.name = "b1nature", .kind = ControlKind::Button, .rect = {720, 1200, 1695, 1095}, .text = "Nature",
                           .font = {"Arial", 14.25, true}, .foreground = 0x008000, .transparent = true,
-                          .picture = "earth", .focusOnClick = false}},
-                 art);
+                          .pictureKey = "earth", .focusOnClick = false}},
+                 images);
         auto* button = child<PictureButton>(&s.container, "b1nature");
         const QRect pic = button->pictureRect();
         QCOMPARE(pic.size(), QSize(32, 32));
@@ -238,11 +238,11 @@ private slots:
 
     void hotspotDrawsNothingAndReportsLeftClicks()
     {
-        FixedArtwork art;
-        art.pictures["scene"] = filled({10, 10}, Qt::darkCyan);
+        FixedImages images;
+        images.byKey["scene"] = filled({10, 10}, Qt::darkCyan);
         Screen s({ControlRow{.name = "sky_i", .kind = ControlKind::Hotspot, .rect = {360, 720, 5655, 495}},
-                  ControlRow{.name = "Image1", .kind = ControlKind::Picture, .rect = {120, 600, 6015, 5520}, .picture = "scene"}},
-                 art);
+                  ControlRow{.name = "Image1", .kind = ControlKind::Picture, .rect = {120, 600, 6015, 5520}, .pictureKey = "scene"}},
+                 images);
         auto* hotspot = child<Hotspot>(&s.container, "sky_i");
         const QImage with = s.shot();
         hotspot->hide();
@@ -264,8 +264,8 @@ private slots:
 
     void keyboardPressesAFocusedButton()
     {
-        FixedArtwork art;
-        Screen s({ControlRow{.name = "b", .kind = ControlKind::Button, .rect = {0, 0, 735, 495}}}, art);
+        FixedImages images;
+        Screen s({ControlRow{.name = "b", .kind = ControlKind::Button, .rect = {0, 0, 735, 495}}}, images);
         auto* button = child<PictureButton>(&s.container, "b");
         QSignalSpy clicks(button, &QAbstractButton::clicked);
         QTest::keyClick(button, Qt::Key_Space);
@@ -278,11 +278,11 @@ private slots:
 
     void tableOrderIsStackingOrder()
     {
-        FixedArtwork art;
+        FixedImages images;
         Screen s({ControlRow{.name = "top", .kind = ControlKind::Hotspot, .rect = {0, 0, 1500, 1500}},
                   ControlRow{.name = "middle", .kind = ControlKind::Label, .rect = {0, 0, 1500, 1500}},
                   ControlRow{.name = "bottom", .kind = ControlKind::Picture, .rect = {0, 0, 1500, 1500}, .hidden = true}},
-                 art);
+                 images);
         QStringList names;
         for (QObject* o : s.container.children())
             names.prepend(o->objectName());

@@ -29,7 +29,7 @@ const char* panelName(int panel)
         return "aboutprog";
     if (panel == kHelp)
         return "help";
-    return ayat::allSections()[std::size_t(kPanelCount - 1 - panel)]->panel;
+    return ayat::allSections()[std::size_t(kPanelCount - 1 - panel)]->panelName;
 }
 
 int panelIndex(const char* name)
@@ -45,12 +45,12 @@ int sectionOfPanel(int panel)
     if (panel < 0 || panel >= kPanelCount)
         return -1;
     for (int s = 0; s < kSectionCount; ++s)
-        if (std::strcmp(ayat::allSections()[std::size_t(s)]->panel, panelName(panel)) == 0)
+        if (std::strcmp(ayat::allSections()[std::size_t(s)]->panelName, panelName(panel)) == 0)
             return s;
     return -1;
 }
 
-int panelOfSection(int section) { return panelIndex(ayat::allSections()[std::size_t(section)]->panel); }
+int panelOfSection(int section) { return panelIndex(ayat::allSections()[std::size_t(section)]->panelName); }
 
 std::array<int, kSectionCount> noneSelected()
 {

@@ -288,13 +288,13 @@ QString RandomUser::checkSections() const
         };
         std::vector<int> visible;
         for (std::size_t i = 0; i < d.items.size(); ++i)
-            if (QWidget* picture = control(d.items[i].picture()); picture && !picture->isHidden())
+            if (QWidget* picture = control(d.items[i].pictureKey()); picture && !picture->isHidden())
                 visible.push_back(int(i));
         auto* verse = qobject_cast<QLabel*>(control(d.names.verseBox));
         auto* recitation = qobject_cast<QLabel*>(control(d.names.recitation));
         if (!verse || !recitation)
-            return QStringLiteral("section %1 lost its verse box or recitation label").arg(d.panel);
-        const QString prefix = QStringLiteral("section %1: ").arg(d.panel);
+            return QStringLiteral("section %1 lost its verse box or recitation label").arg(d.panelName);
+        const QString prefix = QStringLiteral("section %1: ").arg(d.panelName);
         if (visible.size() > 1)
             return prefix + QStringLiteral("%1 item pictures visible at once").arg(visible.size());
         if (!recitation->isHidden())
@@ -307,12 +307,12 @@ QString RandomUser::checkSections() const
             const ayat::SectionItem& item = d.items[std::size_t(visible[0])];
             if (verse->text() != QLatin1String(item.verse->english) || recitation->text() != QLatin1String(item.verse->recitation))
                 return prefix + QStringLiteral("picture %1 shown beside the verse '%2' and the label '%3'")
-                                    .arg(item.picture(), verse->text().left(40), recitation->text());
+                                    .arg(item.pictureKey(), verse->text().left(40), recitation->text());
         }
         const int shown = visible.empty() ? -1 : visible[0];
         if (shown != model_.selected[std::size_t(s)]) {
             auto label = [&](int i) {
-                return i < 0 ? QStringLiteral("nothing") : QString::fromLatin1(d.items[std::size_t(i)].picture());
+                return i < 0 ? QStringLiteral("nothing") : QString::fromLatin1(d.items[std::size_t(i)].pictureKey());
             };
             return prefix + QStringLiteral("shows %1 selected, it should show %2")
                                 .arg(label(shown), label(model_.selected[std::size_t(s)]));

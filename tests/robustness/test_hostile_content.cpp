@@ -510,7 +510,7 @@ private slots:
         clock.start();
         StderrCapture capture;
         AssetStore store(folder);
-        const QImage picture = store.picture(key.toStdString());
+        const QImage picture = store.image(key.toStdString());
         const QIcon icon = store.windowIcon(key.toStdString());  // the same file, not read again
         const QStringList lines = capture.lines();
         QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
@@ -668,7 +668,7 @@ private slots:
             QVERIFY(breakFile(path, bytes, *encoding, QStringLiteral("bytes"), 0).isEmpty());
             StderrCapture capture;
             AssetStore store(root);
-            const QImage picture = store.picture(key.toStdString());
+            const QImage picture = store.image(key.toStdString());
             const QIcon icon = store.windowIcon(key.toStdString());
             const QStringList lines = capture.lines();
             QVERIFY(clock.elapsed() < 5000);

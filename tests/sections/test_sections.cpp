@@ -39,7 +39,7 @@ Shown nothingSelected() { return {{}, QStringLiteral("no verse to translate"), Q
 
 Shown itemSelected(const SectionItem& item)
 {
-    return {{QString::fromLatin1(item.picture())}, QString::fromLatin1(item.verse->english),
+    return {{QString::fromLatin1(item.pictureKey())}, QString::fromLatin1(item.verse->english),
             QString::fromLatin1(item.verse->recitation)};
 }
 
@@ -57,8 +57,8 @@ struct Section {
     {
         Shown s;
         for (const SectionItem& item : d->items)
-            if (!control(item.picture())->isHidden())
-                s.pictures << QString::fromLatin1(item.picture());
+            if (!control(item.pictureKey())->isHidden())
+                s.pictures << QString::fromLatin1(item.pictureKey());
         s.verse = verseBox()->text();
         s.recitation = child<Label>(panel.get(), d->names.recitation)->text();
         return s;
@@ -105,7 +105,7 @@ private:
     {
         QTest::addColumn<int>("index");
         for (int i = 0; i < 4; ++i)
-            QTest::newRow(allSections()[std::size_t(i)]->panel) << i;
+            QTest::newRow(allSections()[std::size_t(i)]->panelName) << i;
     }
 
 private slots:
@@ -117,7 +117,7 @@ private slots:
             Section s;
             s.d = d;
             s.panel = std::make_unique<Panel>();
-            s.panel->setObjectName(QString::fromLatin1(d->panel));
+            s.panel->setObjectName(QString::fromLatin1(d->panelName));
             s.panel->setFixedSize(toPixels(9495, 6375));
             s.screen = std::make_unique<SectionScreen>(*d, s.panel.get(), assets_);
             sections_.push_back(std::move(s));
@@ -173,7 +173,7 @@ private slots:
                     ++overlaps;
                     QVERIFY2(reached(*free) == seen[upper]->objectName(),
                              qPrintable(QStringLiteral("%1 at (%2, %3): %4 reached, not %5 over %6")
-                                            .arg(chosen ? QString::fromLatin1(s.d->items[chosen - 1].picture()) : "start")
+                                            .arg(chosen ? QString::fromLatin1(s.d->items[chosen - 1].pictureKey()) : "start")
                                             .arg(free->x())
                                             .arg(free->y())
                                             .arg(reached(*free), seen[upper]->objectName(), seen[lower]->objectName())));
@@ -299,7 +299,7 @@ private slots:
 
         const SectionItem& item = s.d->items.front();
         clickAt(s, centre(item.hotspots.front().rect));
-        clickControl(s, item.picture());
+        clickControl(s, item.pictureKey());
         for (const char* label : labels)
             clickControl(s, label);
         // Points of the scene that lie in no hotspot.
@@ -362,9 +362,9 @@ private slots:
         for (std::size_t i = 0; i < s.d->items.size(); ++i) {
             s.screen->select(i);
             const int lines = int(box->lines().size());
-            QVERIFY2(lines * QFontMetrics(box->font()).height() <= box->textArea().height(), s.d->items[i].picture());
+            QVERIFY2(lines * QFontMetrics(box->font()).height() <= box->textArea().height(), s.d->items[i].pictureKey());
             QCOMPARE(box->size(), boxSize);
-            if (std::string_view(s.d->items[i].picture()) == "foils")
+            if (std::string_view(s.d->items[i].pictureKey()) == "foils")
                 QCOMPARE(lines, 1);
         }
         const SectionControlNames& n = s.d->names;

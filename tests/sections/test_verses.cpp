@@ -131,7 +131,7 @@ private slots:
         std::set<QString> seen;
         for (const SectionDescription* d : allSections()) {
             for (const SectionItem& item : d->items) {
-                const QString key = QString::fromLatin1(item.picture());
+                const QString key = QString::fromLatin1(item.pictureKey());
                 QVERIFY2(seen.insert(key).second, qPrintable(key));
                 QJsonObject stored;
                 for (const auto& v : verses)

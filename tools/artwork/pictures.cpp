@@ -59,9 +59,9 @@ const QJsonObject& versesDocument()
     return doc;
 }
 
-Verse verseFor(std::string_view picture)
+Verse verseFor(std::string_view pictureKey)
 {
-    const QString key = QString::fromUtf8(picture.data(), qsizetype(picture.size()));
+    const QString key = QString::fromUtf8(pictureKey.data(), qsizetype(pictureKey.size()));
     for (const QJsonValue& v : versesDocument().value(QStringLiteral("verses")).toArray()) {
         const QJsonObject o = v.toObject();
         if (o.value(QStringLiteral("picture")).toString() != key)
@@ -74,7 +74,7 @@ Verse verseFor(std::string_view picture)
             verse.highlight << h.toString();
         return verse;
     }
-    throw std::runtime_error("no verse for the picture " + std::string(picture));
+    throw std::runtime_error("no verse for the picture " + std::string(pictureKey));
 }
 
 } // namespace

@@ -79,7 +79,7 @@ void TestArtwork::everySectionHasItsScene()
     const auto keys = sceneKeys();
     QCOMPARE(keys.size(), allSections().size());
     for (const SectionDescription* s : allSections()) {
-        QVERIFY2(scenePainter(*s) != nullptr, s->panel);
+        QVERIFY2(scenePainter(*s) != nullptr, s->panelName);
         QVERIFY(isScene(s->names.scene));
         const auto asset = findAsset(s->names.scene);
         QVERIFY(asset.has_value());
