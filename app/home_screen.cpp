@@ -21,12 +21,13 @@ constexpr FontSpec kCaptionFont{.family = "Arial", .points = 14.25, .bold = true
 // picture, and its picture is the asset named after it.
 struct HomeControl {
     ControlRow row;
-    int focusOrder = 0;                     // from 1; 0: takes no focus
-    void (HomeScreen::*onClick)() = nullptr; // the button's click handler
+    int focusOrder = 0;                       // from 1; 0: takes no focus
+    void (HomeScreen::*onClick)() = nullptr;  // the button's click handler
 };
 
 // Topmost first. The names cross: the button `about` opens Help, the title
 // button `CommandButton9` opens About.
+// clang-format off
 constexpr HomeControl kHome[] = {
     {.row = {.name = "CommandButton10", .kind = K::Button, .rect = {480, 5520, 1215, 495}, .transparent = true,
              .pictureKey = "CommandButton10", .accessibleName = "Quit"},
@@ -55,6 +56,7 @@ constexpr HomeControl kHome[] = {
      .focusOrder = 1, .onClick = &HomeScreen::b1nature_Click},
     {.row = {.name = "main", .kind = K::Picture, .rect = {0, 0, 9495, 6315}, .pictureKey = "main"}},
 };
+// clang-format on
 
 // The focus order numbers the buttons 1, 2, 3, ... each once, and only buttons;
 // a row that breaks this stops the build.
@@ -88,7 +90,7 @@ std::vector<const HomeControl*> inFocusOrder()
     return order;
 }
 
-} // namespace
+}  // namespace
 
 HomeScreen::HomeScreen(QWidget* client, const ImageSource& images, ShowPanel showPanel)
     : client_(client), showPanel_(std::move(showPanel))
@@ -134,4 +136,4 @@ void HomeScreen::CommandButton10_Click()
     endProgram();
 }
 
-} // namespace ayat
+}  // namespace ayat

@@ -39,4 +39,4 @@ private:
     ShowPanel showPanel_;
 };
 
-} // namespace ayat
+}  // namespace ayat

@@ -53,7 +53,7 @@ PanelId sectionPanel(std::size_t section)
     return PanelStack::kTopmostFirst[PanelStack::kTopmostFirst.size() - 1 - section];
 }
 
-} // namespace
+}  // namespace
 
 MainWindow::MainWindow() : assets_()
 {
@@ -107,7 +107,7 @@ void MainWindow::buildMenuBar()
             continue;
         }
         QAction* action = std::string_view(item.caption) == "-" ? menu->addSeparator()
-                                                                           : menu->addAction(QString::fromLatin1(item.caption));
+                                                                : menu->addAction(QString::fromLatin1(item.caption));
         action->setObjectName(name);
         if (item.handler)
             connect(action, &QAction::triggered, this, item.handler);
@@ -197,4 +197,4 @@ void MainWindow::mainmnu_Click()
 void MainWindow::proghelpmnu_Click() { stack_->show(PanelId::Help); }
 void MainWindow::aboutmnu_Click() { stack_->show(PanelId::About); }
 
-} // namespace ayat
+}  // namespace ayat

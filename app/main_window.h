@@ -63,4 +63,4 @@ private:
     std::vector<std::unique_ptr<SectionScreen>> sections_;  // in the order of allSections()
 };
 
-} // namespace ayat
+}  // namespace ayat

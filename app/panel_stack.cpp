@@ -8,7 +8,7 @@ namespace ayat {
 namespace {
 // Every panel covers the client area but a strip 15 twips wide along its right edge.
 constexpr Twips kPanelRect{0, 0, 9495, 6375};
-} // namespace
+}  // namespace
 
 static_assert(
     [] {
@@ -30,15 +30,9 @@ PanelStack::PanelStack(QWidget* client)
     }
 }
 
-void PanelStack::show(PanelId id) const
-{
-    panel(id)->show();
-}
+void PanelStack::show(PanelId id) const { panel(id)->show(); }
 
-void PanelStack::hide(PanelId id) const
-{
-    panel(id)->hide();
-}
+void PanelStack::hide(PanelId id) const { panel(id)->hide(); }
 
 Panel* PanelStack::panelNamed(std::string_view objectName) const
 {
@@ -49,4 +43,4 @@ Panel* PanelStack::panelNamed(std::string_view objectName) const
     qFatal("no panel named %s", qPrintable(wanted));
 }
 
-} // namespace ayat
+}  // namespace ayat

@@ -36,4 +36,4 @@ private:
     std::array<Panel*, kTopmostFirst.size()> panels_{};
 };
 
-} // namespace ayat
+}  // namespace ayat

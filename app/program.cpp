@@ -64,4 +64,4 @@ void endProgram()
     QCoreApplication::exit(0);
 }
 
-} // namespace ayat
+}  // namespace ayat

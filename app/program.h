@@ -22,4 +22,4 @@ void startProgram(QApplication& app);
 // Ends the program at once: every window closes, nothing is waited for.
 void endProgram();
 
-} // namespace ayat
+}  // namespace ayat

@@ -18,6 +18,7 @@ using U = Picture::Use;
 
 // Topmost first. Only the title artwork overlaps another control: it covers the
 // bottom 15 twips of the maker's name line.
+// clang-format off
 const ControlRow kSplashControls[] = {
     {.name = "Label3", .kind = K::Label, .rect = {1320, 3000, 3015, 375},
      .text = credits::kSplashProgrammerCredit, .font = {.family = "Arial", .points = 9.75, .bold = true}},
@@ -30,8 +31,9 @@ const ControlRow kSplashControls[] = {
     {.name = "Image1", .kind = K::Picture, .rect = {1680, 120, 1800, 1230},
      .pictureKey = "splashbook", .use = U::NaturalSize},
 };
+// clang-format on
 
-} // namespace
+}  // namespace
 
 SplashWindow::SplashWindow()
 {
@@ -76,10 +78,7 @@ SplashWindow::~SplashWindow() = default;
 
 MainWindow* SplashWindow::mainWindow() const { return mainWindow_; }
 
-void SplashWindow::Form_Load()
-{
-    RequestSound("bism.exp");
-}
+void SplashWindow::Form_Load() { RequestSound("bism.exp"); }
 
 void SplashWindow::Timer2_Timer()
 {
@@ -90,10 +89,7 @@ void SplashWindow::Timer2_Timer()
     mainWindow_->show();
 }
 
-void SplashWindow::Timer1_Timer()
-{
-    close();
-}
+void SplashWindow::Timer1_Timer() { close(); }
 
 void SplashWindow::closeEvent(QCloseEvent* event)
 {
@@ -104,4 +100,4 @@ void SplashWindow::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
-} // namespace ayat
+}  // namespace ayat

@@ -45,4 +45,4 @@ private:
     QPointer<MainWindow> mainWindow_;
 };
 
-} // namespace ayat
+}  // namespace ayat

@@ -66,7 +66,8 @@ bool gifComplete(const QByteArray& b, std::string* reason)
     }
     if (at + 10 > b.size() || b[at] != ',')
         return fail(reason, "GIF picture without a frame");
-    const std::uint32_t left = le16(b, at + 1), top = le16(b, at + 3), width = le16(b, at + 5), height = le16(b, at + 7);
+    const std::uint32_t left = le16(b, at + 1), top = le16(b, at + 3), width = le16(b, at + 5),
+                        height = le16(b, at + 7);
     if (width == 0 || height == 0 || left + width > screenWidth || top + height > screenHeight)
         return fail(reason, "GIF frame larger than its picture");
     return true;
@@ -100,16 +101,20 @@ bool iconComplete(const QByteArray& b, std::string* reason)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 bool looksComplete(Encoding encoding, const QByteArray& bytes, std::string* reason)
 {
     switch (encoding) {
-    case Encoding::Bitmap24: return bitmapComplete(bytes, reason);
+    case Encoding::Bitmap24:
+        return bitmapComplete(bytes, reason);
     case Encoding::Gif87a:
-    case Encoding::Gif89a: return gifComplete(bytes, reason);
-    case Encoding::Jpeg: return jpegComplete(bytes, reason);
-    case Encoding::Icon: return iconComplete(bytes, reason);
+    case Encoding::Gif89a:
+        return gifComplete(bytes, reason);
+    case Encoding::Jpeg:
+        return jpegComplete(bytes, reason);
+    case Encoding::Icon:
+        return iconComplete(bytes, reason);
     }
     return fail(reason, "unknown encoding");
 }
@@ -132,4 +137,4 @@ bool looksCompletePng(const QByteArray& b, std::string* reason)
     return fail(reason, "PNG cut short: it does not end with its last chunk");
 }
 
-} // namespace ayat
+}  // namespace ayat

@@ -18,4 +18,4 @@ bool looksComplete(Encoding encoding, const QByteArray& bytes, std::string* reas
 // The same for a picture's variant drawn at twice the size, which is a PNG.
 bool looksCompletePng(const QByteArray& bytes, std::string* reason);
 
-} // namespace ayat
+}  // namespace ayat

@@ -24,8 +24,8 @@ constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
 
 void report(std::string_view key, const QString& path, const std::string& reason)
 {
-    std::fprintf(stderr, "ayat-explorer: picture '%.*s' could not be loaded from %s: %s\n",
-                 int(key.size()), key.data(), QFile::encodeName(path).constData(), reason.c_str());
+    std::fprintf(stderr, "ayat-explorer: picture '%.*s' could not be loaded from %s: %s\n", int(key.size()), key.data(),
+                 QFile::encodeName(path).constData(), reason.c_str());
 }
 
 // What a file must decode to: its encoding's decoder, and the size of its image
@@ -113,7 +113,7 @@ bool readFile(const QString& path, QByteArray* data, std::string* reason)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 QString AssetStore::defaultFolder()
 {
@@ -132,14 +132,14 @@ QString AssetStore::pathOf(std::string_view key) const
 {
     const auto asset = findAsset(key);
     const std::string_view ext = asset ? extension(asset->encoding) : std::string_view("png");
-    return folder_ + QLatin1Char('/') + QString::fromLatin1(key.data(), qsizetype(key.size())) + QLatin1Char('.') +
-           QString::fromLatin1(ext.data(), qsizetype(ext.size()));
+    return folder_ + QLatin1Char('/') + QString::fromLatin1(key.data(), qsizetype(key.size())) + QLatin1Char('.')
+        + QString::fromLatin1(ext.data(), qsizetype(ext.size()));
 }
 
 QString AssetStore::variantPathOf(std::string_view key) const
 {
-    return folder_ + QLatin1Char('/') + QString::fromLatin1(key.data(), qsizetype(key.size())) +
-           QStringLiteral("@2x.png");
+    return folder_ + QLatin1Char('/') + QString::fromLatin1(key.data(), qsizetype(key.size()))
+        + QStringLiteral("@2x.png");
 }
 
 const std::vector<QImage>& AssetStore::images(std::string_view key) const
@@ -223,8 +223,9 @@ QCursor AssetStore::hotspotPointer() const
             image.setDevicePixelRatio(1);
         const QSizeF logical = image.deviceIndependentSize();
         // Without its picture the hotspots still show that they can be clicked.
-        pointer_ = image.isNull() ? QCursor(Qt::PointingHandCursor)
-                                  : QCursor(QPixmap::fromImage(image), int(logical.width() / 2), int(logical.height() / 2));
+        pointer_ = image.isNull()
+            ? QCursor(Qt::PointingHandCursor)
+            : QCursor(QPixmap::fromImage(image), int(logical.width() / 2), int(logical.height() / 2));
         pointerMade_ = true;
     }
     return pointer_;
@@ -246,4 +247,4 @@ QIcon AssetStore::windowIcon(std::string_view key) const
 
 std::vector<std::string> AssetStore::failures() const { return failures_; }
 
-} // namespace ayat
+}  // namespace ayat

@@ -60,4 +60,4 @@ private:
     mutable bool pointerMade_ = false;
 };
 
-} // namespace ayat
+}  // namespace ayat

@@ -14,16 +14,14 @@ int main(int argc, char** argv)
         const char* name;
         int (*run)(int, char**);
     } const modes[] = {
-        {"run", bench::runAll},
-        {"compare", bench::compareStarts},
-        {"decode", bench::decodeFigures},
-        {"ui", bench::uiFigures},
-        {"sound", bench::soundFigures},
-        {"sound-raw", bench::rawSoundFigures},
+        {"run", bench::runAll},   {"compare", bench::compareStarts}, {"decode", bench::decodeFigures},
+        {"ui", bench::uiFigures}, {"sound", bench::soundFigures},    {"sound-raw", bench::rawSoundFigures},
     };
     for (const auto& m : modes)
         if (std::strcmp(mode, m.name) == 0)
             return m.run(argc, argv);
-    std::fprintf(stderr, "usage: ayat-bench [run [--out FILE] [--display :N] [--rounds N] | compare [--rounds N] PROGRAM... | decode | ui | sound | sound-raw]\n");
+    std::fprintf(stderr,
+                 "usage: ayat-bench [run [--out FILE] [--display :N] [--rounds N] | compare [--rounds N] PROGRAM... | "
+                 "decode | ui | sound | sound-raw]\n");
     return 2;
 }

@@ -134,4 +134,4 @@ std::int64_t DiskAudio::writeTime(std::size_t position) const
     return visible - std::int64_t(double(flushedBy - j) * period());
 }
 
-} // namespace bench
+}  // namespace bench

@@ -57,4 +57,4 @@ private:
     std::vector<unsigned char> pending_;  // an odd byte read
 };
 
-} // namespace bench
+}  // namespace bench

@@ -58,11 +58,15 @@ void sleepMs(double ms)
 const char* encodingName(ayat::Encoding e)
 {
     switch (e) {
-    case ayat::Encoding::Bitmap24: return "bmp";
+    case ayat::Encoding::Bitmap24:
+        return "bmp";
     case ayat::Encoding::Gif87a:
-    case ayat::Encoding::Gif89a: return "gif";
-    case ayat::Encoding::Jpeg: return "jpeg";
-    case ayat::Encoding::Icon: return "ico";
+    case ayat::Encoding::Gif89a:
+        return "gif";
+    case ayat::Encoding::Jpeg:
+        return "jpeg";
+    case ayat::Encoding::Icon:
+        return "ico";
     }
     return "?";
 }
@@ -188,7 +192,7 @@ std::vector<std::int16_t> decodedSound(const QString& path)
 
 constexpr std::size_t kDeviceBuffer = 512;  // the sound service's device buffer, in samples
 
-} // namespace
+}  // namespace
 
 int decodeFigures(int argc, char** argv)
 {
@@ -253,7 +257,8 @@ int uiFigures(int argc, char** argv)
         settle();
         if (i == 0) {
             for (int c = 0; c < 30; ++c) {
-                emptyClick.push_back(timeToFrame(w, w, [w] { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(100, 100)); }));
+                emptyClick.push_back(
+                    timeToFrame(w, w, [w] { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(100, 100)); }));
                 settle();
             }
         }
@@ -289,7 +294,8 @@ int uiFigures(int argc, char** argv)
         for (const ayat::SectionDescription* d : ayat::allSections()) {
             QAction* action = menuAction(main, d->menuItem);
             QWidget* panel = main->panels().panelNamed(d->panelName);
-            const std::int64_t t = timeToFrame(main, panel, [action] { action->trigger(); }, &switchCpu);
+            const std::int64_t t = timeToFrame(
+                main, panel, [action] { action->trigger(); }, &switchCpu);
             (round == 0 ? switchFirst : switchAgain).push_back(t);
             settle();
         }
@@ -316,11 +322,11 @@ int uiFigures(int argc, char** argv)
                     ++unreachable;
                     continue;
                 }
-                const std::int64_t t = timeToFrame(main, picture, [&] {
-                    QTest::mouseClick(hotspot, Qt::LeftButton, {}, *at);
-                }, &clickCpu);
+                const std::int64_t t = timeToFrame(
+                    main, picture, [&] { QTest::mouseClick(hotspot, Qt::LeftButton, {}, *at); }, &clickCpu);
                 if (!picture->isVisible()) {
-                    std::fprintf(stderr, "click on %s did not show %s\n", item.hotspots.front().name, item.pictureKey());
+                    std::fprintf(stderr, "click on %s did not show %s\n", item.hotspots.front().name,
+                                 item.pictureKey());
                     return 1;
                 }
                 (round == 0 ? clickFirst : clickAgain).push_back(t);
@@ -409,9 +415,9 @@ int soundFigures(int, char**)
 
     // The call itself, over every sound file in turn, a millisecond apart.
     std::vector<std::string> all;
-    for (const char* s : {"ani", "ant", "baw", "bir", "bism", "cave", "clip", "elf", "fruit", "gold", "hill", "hony",
-                          "hor", "moon", "oil2", "oils", "plant", "river", "sea", "ship", "sky", "stop", "sun", "sun2",
-                          "swim", "tree1", "tree2", "waters"})
+    for (const char* s : {"ani",  "ant",  "baw", "bir",  "bism", "cave",  "clip",  "elf",   "fruit", "gold",
+                          "hill", "hony", "hor", "moon", "oil2", "oils",  "plant", "river", "sea",   "ship",
+                          "sky",  "stop", "sun", "sun2", "swim", "tree1", "tree2", "waters"})
         all.push_back(std::string(s) + ".exp");
     std::vector<std::int64_t> returns;
     for (int i = 0; i < 1000; ++i) {
@@ -454,7 +460,7 @@ struct RawDevice {
     }
 };
 
-} // namespace
+}  // namespace
 
 int rawSoundFigures(int, char**)
 {
@@ -519,4 +525,4 @@ int rawSoundFigures(int, char**)
     return 0;
 }
 
-} // namespace bench
+}  // namespace bench

@@ -25,4 +25,4 @@ int soundFigures(int argc, char** argv);
 // and file buffering set.
 int rawSoundFigures(int argc, char** argv);
 
-} // namespace bench
+}  // namespace bench

@@ -13,7 +13,8 @@ namespace bench {
 MapWatch::MapWatch(const std::string& display)
 {
     xcb_connection_t* c = xcb_connect(display.c_str(), nullptr);
-    const xcb_query_extension_reply_t* damage = xcb_connection_has_error(c) ? nullptr : xcb_get_extension_data(c, &xcb_damage_id);
+    const xcb_query_extension_reply_t* damage =
+        xcb_connection_has_error(c) ? nullptr : xcb_get_extension_data(c, &xcb_damage_id);
     if (!damage || !damage->present) {
         xcb_disconnect(c);
         return;
@@ -50,10 +51,11 @@ void MapWatch::track(const void* event)
         damages_[created->window] = damage;
         break;
     }
-    case XCB_DESTROY_NOTIFY: // its damage object went with it
+    case XCB_DESTROY_NOTIFY:  // its damage object went with it
         damages_.erase(reinterpret_cast<const xcb_destroy_notify_event_t*>(e)->window);
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -118,4 +120,4 @@ std::int64_t MapWatch::waitForFirstDamage(int timeoutMs)
     return at;
 }
 
-} // namespace bench
+}  // namespace bench

@@ -38,9 +38,9 @@ private:
     void track(const void* event);
 
     xcb_connection_t* connection_ = nullptr;
-    std::uint8_t damageEvent_ = 0;                   // the DAMAGE extension's event code
+    std::uint8_t damageEvent_ = 0;                    // the DAMAGE extension's event code
     std::uint32_t mapped_ = 0;                        // the window waitForMap returned for
-    std::map<std::uint32_t, std::uint32_t> damages_; // top-level window, its damage object
+    std::map<std::uint32_t, std::uint32_t> damages_;  // top-level window, its damage object
 };
 
-} // namespace bench
+}  // namespace bench

@@ -33,7 +33,7 @@ public:
     }
 };
 
-} // namespace
+}  // namespace
 
 ObservedApplication* observed() { return current; }
 
@@ -114,4 +114,4 @@ bool ObservedApplication::processUntil(const std::function<bool()>& pred, int ti
     return true;
 }
 
-} // namespace bench
+}  // namespace bench

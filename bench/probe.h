@@ -58,4 +58,4 @@ private:
 
 ObservedApplication* observed();
 
-} // namespace bench
+}  // namespace bench

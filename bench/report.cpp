@@ -78,8 +78,8 @@ std::string selfFolder()
 
 struct Child {
     pid_t pid = -1;
-    int out = -1;               // its standard output, when captured
-    std::int64_t spawned = 0;   // just before the spawn, on the monotonic clock
+    int out = -1;              // its standard output, when captured
+    std::int64_t spawned = 0;  // just before the spawn, on the monotonic clock
 };
 
 Child spawn(const std::vector<std::string>& args, const Env& overrides, bool capture)
@@ -119,7 +119,8 @@ Child spawn(const std::vector<std::string>& args, const Env& overrides, bool cap
         posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     }
     // What the programs say on standard error (the disk driver's notice, Qt's) is not wanted here.
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/tmp/ayat-bench-stderr.log", O_WRONLY | O_CREAT | O_APPEND, 0644);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/tmp/ayat-bench-stderr.log",
+                                     O_WRONLY | O_CREAT | O_APPEND, 0644);
     Child c;
     c.spawned = nowNs();
     const int rc = posix_spawn(&c.pid, argv[0], &actions, nullptr, argv.data(), envp.data());
@@ -235,7 +236,7 @@ std::map<int, ThreadSwitches> switches(pid_t pid)
         if (!comm.empty() && comm.back() == '\n')
             comm.pop_back();
         all[std::atoi(e->d_name)] = {comm, statusField(status, "voluntary_ctxt_switches"),
-                                      statusField(status, "nonvoluntary_ctxt_switches")};
+                                     statusField(status, "nonvoluntary_ctxt_switches")};
     }
     ::closedir(dir);
     return all;
@@ -252,7 +253,8 @@ Wakeups difference(pid_t pid, const std::map<int, ThreadSwitches>& before, const
     Wakeups w;
     for (const auto& [tid, a] : after) {
         const auto b = before.find(tid);
-        const long n = a.voluntary + a.involuntary - (b == before.end() ? 0 : b->second.voluntary + b->second.involuntary);
+        const long n =
+            a.voluntary + a.involuntary - (b == before.end() ? 0 : b->second.voluntary + b->second.involuntary);
         w.all += n;
         if (tid == pid)
             w.mainThread = n;
@@ -312,7 +314,7 @@ std::string loadAverage()
 struct Options {
     std::string out;
     std::string display;
-    bool soundServer = false; // a sound server runs: the programs on the display play through it
+    bool soundServer = false;  // a sound server runs: the programs on the display play through it
     int rounds = 21;
 };
 
@@ -320,7 +322,7 @@ struct Row {
     std::string figure, measured, target, baseline, met;
 };
 
-} // namespace
+}  // namespace
 
 int compareStarts(int argc, char** argv)
 {
@@ -420,14 +422,15 @@ int runAll(int argc, char** argv)
     struct Platform {
         std::string label;
         Env env;
-        bool desktop = false; // an X server (and the sound server, if one runs): watched from outside
+        bool desktop = false;  // an X server (and the sound server, if one runs): watched from outside
     };
     const Env quietSound{{"SDL_AUDIODRIVER", "disk"}, {"SDL_DISKAUDIOFILE", "/dev/null"}};
     std::vector<Platform> platforms{{"offscreen", {{"QT_QPA_PLATFORM", "offscreen"}}}};
     if (!o.display.empty()) {
         Platform x{o.soundServer ? "Xvfb, xcb, sound server" : "Xvfb, xcb",
-                   {{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", o.display}}, true};
-        if (o.soundServer) // as on a desktop: SDL finds the server itself
+                   {{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", o.display}},
+                   true};
+        if (o.soundServer)  // as on a desktop: SDL finds the server itself
             x.env.insert({{"SDL_AUDIODRIVER", ""}, {"SDL_DISKAUDIOFILE", ""}});
         platforms.push_back(x);
         // The same at a device pixel ratio of 2: the pictures come from their
@@ -447,9 +450,10 @@ int runAll(int argc, char** argv)
         std::string platform;
         std::map<std::string, Values> product, baseline, text;
         Values productFrame, baselineFrame, textFrame, tickToMain;
-        Values productMapped, baselineMapped, textMapped; // exec to the window mapped, seen from outside
-        Values productDrawn, baselineDrawn, textDrawn;    // exec to the first drawing into it after that, seen from outside
-        int drawingsMissed = 0; // drawn before the watch had its damage object in place (a loaded machine)
+        Values productMapped, baselineMapped, textMapped;  // exec to the window mapped, seen from outside
+        Values productDrawn, baselineDrawn,
+            textDrawn;           // exec to the first drawing into it after that, seen from outside
+        int drawingsMissed = 0;  // drawn before the watch had its damage object in place (a loaded machine)
     };
     std::vector<StartResult> starts;
     // One watch for every run on the display: the X server starts afresh when
@@ -474,8 +478,8 @@ int runAll(int argc, char** argv)
                 if (watch)
                     watch->drain();
                 Child c = product ? spawn({startProgram}, env, true)
-                                  : which == 1 ? spawn({baselineProgram}, env, true)
-                                               : spawn({baselineProgram, "text"}, env, true);
+                    : which == 1  ? spawn({baselineProgram}, env, true)
+                                  : spawn({baselineProgram, "text"}, env, true);
                 if (c.pid < 0)
                     return 1;
                 const std::int64_t mapped = watch ? watch->waitForMap(10000) : -1;
@@ -491,13 +495,19 @@ int runAll(int argc, char** argv)
                     continue;  // the first of each warms the page cache
                 figures["spawned"].push_back(double(c.spawned));
                 append(product ? r.product : which == 1 ? r.baseline : r.text, figures);
-                (product ? r.productFrame : which == 1 ? r.baselineFrame : r.textFrame)
+                (product          ? r.productFrame
+                     : which == 1 ? r.baselineFrame
+                                  : r.textFrame)
                     .push_back(end->second[0] - double(c.spawned));
                 if (mapped > 0)
-                    (product ? r.productMapped : which == 1 ? r.baselineMapped : r.textMapped)
+                    (product          ? r.productMapped
+                         : which == 1 ? r.baselineMapped
+                                      : r.textMapped)
                         .push_back(double(mapped - c.spawned));
                 if (drawn > 0)
-                    (product ? r.productDrawn : which == 1 ? r.baselineDrawn : r.textDrawn)
+                    (product          ? r.productDrawn
+                         : which == 1 ? r.baselineDrawn
+                                      : r.textDrawn)
                         .push_back(double(drawn - c.spawned));
                 else if (mapped > 0)
                     ++r.drawingsMissed;
@@ -548,7 +558,8 @@ int runAll(int argc, char** argv)
     } idleProgram, idleBaseline;
     const bool perf = perfWorks();
     {
-        const Env env = with(platforms[0].env, {{"SDL_AUDIODRIVER", "disk"}, {"SDL_DISKAUDIOFILE", scratch + "/idle.raw"}});
+        const Env env =
+            with(platforms[0].env, {{"SDL_AUDIODRIVER", "disk"}, {"SDL_DISKAUDIOFILE", scratch + "/idle.raw"}});
         Child program = spawn({realProgram}, env, false);
         Child baseline = spawn({baselineProgram, "stay"}, env, true);
         const std::int64_t t0 = program.spawned;
@@ -569,8 +580,8 @@ int runAll(int argc, char** argv)
         const std::string perfOut = scratch + "/perf.csv";
         if (perf)
             perfRun = spawn({"/bin/sh", "-c",
-                             "exec perf stat -x, -o " + perfOut + " -e context-switches -p " + std::to_string(program.pid)
-                                 + " -- sleep 5"},
+                             "exec perf stat -x, -o " + perfOut + " -e context-switches -p "
+                                 + std::to_string(program.pid) + " -- sleep 5"},
                             {}, false);
         at(9.5);
         const auto p3 = switches(program.pid), b3 = switches(baseline.pid);
@@ -611,8 +622,8 @@ int runAll(int argc, char** argv)
         if (!r.productMapped.empty() && !r.baselineMapped.empty()) {
             const double p = median(r.productMapped), b = median(r.baselineMapped);
             rows.push_back({"Splash window mapped from exec, seen from outside (" + r.platform + ")",
-                            ms(p) + " (" + fmt("%.2f", p / b) + " x)", "≤ 1.3 x baseline",
-                            ms(b) + " (empty window)", met(p / b <= 1.3)});
+                            ms(p) + " (" + fmt("%.2f", p / b) + " x)", "≤ 1.3 x baseline", ms(b) + " (empty window)",
+                            met(p / b <= 1.3)});
             detail("exec to the window mapped (" + r.platform + ", medians of " + std::to_string(r.productMapped.size())
                    + "): the program " + ms(p) + ", the empty window " + ms(b) + ", the window with text "
                    + ms(median(r.textMapped)));
@@ -620,20 +631,22 @@ int runAll(int argc, char** argv)
         if (!r.productDrawn.empty() && !r.baselineDrawn.empty()) {
             const double p = median(r.productDrawn), b = median(r.baselineDrawn);
             rows.push_back({"Splash window's first frame from exec, seen from outside (" + r.platform + ")",
-                            ms(p) + " (" + fmt("%.2f", p / b) + " x)", "≤ 1.3 x baseline",
-                            ms(b) + " (empty window)", met(p / b <= 1.3)});
+                            ms(p) + " (" + fmt("%.2f", p / b) + " x)", "≤ 1.3 x baseline", ms(b) + " (empty window)",
+                            met(p / b <= 1.3)});
             detail("exec to the first drawing into the mapped window, as the X server's DAMAGE extension reports it ("
                    + r.platform + ", medians of " + std::to_string(r.productDrawn.size()) + "): the program " + ms(p)
                    + ", the empty window " + ms(b) + ", the window with text " + ms(median(r.textDrawn))
-                   + (r.drawingsMissed ? "; " + std::to_string(r.drawingsMissed) + " runs left out, drawn into before the watch was in place" : std::string()));
+                   + (r.drawingsMissed ? "; " + std::to_string(r.drawingsMissed)
+                              + " runs left out, drawn into before the watch was in place"
+                                       : std::string()));
         }
         const double p = median(r.productFrame), b = median(r.baselineFrame);
         rows.push_back({"Splash window's first frame from process start (" + r.platform + ")",
                         ms(p) + " (" + fmt("%.2f", p / b) + " x)", "≤ 1.3 x baseline", ms(b) + " (empty window)",
                         met(p / b <= 1.3)});
         const double t = median(r.textFrame);
-        detail("against a window of the same size holding one line of text (" + r.platform + "): " + ms(t) + ", the program "
-               + fmt("%.2f", p / t) + " x that");
+        detail("against a window of the same size holding one line of text (" + r.platform + "): " + ms(t)
+               + ", the program " + fmt("%.2f", p / t) + " x that");
         auto phase = [&](const std::map<std::string, Values>& f, const char* from, const char* to) {
             const auto a = f.find(from == std::string("spawned") ? "spawned" : std::string("stamp:") + from);
             const auto z = f.find(std::string("stamp:") + to);
@@ -646,9 +659,10 @@ int runAll(int argc, char** argv)
         };
         for (const auto& [who, f] : {std::pair{"program", &r.product}, std::pair{"empty window", &r.baseline},
                                      std::pair{"window with text", &r.text}}) {
-            detail("start-up of the " + std::string(who) + " (" + r.platform + ", medians of " + std::to_string(r.productFrame.size())
-                   + "): exec to libraries loaded " + phase(*f, "spawned", "libraries") + ", to main() "
-                   + phase(*f, "libraries", "main") + ", main() to first paint event " + phase(*f, "main", "splash-frame-start")
+            detail("start-up of the " + std::string(who) + " (" + r.platform + ", medians of "
+                   + std::to_string(r.productFrame.size()) + "): exec to libraries loaded "
+                   + phase(*f, "spawned", "libraries") + ", to main() " + phase(*f, "libraries", "main")
+                   + ", main() to first paint event " + phase(*f, "main", "splash-frame-start")
                    + ", painting and flushing the frame " + phase(*f, "splash-frame-start", "splash-frame-end"));
         }
     }
@@ -656,10 +670,11 @@ int runAll(int argc, char** argv)
         const StartResult& r = starts.front();
         const double tick = median(r.tickToMain);
         const double floorFirst = median(decode["decode-first"]);
-        rows.push_back({"First tick to the main window shown and drawn (fresh process, offscreen)",
-                        ms(tick) + " (max " + ms(maximum(r.tickToMain)) + ")", "≤ 60 ms",
-                        "decoding alone " + ms(floorFirst) + "; empty window shown " + ms(median(ui["empty-window-shown"])),
-                        met(tick <= 60e6)});
+        rows.push_back(
+            {"First tick to the main window shown and drawn (fresh process, offscreen)",
+             ms(tick) + " (max " + ms(maximum(r.tickToMain)) + ")", "≤ 60 ms",
+             "decoding alone " + ms(floorFirst) + "; empty window shown " + ms(median(ui["empty-window-shown"])),
+             met(tick <= 60e6)});
         auto phase = [&](const char* from, const char* to) {
             const auto& a = r.product.at(std::string("stamp:") + from);
             const auto& z = r.product.at(std::string("stamp:") + to);
@@ -674,19 +689,19 @@ int runAll(int argc, char** argv)
         detail("first tick (offscreen): making the main window " + phase("tick", "main-shown")
                + ", then showing, laying out, painting and flushing it " + phase("main-shown", "main-frame-end"));
         detail("main window made, shown and drawn again in a process that has drawn one before: "
-               + ms(median(ui["main-window-inprocess"])) + " (median of " + std::to_string(ui["main-window-inprocess"].size())
-               + ")");
+               + ms(median(ui["main-window-inprocess"])) + " (median of "
+               + std::to_string(ui["main-window-inprocess"].size()) + ")");
     }
     {
         std::string split;
         for (const char* e : {"gif", "bmp", "jpeg", "ico"})
             split += std::string(split.empty() ? "" : ", ") + e + " " + ms(median(decode[std::string("decode-") + e]));
         rows.push_back({"Decoding the 47 picture files (AssetStore, every key)",
-                        ms(median(decode["decode-first"])) + " first in a process; " + ms(median(decode["decode-repeat"]))
-                            + " repeated",
+                        ms(median(decode["decode-first"])) + " first in a process; "
+                            + ms(median(decode["decode-repeat"])) + " repeated",
                         "floor of the line above", "—", "—"});
-        detail("decoding repeated, by encoding: " + split + " (medians of " + std::to_string(decode["decode-repeat"].size())
-               + " runs in 5 processes)");
+        detail("decoding repeated, by encoding: " + split + " (medians of "
+               + std::to_string(decode["decode-repeat"].size()) + " runs in 5 processes)");
     }
     {
         // A single click that the scheduler delays says nothing of the program:
@@ -698,8 +713,8 @@ int runAll(int argc, char** argv)
         clicks.insert(clicks.end(), again.begin(), again.end());
         const double clickP95 = percentile(clicks, 95);
         rows.push_back({"Hotspot click to the item picture repainted",
-                        ms(median(first)) + " first showing, " + ms(median(again)) + " again; p95 " + ms(clickP95) + ", max "
-                            + ms(maximum(clicks)),
+                        ms(median(first)) + " first showing, " + ms(median(again)) + " again; p95 " + ms(clickP95)
+                            + ", max " + ms(maximum(clicks)),
                         "≤ 5 ms (p95)", ms(median(ui["empty-window-click"])) + " (click repainting the empty window)",
                         met(clickP95 <= 5e6)});
         const Values& sf = ui["switch-first"];
@@ -712,56 +727,73 @@ int runAll(int argc, char** argv)
                             + ms(maximum(switches)),
                         "≤ 5 ms (p95)", ms(median(ui["empty-window-click"])) + " (click repainting the empty window)",
                         met(switchP95 <= 5e6)});
-        detail("UI thread's CPU time per click: median " + ms(median(ui["click-cpu"])) + ", max " + ms(maximum(ui["click-cpu"]))
-               + "; per section switch: median " + ms(median(ui["switch-cpu"])) + ", max " + ms(maximum(ui["switch-cpu"]))
+        detail("UI thread's CPU time per click: median " + ms(median(ui["click-cpu"])) + ", max "
+               + ms(maximum(ui["click-cpu"])) + "; per section switch: median " + ms(median(ui["switch-cpu"]))
+               + ", max " + ms(maximum(ui["switch-cpu"]))
                + " (a click slower than its CPU time waited for the processor)");
-        detail(std::to_string(first.size()) + " first and " + std::to_string(again.size()) + " repeated clicks on the first hotspot of every item of the four sections, "
-               + std::to_string(sf.size()) + " first and " + std::to_string(sa.size()) + " repeated section switches, in 2 processes; "
-               + std::to_string(long(median(ui["click-unreachable"]))) + " hotspots that no click reaches");
+        detail(std::to_string(first.size()) + " first and " + std::to_string(again.size())
+               + " repeated clicks on the first hotspot of every item of the four sections, "
+               + std::to_string(sf.size()) + " first and " + std::to_string(sa.size())
+               + " repeated section switches, in 2 processes; " + std::to_string(long(median(ui["click-unreachable"])))
+               + " hotspots that no click reaches");
     }
     {
         const Values& r = sound["request-return"];
-        rows.push_back({"RequestSound returns", us(median(r)) + " median, " + us(percentile(r, 99)) + " p99 (max " + us(maximum(r)) + ")",
+        rows.push_back({"RequestSound returns",
+                        us(median(r)) + " median, " + us(percentile(r, 99)) + " p99 (max " + us(maximum(r)) + ")",
                         "p99 < 1 ms", "—", met(percentile(r, 99) < 1e6)});
-        detail(std::to_string(r.size()) + " requests, 1 ms apart, over all 28 sound files; the very first request of a process (it starts the worker): "
+        detail(std::to_string(r.size())
+               + " requests, 1 ms apart, over all 28 sound files; the very first request of a process (it starts the "
+                 "worker): "
                + us(median(sound["request-return-first"])));
         const Values& w = sound["first-sample-write"];
         const Values& raw = rawSound["raw-first-sample-filled"];
         rows.push_back({"Request to the sound's first sample written (disk driver)",
                         ms(median(w)) + " median, " + ms(maximum(w)) + " max; first request of a process "
                             + ms(median(sound["first-sample-opening-write"])),
-                        "≤ 50 ms", ms(median(raw)) + " median, " + ms(maximum(raw)) + " max (bare SDL device, same format)",
+                        "≤ 50 ms",
+                        ms(median(raw)) + " median, " + ms(maximum(raw)) + " max (bare SDL device, same format)",
                         met(maximum(w) <= 50e6 && maximum(sound["first-sample-opening-write"]) <= 50e6)});
         detail("the disk driver writes one 512-sample buffer every " + ms(median(sound["disk-period"]))
                + " through stdio, so the file grows by " + std::to_string(long(median(sound["disk-growth-step-bytes"])))
-               + " bytes at a time: a sample is seen in the file " + ms(median(sound["first-sample-visible"])) + " (median; max "
-               + ms(maximum(sound["first-sample-visible"])) + ") after the request. The write time is worked back from the size the file grew to and the driver's period; "
+               + " bytes at a time: a sample is seen in the file " + ms(median(sound["first-sample-visible"]))
+               + " (median; max " + ms(maximum(sound["first-sample-visible"]))
+               + ") after the request. The write time is worked back from the size the file grew to and the driver's "
+                 "period; "
                + "checked on the bare device against the time its callback filled the buffer, the estimate is off by "
-               + ms(percentile(rawSound["raw-write-model-error"], 50)) + " median, " + ms(maximum(rawSound["raw-write-model-error"]))
-               + " max (" + std::to_string(rawSound["raw-write-model-error"].size()) + " requests)");
-        detail(std::to_string(w.size()) + " requests of stop.exp, sky.exp and clip.exp with the device open, at random times 60 to 160 ms apart; "
-               + std::to_string(long(sound["first-sample-misaligned"].empty() ? 0 : maximum(sound["first-sample-misaligned"])))
-               + " sounds that did not start on a buffer's edge");
+               + ms(percentile(rawSound["raw-write-model-error"], 50)) + " median, "
+               + ms(maximum(rawSound["raw-write-model-error"])) + " max ("
+               + std::to_string(rawSound["raw-write-model-error"].size()) + " requests)");
+        detail(
+            std::to_string(w.size())
+            + " requests of stop.exp, sky.exp and clip.exp with the device open, at random times 60 to 160 ms apart; "
+            + std::to_string(
+                long(sound["first-sample-misaligned"].empty() ? 0 : maximum(sound["first-sample-misaligned"])))
+            + " sounds that did not start on a buffer's edge");
     }
     {
         rows.push_back({"Peak resident memory (VmHWM of ayat-explorer, 5 s after start)",
                         fmt("%.1f MB", double(idleProgram.peakKb) / 1024.0), "< 60 MB",
                         fmt("%.1f MB", double(idleBaseline.peakKb) / 1024.0) + " (empty window)",
                         met(idleProgram.peakKb >= 0 && idleProgram.peakKb < 60 * 1024)});
-        detail("resident at 5 s: " + fmt("%.1f MB", double(idleProgram.rssKb) / 1024.0) + "; peak at 14 s: "
-               + fmt("%.1f MB", double(idleProgram.peakLaterKb) / 1024.0));
+        detail("resident at 5 s: " + fmt("%.1f MB", double(idleProgram.rssKb) / 1024.0)
+               + "; peak at 14 s: " + fmt("%.1f MB", double(idleProgram.peakLaterKb) / 1024.0));
         rows.push_back({"Wakeups of the idle program, 4.5 to 9.5 s (splash closed; opening recitation plays to 7.7 s)",
-                        std::to_string(idleProgram.afterSplash.all) + " (UI thread " + std::to_string(idleProgram.afterSplash.mainThread) + ")",
+                        std::to_string(idleProgram.afterSplash.all) + " (UI thread "
+                            + std::to_string(idleProgram.afterSplash.mainThread) + ")",
                         "0 in the UI thread", std::to_string(idleBaseline.afterSplash.all) + " (empty window)",
                         met(idleProgram.afterSplash.mainThread == 0)});
-        rows.push_back({"Wakeups of the idle program, 9 to 14 s (nothing plays; the audio device closed a second after the recitation)",
-                        std::to_string(idleProgram.afterRecitation.all) + " (UI thread " + std::to_string(idleProgram.afterRecitation.mainThread) + ")",
+        rows.push_back({"Wakeups of the idle program, 9 to 14 s (nothing plays; the audio device closed a second after "
+                        "the recitation)",
+                        std::to_string(idleProgram.afterRecitation.all) + " (UI thread "
+                            + std::to_string(idleProgram.afterRecitation.mainThread) + ")",
                         "0", std::to_string(idleBaseline.afterRecitation.all) + " (empty window)",
                         met(idleProgram.afterRecitation.all == 0)});
         detail("wakeups per thread, 4.5 to 9.5 s: " + idleProgram.afterSplash.perThread);
         detail("wakeups per thread, 9 to 14 s: " + idleProgram.afterRecitation.perThread
-               + (idleProgram.perfSwitches >= 0 ? "; perf stat -e context-switches over the same 5 s: " + std::to_string(idleProgram.perfSwitches)
-                                               : std::string("; perf stat: software counters not usable here")));
+               + (idleProgram.perfSwitches >= 0
+                      ? "; perf stat -e context-switches over the same 5 s: " + std::to_string(idleProgram.perfSwitches)
+                      : std::string("; perf stat: software counters not usable here")));
     }
 
     // ---- print and write ----
@@ -778,21 +810,26 @@ int runAll(int argc, char** argv)
     char date[64];
     const std::time_t now = std::time(nullptr);
     std::strftime(date, sizeof date, "%Y-%m-%d %H:%M %Z", std::localtime(&now));
-    std::string machine = "Machine: " + firstLine(cpuinfo, "model name") + ", " + std::to_string(::sysconf(_SC_NPROCESSORS_ONLN))
-        + " cores, " + fmt("%.1f GB", double(statusField(meminfo, "MemTotal")) / 1024 / 1024) + " memory, Linux " + u.release
-        + "; " + date + "; load average " + loadBefore + " before, " + loadAfter + " after.";
+    std::string machine = "Machine: " + firstLine(cpuinfo, "model name") + ", "
+        + std::to_string(::sysconf(_SC_NPROCESSORS_ONLN)) + " cores, "
+        + fmt("%.1f GB", double(statusField(meminfo, "MemTotal")) / 1024 / 1024) + " memory, Linux " + u.release + "; "
+        + date + "; load average " + loadBefore + " before, " + loadAfter + " after.";
     std::printf("\n%s\n", machine.c_str());
     std::fflush(stdout);
     if (!o.out.empty()) {
         std::ofstream md(o.out);
-        md << "# Benchmark\n\n" << machine << "\n\n"
+        md << "# Benchmark\n\n"
+           << machine << "\n\n"
            << "Release build. Start-up figures are medians of " << o.rounds
-           << " fresh processes of each program, taking turns; the baseline is an empty window of the splash window's size "
-              "(351 x 272) at its place, started and shown the same way. The other figures run on Qt's offscreen platform.\n\n"
-           << table << "\n" << details;
+           << " fresh processes of each program, taking turns; the baseline is an empty window of the splash window's "
+              "size "
+              "(351 x 272) at its place, started and shown the same way. The other figures run on Qt's offscreen "
+              "platform.\n\n"
+           << table << "\n"
+           << details;
         std::fprintf(stderr, "ayat-bench: written to %s\n", o.out.c_str());
     }
     return 0;
 }
 
-} // namespace bench
+}  // namespace bench

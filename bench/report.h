@@ -11,4 +11,4 @@ int runAll(int argc, char** argv);
 // stamps from process start, the programs taking turns (for trying a change).
 int compareStarts(int argc, char** argv);
 
-} // namespace bench
+}  // namespace bench

@@ -72,7 +72,7 @@ void watch(bench::ObservedApplication& app, bool splashOnly)
     });
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -12,4 +12,4 @@ inline constexpr Key kPictureKeys[] = {
     {"sky", "bmp"}, {"Image1", "gif"}, {"Image10", "gif"}, {"main", "jpg"}, {"exitarrow", "ico"}, {"magnifier", "ico"},
 };
 
-} // namespace fuzzkeys
+}  // namespace fuzzkeys

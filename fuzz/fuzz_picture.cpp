@@ -32,7 +32,7 @@ QString folder;
     std::abort();
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {

@@ -56,7 +56,7 @@ void write(const char* name, const std::vector<char>& bytes)
     ::close(fd);
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {

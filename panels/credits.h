@@ -26,10 +26,7 @@ inline constexpr char kDistributionNotice[] =
     "Encyclopedia, comes from quran-json 3.1.2 by Risan Bagja Pradana; it and the "
     "pictures drawn from it are under CC BY-SA 4.0: "
     "https://creativecommons.org/licenses/by-sa/4.0/ English: Yusuf Ali (1934).";
-inline QString webAddressLine()
-{
-    return QStringLiteral("Visit our web site: ") + QLatin1String(kWebAddress);
-}
+inline QString webAddressLine() { return QStringLiteral("Visit our web site: ") + QLatin1String(kWebAddress); }
 
 // Splash window: the same credits, in the shorter forms its narrower labels hold.
 inline constexpr char kSplashMakerLine[] = "Made by the Ayat Explorer team";
@@ -37,4 +34,4 @@ inline constexpr char kSplashProgrammerCredit[] = "By the Ayat Explorer team";
 inline constexpr char kSplashDistributionNotice[] =
     "This program is free and may be copied and given to anyone you like. Peace be upon you!";
 
-} // namespace ayat::credits
+}  // namespace ayat::credits

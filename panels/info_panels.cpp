@@ -12,12 +12,11 @@ namespace {
 using K = ControlKind;
 using U = Picture::Use;
 
-const char kHelpText[] =
-    "There are 4 sections, each dealing on an aspect. When clicking any of them a picture will "
-    "appear on the left-hand side. Move the mouse over the different parts of the picture, when a "
-    "magnifying glass appears then click them left mouse button to reveal information on the "
-    "object. To listen to the Quran, click on the tape button. To stop the recitation, click the "
-    "button beside it. Click the arrow on the bottom right hand side to exit section.";
+const char kHelpText[] = "There are 4 sections, each dealing on an aspect. When clicking any of them a picture will "
+                         "appear on the left-hand side. Move the mouse over the different parts of the picture, when a "
+                         "magnifying glass appears then click them left mouse button to reveal information on the "
+                         "object. To listen to the Quran, click on the tape button. To stop the recitation, click the "
+                         "button beside it. Click the arrow on the bottom right hand side to exit section.";
 
 // The web address line, in the plain characters that a table row holds.
 const QByteArray kWebAddressLine = credits::webAddressLine().toLatin1();
@@ -29,6 +28,7 @@ constexpr const char* kAboutTitle = "Label23";
 constexpr const char* kAboutExit = "Command6";
 
 // Topmost first. The credit lies over the bottom pixel row of the help text.
+// clang-format off
 const ControlRow kHelpControls[] = {
     {.name = kHelpExit, .kind = K::Button, .rect = {8520, 5520, 735, 495},
      .pictureKey = "exitarrow", .tooltip = style::kExitTip},
@@ -39,11 +39,13 @@ const ControlRow kHelpControls[] = {
     {.name = kHelpTitle, .kind = K::Label, .rect = {2880, 480, 4335, 855},
      .text = "Help Information", .font = {.family = "Times New Roman", .points = 27.75}, .foreground = style::kGreen},
 };
+// clang-format on
 
 // Topmost first. The labels are opaque, so an upper one hides what of a lower
 // one falls inside it: "About" and the title and date line lie over parts of the
 // product title, the title and date line and the programmer credit over the top
 // and bottom edges of the distribution notice.
+// clang-format off
 const ControlRow kAboutControls[] = {
     {.name = kAboutExit, .kind = K::Button, .rect = {8520, 5520, 735, 495},
      .pictureKey = "exitarrow", .tooltip = style::kExitTip},
@@ -63,6 +65,7 @@ const ControlRow kAboutControls[] = {
     {.name = "Label20", .kind = K::Label, .rect = {2880, 360, 4455, 1095},
      .text = credits::kProductTitle, .font = {.family = "Times New Roman", .points = 27.75, .bold = true}, .foreground = style::kGreen},
 };
+// clang-format on
 
 // Both Exit buttons close their information panel: hide it, then ask for the cue
 // sound, named exactly so.
@@ -77,9 +80,8 @@ void Command6_Click(QWidget* aboutprog) { closeInformationPanel(aboutprog); }
 
 // Names the panel, builds its table into it and connects its Exit button. A
 // screen reader names the panel by its title label's text.
-void buildInformationPanel(QWidget* panel, const char* panelName, std::span<const ControlRow> rows,
-                           const char* title, const char* exitButton, void (*exitClick)(QWidget*),
-                           const ImageSource& images)
+void buildInformationPanel(QWidget* panel, const char* panelName, std::span<const ControlRow> rows, const char* title,
+                           const char* exitButton, void (*exitClick)(QWidget*), const ImageSource& images)
 {
     panel->setObjectName(QString::fromLatin1(panelName));
     buildControls(panel, rows, images);
@@ -88,7 +90,7 @@ void buildInformationPanel(QWidget* panel, const char* panelName, std::span<cons
                      [panel, exitClick] { exitClick(panel); });
 }
 
-} // namespace
+}  // namespace
 
 void buildHelpPanel(QWidget* panel, const ImageSource& images)
 {
@@ -100,4 +102,4 @@ void buildAboutPanel(QWidget* panel, const ImageSource& images)
     buildInformationPanel(panel, "aboutprog", kAboutControls, kAboutTitle, kAboutExit, Command6_Click, images);
 }
 
-} // namespace ayat
+}  // namespace ayat

@@ -11,4 +11,4 @@ namespace ayat {
 void buildHelpPanel(QWidget* panel, const ImageSource& images);
 void buildAboutPanel(QWidget* panel, const ImageSource& images);
 
-} // namespace ayat
+}  // namespace ayat

@@ -325,7 +325,7 @@ private:
     bool pending_ = false;
 };
 
-} // namespace
+}  // namespace
 
 void installAccessibleControls()
 {
@@ -375,7 +375,7 @@ QRect seenArea(const QWidget* w)
     return text.translated(label->pos()) & label->geometry();
 }
 
-} // namespace
+}  // namespace
 
 bool isCovered(const QWidget* w)
 {
@@ -395,4 +395,4 @@ bool isCovered(const QWidget* w)
     return false;
 }
 
-} // namespace ayat
+}  // namespace ayat

@@ -43,4 +43,4 @@ void reportShownAgain(QWidget* control);
 // containers) covers it completely.
 bool isCovered(const QWidget* w);
 
-} // namespace ayat
+}  // namespace ayat

@@ -16,10 +16,7 @@ namespace {
 
 // Reached only once sdlAudio() has loaded: decodeWave() and open() check it first,
 // and nothing else runs before a buffer or a device exists.
-const SdlAudio& sdl()
-{
-    return *sdlAudio();
-}
+const SdlAudio& sdl() { return *sdlAudio(); }
 
 // The WAVE loader is told to refuse damaged files instead of playing what it
 // can: a truncated file or one whose chunk sizes disagree with its length is
@@ -64,12 +61,20 @@ void quietAlsa()
 
 struct WaveBuffer {
     Uint8* data = nullptr;
-    ~WaveBuffer() { if (data) sdl().SDL_FreeWAV(data); }
+    ~WaveBuffer()
+    {
+        if (data)
+            sdl().SDL_FreeWAV(data);
+    }
 };
 
 struct Stream {
     SDL_AudioStream* stream = nullptr;
-    ~Stream() { if (stream) sdl().SDL_FreeAudioStream(stream); }
+    ~Stream()
+    {
+        if (stream)
+            sdl().SDL_FreeAudioStream(stream);
+    }
 };
 
 // Moves what the stream has converted so far to the end of `out`.
@@ -90,10 +95,9 @@ bool drain(SDL_AudioStream* stream, Samples& out)
     return true;
 }
 
-} // namespace
+}  // namespace
 
-std::shared_ptr<const Samples> decodeWave(std::span<const std::byte> file,
-                                          const std::function<bool()>& cancelled)
+std::shared_ptr<const Samples> decodeWave(std::span<const std::byte> file, const std::function<bool()>& cancelled)
 {
     if (file.empty() || file.size() > std::size_t(INT_MAX) || !sdlAudio())
         return nullptr;
@@ -120,8 +124,7 @@ std::shared_ptr<const Samples> decodeWave(std::span<const std::byte> file,
         return out;
     }
 
-    Stream convert{sdl().SDL_NewAudioStream(info.format, info.channels, info.freq,
-                                      AUDIO_S16SYS, 1, kAudioRate)};
+    Stream convert{sdl().SDL_NewAudioStream(info.format, info.channels, info.freq, AUDIO_S16SYS, 1, kAudioRate)};
     if (!convert.stream)
         return nullptr;
     out->reserve(std::size_t(expected) + 64);
@@ -150,13 +153,13 @@ bool AudioOutput::open()
     if (device_ != 0) {
         if (sdl().SDL_GetAudioDeviceStatus(device_) != SDL_AUDIO_STOPPED)
             return true;
-        sdl().SDL_CloseAudioDevice(device_); // lost: try the default device again
+        sdl().SDL_CloseAudioDevice(device_);  // lost: try the default device again
         device_ = 0;
         playing_.reset();
     }
     if (!subsystem_) {
         if (!sdlAudio())
-            return false; // no audio library: every sound is silent
+            return false;  // no audio library: every sound is silent
         sdl().SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         sdl().SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Ayat Explorer");
         sdl().SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Recitation");
@@ -170,7 +173,7 @@ bool AudioOutput::open()
     want.freq = kAudioRate;
     want.format = AUDIO_S16SYS;
     want.channels = 1;
-    want.samples = 512; // about 23 ms: a new sound starts that soon after it is ready
+    want.samples = 512;  // about 23 ms: a new sound starts that soon after it is ready
     want.callback = &AudioOutput::fill;
     want.userdata = this;
     SDL_AudioSpec have{};
@@ -181,10 +184,7 @@ bool AudioOutput::open()
     return true;
 }
 
-std::uint64_t AudioOutput::cut()
-{
-    return ticket_.fetch_add(1, std::memory_order_acq_rel) + 1;
-}
+std::uint64_t AudioOutput::cut() { return ticket_.fetch_add(1, std::memory_order_acq_rel) + 1; }
 
 void AudioOutput::play(std::shared_ptr<const Samples> samples, std::uint64_t ticket)
 {
@@ -232,4 +232,4 @@ void AudioOutput::fill(void* self, std::uint8_t* stream, int length)
     std::memset(dst + copied, 0, (wanted - copied) * 2);
 }
 
-} // namespace ayat::platform
+}  // namespace ayat::platform

@@ -1,8 +1,8 @@
 #pragma once
 // Audio output over SDL2, the audio subsystem only, loaded when first used
-// (platform/sdl_audio.h): one output device in the program's own sample format, playing at most one buffer of samples at a time,
-// and the decoder that turns a RIFF WAVE file held in memory into such a buffer.
-// The sound service (sound/) is the only user.
+// (platform/sdl_audio.h): one output device in the program's own sample format, playing at most one buffer of samples
+// at a time, and the decoder that turns a RIFF WAVE file held in memory into such a buffer. The sound service (sound/)
+// is the only user.
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -26,8 +26,7 @@ inline constexpr std::size_t kMaxDecodedSamples = std::size_t{1} << 25;
 // Returns null for anything that is not a complete, well-formed WAVE file, for
 // a file without samples, for one that would decode to more than
 // kMaxDecodedSamples, and when `cancelled` answers true (asked between chunks).
-std::shared_ptr<const Samples> decodeWave(std::span<const std::byte> file,
-                                          const std::function<bool()>& cancelled = {});
+std::shared_ptr<const Samples> decodeWave(std::span<const std::byte> file, const std::function<bool()>& cancelled = {});
 
 // The output device. open(), play(), release() and close() belong to one thread
 // (the sound service's worker); cut() may be called from any thread at any time.
@@ -72,4 +71,4 @@ private:
     std::uint64_t playingTicket_ = 0;
 };
 
-} // namespace ayat::platform
+}  // namespace ayat::platform

@@ -53,7 +53,7 @@ QWidget* makeWidget(QWidget* container, const ControlRow& c, const ImageSource& 
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
 void buildControls(QWidget* container, std::span<const ControlRow> topmostFirst, const ImageSource& images)
 {
@@ -81,4 +81,4 @@ QWidget* findControl(const QWidget* container, std::string_view name)
     qFatal("no control named %s", qPrintable(wanted));
 }
 
-} // namespace ayat
+}  // namespace ayat

@@ -24,18 +24,18 @@ struct ControlRow {
     const char* name = "";
     ControlKind kind = ControlKind::Label;
     Twips rect{};
-    const char* text = nullptr;      // label text, or button caption (none for most buttons)
-    FontSpec font{};                 // empty family: the window's default font
-    int foreground = kDefaultColour; // 0xRRGGBB
-    int background = kDefaultColour; // 0xRRGGBB
-    bool transparent = false;        // label: no background; button: no face
-    bool bordered = false;           // label: the single border
+    const char* text = nullptr;       // label text, or button caption (none for most buttons)
+    FontSpec font{};                  // empty family: the window's default font
+    int foreground = kDefaultColour;  // 0xRRGGBB
+    int background = kDefaultColour;  // 0xRRGGBB
+    bool transparent = false;         // label: no background; button: no face
+    bool bordered = false;            // label: the single border
     bool hidden = false;
-    const char* pictureKey = nullptr; // asset key of a picture or a button's icon
+    const char* pictureKey = nullptr;  // asset key of a picture or a button's icon
     Picture::Use use = Picture::Use::Stretched;
     const char* tooltip = nullptr;
-    bool focusOnClick = true;        // button: takes the focus when clicked with the mouse
-    const char* accessibleName = nullptr; // what a screen reader announces, where the control shows no text
+    bool focusOnClick = true;              // button: takes the focus when clicked with the mouse
+    const char* accessibleName = nullptr;  // what a screen reader announces, where the control shows no text
 };
 
 // What supplies the builder with the images its pictures and buttons show, and
@@ -66,4 +66,4 @@ W* child(const QWidget* container, std::string_view name)
     return w;
 }
 
-} // namespace ayat
+}  // namespace ayat

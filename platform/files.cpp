@@ -30,7 +30,7 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
         && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
-} // namespace
+}  // namespace
 
 UniqueFd::~UniqueFd()
 {
@@ -40,7 +40,7 @@ UniqueFd::~UniqueFd()
 
 int openRegularFile(int folder, const char* name, std::string* reason)
 {
-    struct stat st{};
+    struct stat st {};
     if (::fstatat(folder, name, &st, 0) != 0) {
         say(reason, std::strerror(errno));
         return -1;
@@ -94,7 +94,7 @@ int openRegularFileAnyCase(int folder, std::string_view name)
 bool readOpenFile(int fd, std::size_t maxBytes, std::vector<std::byte>& out, std::string* reason,
                   const std::function<bool()>& cancelled)
 {
-    struct stat st{};
+    struct stat st {};
     if (::fstat(fd, &st) != 0 || st.st_size < 0) {
         say(reason, std::strerror(errno));
         return false;
@@ -114,7 +114,7 @@ bool readOpenFile(int fd, std::size_t maxBytes, std::vector<std::byte>& out, std
     for (;;) {
         const std::size_t at = out.size();
         if (at > maxBytes)
-            return tooLarge(at); // it grew past the limit while being read
+            return tooLarge(at);  // it grew past the limit while being read
         if (cancelled && cancelled()) {
             say(reason, "cancelled");
             return false;
@@ -158,4 +158,4 @@ const std::string& programFolder()
     return *folder;
 }
 
-} // namespace ayat::platform
+}  // namespace ayat::platform

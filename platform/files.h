@@ -49,4 +49,4 @@ bool readRegularFile(const char* path, std::size_t maxBytes, std::vector<std::by
 // library is loaded.
 const std::string& programFolder();
 
-} // namespace ayat::platform
+}  // namespace ayat::platform

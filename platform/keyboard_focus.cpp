@@ -38,4 +38,4 @@ void drawFocusRing(QPainter& painter, const QRect& area)
     painter.restore();
 }
 
-} // namespace ayat
+}  // namespace ayat

@@ -20,4 +20,4 @@ void noteKeyboardFocusMove(QWidget* w);
 // stands out on dark and on light pictures alike.
 void drawFocusRing(QPainter& painter, const QRect& area);
 
-} // namespace ayat
+}  // namespace ayat

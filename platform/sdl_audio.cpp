@@ -18,15 +18,15 @@ const SdlAudio* load()
         return nullptr;
     static SdlAudio functions;
     bool complete = true;
-#define AYAT_SDL_RESOLVE(name)                                                          \
-    functions.name = reinterpret_cast<decltype(&::name)>(::dlsym(library, #name)); \
+#define AYAT_SDL_RESOLVE(name)                                                                                         \
+    functions.name = reinterpret_cast<decltype(&::name)>(::dlsym(library, #name));                                     \
     complete = complete && functions.name;
     AYAT_SDL_AUDIO_FUNCTIONS(AYAT_SDL_RESOLVE)
 #undef AYAT_SDL_RESOLVE
     return complete ? &functions : nullptr;
 }
 
-} // namespace
+}  // namespace
 
 const SdlAudio* sdlAudio()
 {
@@ -34,4 +34,4 @@ const SdlAudio* sdlAudio()
     return functions;
 }
 
-} // namespace ayat::platform
+}  // namespace ayat::platform

@@ -10,25 +10,25 @@
 
 namespace ayat::platform {
 
-#define AYAT_SDL_AUDIO_FUNCTIONS(X) \
-    X(SDL_SetHint)                  \
-    X(SDL_SetHintWithPriority)      \
-    X(SDL_InitSubSystem)            \
-    X(SDL_QuitSubSystem)            \
-    X(SDL_RWFromConstMem)           \
-    X(SDL_LoadWAV_RW)               \
-    X(SDL_FreeWAV)                  \
-    X(SDL_NewAudioStream)           \
-    X(SDL_AudioStreamPut)           \
-    X(SDL_AudioStreamGet)           \
-    X(SDL_AudioStreamAvailable)     \
-    X(SDL_AudioStreamFlush)         \
-    X(SDL_FreeAudioStream)          \
-    X(SDL_OpenAudioDevice)          \
-    X(SDL_GetAudioDeviceStatus)     \
-    X(SDL_PauseAudioDevice)         \
-    X(SDL_LockAudioDevice)          \
-    X(SDL_UnlockAudioDevice)        \
+#define AYAT_SDL_AUDIO_FUNCTIONS(X)                                                                                    \
+    X(SDL_SetHint)                                                                                                     \
+    X(SDL_SetHintWithPriority)                                                                                         \
+    X(SDL_InitSubSystem)                                                                                               \
+    X(SDL_QuitSubSystem)                                                                                               \
+    X(SDL_RWFromConstMem)                                                                                              \
+    X(SDL_LoadWAV_RW)                                                                                                  \
+    X(SDL_FreeWAV)                                                                                                     \
+    X(SDL_NewAudioStream)                                                                                              \
+    X(SDL_AudioStreamPut)                                                                                              \
+    X(SDL_AudioStreamGet)                                                                                              \
+    X(SDL_AudioStreamAvailable)                                                                                        \
+    X(SDL_AudioStreamFlush)                                                                                            \
+    X(SDL_FreeAudioStream)                                                                                             \
+    X(SDL_OpenAudioDevice)                                                                                             \
+    X(SDL_GetAudioDeviceStatus)                                                                                        \
+    X(SDL_PauseAudioDevice)                                                                                            \
+    X(SDL_LockAudioDevice)                                                                                             \
+    X(SDL_UnlockAudioDevice)                                                                                           \
     X(SDL_CloseAudioDevice)
 
 struct SdlAudio {
@@ -42,4 +42,4 @@ struct SdlAudio {
 // be found: then there is no audio, and every sound is silent.
 const SdlAudio* sdlAudio();
 
-} // namespace ayat::platform
+}  // namespace ayat::platform

@@ -28,9 +28,6 @@ inline QRect toPixels(const Twips& r)
     return QRect(pixels(r.left), pixels(r.top), pixels(r.width), pixels(r.height));
 }
 
-inline QSize toPixels(int widthTwips, int heightTwips)
-{
-    return QSize(pixels(widthTwips), pixels(heightTwips));
-}
+inline QSize toPixels(int widthTwips, int heightTwips) { return QSize(pixels(widthTwips), pixels(heightTwips)); }
 
-} // namespace ayat
+}  // namespace ayat

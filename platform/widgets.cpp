@@ -15,9 +15,10 @@ namespace ayat {
 
 QFont makeFont(const FontSpec& spec)
 {
-    const FontSpec s = spec.family ? spec : FontSpec{defaultFontSpec().family,
-                                                     spec.points > 0 ? spec.points : defaultFontSpec().points,
-                                                     spec.bold, spec.italic};
+    const FontSpec s = spec.family
+        ? spec
+        : FontSpec{defaultFontSpec().family, spec.points > 0 ? spec.points : defaultFontSpec().points, spec.bold,
+                   spec.italic};
     QFont font(QString::fromLatin1(s.family));
     // Points at the design resolution of 96 dots per inch: 18 pt is 24 pixels.
     font.setPixelSize(int(std::lround(s.points * 96.0 / 72.0)));
@@ -84,12 +85,9 @@ private:
     std::function<void()> then_;
 };
 
-} // namespace
+}  // namespace
 
-void afterFirstFrame(QWidget* window, std::function<void()> then)
-{
-    new FirstFrameWatch(window, std::move(then));
-}
+void afterFirstFrame(QWidget* window, std::function<void()> then) { new FirstFrameWatch(window, std::move(then)); }
 
 void drawSingleBorder(QPainter& painter, const QRect& outer, const QPalette& palette)
 {
@@ -100,10 +98,7 @@ void drawSingleBorder(QPainter& painter, const QRect& outer, const QPalette& pal
 
 // ---- Panel ----------------------------------------------------------------
 
-Panel::Panel(QWidget* parent) : QWidget(parent)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
+Panel::Panel(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 void Panel::paintEvent(QPaintEvent*)
 {
@@ -150,10 +145,7 @@ QRect Label::textArea() const
     return bordered_ ? rect().adjusted(kSingleBorder, kSingleBorder, -kSingleBorder, -kSingleBorder) : rect();
 }
 
-QStringList Label::lines() const
-{
-    return wrapAtSpaces(text(), QFontMetrics(font()), textArea().width());
-}
+QStringList Label::lines() const { return wrapAtSpaces(text(), QFontMetrics(font()), textArea().width()); }
 
 QStringList Label::wrapAtSpaces(const QString& text, const QFontMetrics& metrics, int width)
 {
@@ -230,10 +222,7 @@ void Picture::setImage(const QImage& image)
     update();
 }
 
-void Picture::resizeEvent(QResizeEvent*)
-{
-    scaled_ = QPixmap();
-}
+void Picture::resizeEvent(QResizeEvent*) { scaled_ = QPixmap(); }
 
 void Picture::paintEvent(QPaintEvent*)
 {
@@ -288,10 +277,7 @@ void Hotspot::mouseReleaseEvent(QMouseEvent* e)
 
 // ---- PictureButton --------------------------------------------------------
 
-PictureButton::PictureButton(QWidget* parent) : QAbstractButton(parent)
-{
-    setFocusPolicy(Qt::StrongFocus);
-}
+PictureButton::PictureButton(QWidget* parent) : QAbstractButton(parent) { setFocusPolicy(Qt::StrongFocus); }
 
 void PictureButton::setImage(const QImage& image)
 {
@@ -305,10 +291,7 @@ void PictureButton::setTransparentFace(bool on)
     update();
 }
 
-void PictureButton::setFocusOnClick(bool on)
-{
-    setFocusPolicy(on ? Qt::StrongFocus : Qt::TabFocus);
-}
+void PictureButton::setFocusOnClick(bool on) { setFocusPolicy(on ? Qt::StrongFocus : Qt::TabFocus); }
 
 QRect PictureButton::captionRect() const
 {
@@ -365,4 +348,4 @@ void PictureButton::keyPressEvent(QKeyEvent* e)
     QAbstractButton::keyPressEvent(e);
 }
 
-} // namespace ayat
+}  // namespace ayat

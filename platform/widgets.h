@@ -158,4 +158,4 @@ private:
     bool transparentFace_ = false;
 };
 
-} // namespace ayat
+}  // namespace ayat

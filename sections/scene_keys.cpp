@@ -142,4 +142,4 @@ bool SceneKeys::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
-} // namespace ayat
+}  // namespace ayat

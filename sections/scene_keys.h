@@ -48,4 +48,4 @@ private:
     std::size_t current_ = 0;
 };
 
-} // namespace ayat
+}  // namespace ayat

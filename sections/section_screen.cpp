@@ -29,6 +29,7 @@ std::vector<ControlRow> layoutRows(const SectionDescription& d)
 {
     const SectionControlNames& n = d.names;
     const Twips frame{kFrameLeft, d.frameTop, kFrameWidth, kFrameHeight};
+    // clang-format off
     std::vector<ControlRow> rows = {
         {.name = n.title, .kind = K::Label, .rect = {1320, 120, d.titleWidth, kTitleHeight}, .text = d.title,
          .font = kTitleFont, .foreground = style::kDarkRed},
@@ -53,8 +54,12 @@ std::vector<ControlRow> layoutRows(const SectionDescription& d)
          .tooltip = style::kExitTip},
         {.name = n.scene, .kind = K::Picture, .rect = kScene, .pictureKey = n.scene},
     };
+    // clang-format on
     for (const SectionItem& item : d.items) {
-        rows.push_back({.name = item.pictureKey(), .kind = K::Picture, .rect = frame, .hidden = true,
+        rows.push_back({.name = item.pictureKey(),
+                        .kind = K::Picture,
+                        .rect = frame,
+                        .hidden = true,
                         .pictureKey = item.pictureKey()});
         for (const HotspotSpec& h : item.hotspots)
             rows.push_back({.name = h.name, .kind = K::Hotspot, .rect = h.rect, .accessibleName = h.covers});
@@ -87,7 +92,7 @@ std::vector<ControlRow> inStackingOrder(const SectionDescription& d)
     return table;
 }
 
-} // namespace
+}  // namespace
 
 SectionScreen::SectionScreen(const SectionDescription& description, QWidget* panel, const ImageSource& images)
     : description_(description), panel_(panel)
@@ -155,4 +160,4 @@ void SectionScreen::exit()
     RequestSound("clip.exp");
 }
 
-} // namespace ayat
+}  // namespace ayat

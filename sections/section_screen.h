@@ -44,4 +44,4 @@ private:
     Label* recitationLabel_ = nullptr;
 };
 
-} // namespace ayat
+}  // namespace ayat

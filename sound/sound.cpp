@@ -32,8 +32,8 @@ constexpr std::size_t kMaxFileBytes = std::size_t{64} << 20;
 // newest request is heard, even while the worker is still busy with it.
 struct Service {
     std::mutex mutex;
-    std::condition_variable wake;    // the worker waits here for a request
-    std::condition_variable settled; // shutdown and tests wait here for the worker
+    std::condition_variable wake;     // the worker waits here for a request
+    std::condition_variable settled;  // shutdown and tests wait here for the worker
     std::string pending;
     std::uint64_t pendingTicket = 0;
     std::uint64_t takenTicket = 0;
@@ -43,7 +43,7 @@ struct Service {
     bool quitting = false;
     bool finished = false;
 
-    std::function<void(std::string_view)> listener; // user-interface thread only
+    std::function<void(std::string_view)> listener;  // user-interface thread only
     platform::AudioOutput output;
 };
 
@@ -91,7 +91,7 @@ std::optional<std::vector<std::byte>> readSound(std::string_view name, const std
 std::chrono::milliseconds play(Service& s, const std::string& name, std::uint64_t ticket)
 {
     if (!s.output.open())
-        return {}; // no device: every request is silent
+        return {};  // no device: every request is silent
     const std::function<bool()> overtaken = [&] { return s.output.voided(ticket); };
     std::shared_ptr<const platform::Samples> samples;
     if (const auto bytes = readSound(name, overtaken))
@@ -99,7 +99,7 @@ std::chrono::milliseconds play(Service& s, const std::string& name, std::uint64_
     if (overtaken())
         return {};
     const auto length = std::chrono::milliseconds(samples ? samples->size() * 1000 / platform::kAudioRate : 0);
-    s.output.play(std::move(samples), ticket); // null: silence in place of the sound in progress
+    s.output.play(std::move(samples), ticket);  // null: silence in place of the sound in progress
     return length;
 }
 
@@ -111,7 +111,7 @@ void work(Service& s)
 {
     std::unique_lock lock(s.mutex);
     constexpr auto kNoDevice = std::chrono::steady_clock::time_point::max();
-    auto closeAt = kNoDevice; // when to close the device, if it may be open
+    auto closeAt = kNoDevice;  // when to close the device, if it may be open
     for (;;) {
         const auto requested = [&] { return s.quitting || s.pendingTicket != s.takenTicket; };
         if (closeAt != kNoDevice) {
@@ -175,7 +175,7 @@ void startLocked(Service& s)
     s.started = true;
 }
 
-} // namespace
+}  // namespace
 
 void RequestSound(std::string_view name)
 {
@@ -250,11 +250,9 @@ void waitUntilIdleForTesting()
 {
     Service& s = service();
     std::unique_lock lock(s.mutex);
-    s.settled.wait(lock, [&] {
-        return !s.started || s.finished || (!s.busy && s.takenTicket == s.pendingTicket);
-    });
+    s.settled.wait(lock, [&] { return !s.started || s.finished || (!s.busy && s.takenTicket == s.pendingTicket); });
 }
 
-} // namespace sound
+}  // namespace sound
 
-} // namespace ayat
+}  // namespace ayat

@@ -43,6 +43,6 @@ void shutdown();
 // or given up).
 void waitUntilIdleForTesting();
 
-} // namespace sound
+}  // namespace sound
 
-} // namespace ayat
+}  // namespace ayat

@@ -10,4 +10,4 @@ std::array<const SectionDescription*, kSectionCount> allSections()
     return all;
 }
 
-} // namespace ayat
+}  // namespace ayat

@@ -8,6 +8,7 @@ namespace {
 
 constexpr SectionDescription describe()
 {
+    // clang-format off
     return {
         .panelName = "animals",
         .menuItem = "animalsmnu",
@@ -34,11 +35,12 @@ constexpr SectionDescription describe()
                      "Label13", "CommandButton7", "Image8", "Image23", "Image22"},
         .focusOrder = {"Command4", "CommandButton7", "CommandButton8"},
     };
+    // clang-format on
 }
 
 static_assert(checkedSection(describe()));
 
-} // namespace
+}  // namespace
 
 const SectionDescription& animalsSection()
 {
@@ -46,4 +48,4 @@ const SectionDescription& animalsSection()
     return animals;
 }
 
-} // namespace ayat
+}  // namespace ayat

@@ -8,6 +8,7 @@ namespace {
 
 constexpr SectionDescription describe()
 {
+    // clang-format off
     return {
         .panelName = "foods",
         .menuItem = "foodsmnu",
@@ -41,11 +42,12 @@ constexpr SectionDescription describe()
                      "Label8", "Label7", "waters_f", "Image13", "Image14"},
         .focusOrder = {"Command3", "CommandButton5", "CommandButton6"},
     };
+    // clang-format on
 }
 
 static_assert(checkedSection(describe()));
 
-} // namespace
+}  // namespace
 
 const SectionDescription& foodsSection()
 {
@@ -53,4 +55,4 @@ const SectionDescription& foodsSection()
     return foods;
 }
 
-} // namespace ayat
+}  // namespace ayat

@@ -8,6 +8,7 @@ namespace {
 
 constexpr SectionDescription describe()
 {
+    // clang-format off
     return {
         .panelName = "nature",
         .menuItem = "naturemnu",
@@ -51,11 +52,12 @@ constexpr SectionDescription describe()
                      "Label1", "Image1", "Label2", "Label3", "Label5", "def"},
         .focusOrder = {"Command1", "CommandButton1", "CommandButton2"},
     };
+    // clang-format on
 }
 
 static_assert(checkedSection(describe()));
 
-} // namespace
+}  // namespace
 
 const SectionDescription& natureSection()
 {
@@ -63,4 +65,4 @@ const SectionDescription& natureSection()
     return nature;
 }
 
-} // namespace ayat
+}  // namespace ayat

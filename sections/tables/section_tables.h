@@ -44,25 +44,25 @@ struct SectionControlNames {
     const char* prompt;       // "Please select object" label
     const char* placeholder;  // placeholder picture
     const char* verseBox;
-    const char* recitation;   // hidden recitation name label
+    const char* recitation;  // hidden recitation name label
     const char* play;
     const char* stop;
     const char* exit;
-    const char* scene;        // scene picture; also the scene's asset key
+    const char* scene;  // scene picture; also the scene's asset key
 };
 
 struct SectionDescription {
-    const char* panelName;       // the panel's object name
-    const char* menuItem;        // the Category menu entry that opens it
-    const char* title;           // title text
-    const char* sceneName;       // what the scene picture shows, as a screen reader names it
-    int titleWidth = 3735;       // twips
-    int frameTop = 1080;         // twips: top of the item frame
-    int recitationLeft = 5040;   // twips: left of the hidden recitation name label
+    const char* panelName;      // the panel's object name
+    const char* menuItem;       // the Category menu entry that opens it
+    const char* title;          // title text
+    const char* sceneName;      // what the scene picture shows, as a screen reader names it
+    int titleWidth = 3735;      // twips
+    int frameTop = 1080;        // twips: top of the item frame
+    int recitationLeft = 5040;  // twips: left of the hidden recitation name label
     SectionControlNames names;
     std::vector<SectionItem> items;
-    std::vector<const char*> stacking;     // every control of the panel, topmost first
-    std::array<const char*, 3> focusOrder; // the three buttons, in keyboard focus order
+    std::vector<const char*> stacking;      // every control of the panel, topmost first
+    std::array<const char*, 3> focusOrder;  // the three buttons, in keyboard focus order
 };
 
 const SectionDescription& natureSection();
@@ -92,8 +92,8 @@ consteval std::vector<std::string_view> sectionControls(const SectionDescription
 {
     const SectionControlNames& n = d.names;
     std::vector<std::string_view> all;
-    for (const char* name : {n.title, n.sayings, n.english, n.prompt, n.placeholder, n.verseBox, n.recitation,
-                             n.play, n.stop, n.exit, n.scene}) {
+    for (const char* name : {n.title, n.sayings, n.english, n.prompt, n.placeholder, n.verseBox, n.recitation, n.play,
+                             n.stop, n.exit, n.scene}) {
         if (!name || !*name)
             sectionControlHasNoName();
         all.push_back(name);
@@ -150,6 +150,6 @@ consteval bool checkedSection(const SectionDescription& d)
 namespace section_layout {
 inline constexpr Twips kScene{120, 600, 6015, 5520};
 inline constexpr int kFrameLeft = 6240, kFrameWidth = 3075, kFrameHeight = 2115;
-} // namespace section_layout
+}  // namespace section_layout
 
-} // namespace ayat
+}  // namespace ayat

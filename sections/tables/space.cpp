@@ -8,6 +8,7 @@ namespace {
 
 constexpr SectionDescription describe()
 {
+    // clang-format off
     return {
         .panelName = "space",
         .menuItem = "spacemnu",
@@ -37,11 +38,12 @@ constexpr SectionDescription describe()
                      "CommandButton4", "svar", "Label6", "CommandButton3", "Image20"},
         .focusOrder = {"Command2", "CommandButton3", "CommandButton4"},
     };
+    // clang-format on
 }
 
 static_assert(checkedSection(describe()));
 
-} // namespace
+}  // namespace
 
 const SectionDescription& spaceSection()
 {
@@ -49,4 +51,4 @@ const SectionDescription& spaceSection()
     return space;
 }
 
-} // namespace ayat
+}  // namespace ayat

@@ -58,7 +58,7 @@ void saveShot(QWidget* w, const char* name)
         w->grab().save(QDir(dir).filePath(QLatin1String(name)));
 }
 
-} // namespace
+}  // namespace
 
 class SceneKeysTest : public QObject {
     Q_OBJECT
@@ -135,8 +135,8 @@ private slots:
             key(Qt::Key_Left);
             QCOMPARE(focused()->objectName(), walk[walk.size() - 2]);
             if (s == 0)
-                QCOMPARE(walk, (QStringList{"sky_i", "Image2", "sea_i", "hill_i", "cave_i", "plant_i", "river_i",
-                                            "gold_i"}));
+                QCOMPARE(walk,
+                         (QStringList{"sky_i", "Image2", "sea_i", "hill_i", "cave_i", "plant_i", "river_i", "gold_i"}));
 
             // Tab leaves the scene for the first button; Shift+Tab comes back
             // to the object that was left.
@@ -236,10 +236,12 @@ private slots:
                 QVERIFY(object->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
                 object->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
                 QCOMPARE(shownItem(w, *d), int(i));
-                QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(findControl(panel, item.pictureKey()));
+                QAccessibleInterface* picture =
+                    QAccessible::queryAccessibleInterface(findControl(panel, item.pictureKey()));
                 QCOMPARE(picture->role(), QAccessible::Notification);
-                QCOMPARE(picture->text(QAccessible::Name), QString::fromUtf8(item.verse->reference) + QStringLiteral(". ")
-                                                               + QString::fromUtf8(item.verse->english));
+                QCOMPARE(picture->text(QAccessible::Name),
+                         QString::fromUtf8(item.verse->reference) + QStringLiteral(". ")
+                             + QString::fromUtf8(item.verse->english));
                 QVERIFY(!picture->state().invisible && !picture->state().offscreen);
                 // The prompt's text lies under the verse picture, its label not quite.
                 QVERIFY(QAccessible::queryAccessibleInterface(findControl(panel, d->names.prompt))->state().offscreen);
@@ -248,16 +250,18 @@ private slots:
             QVERIFY2(objects.isEmpty(), qPrintable(objects.join(u',')));
             panel->hide();
         }
-        QCOMPARE(QAccessible::queryAccessibleInterface(findControl(w.panels().panelNamed("nature"), "sky"))
-                     ->text(QAccessible::Name),
-                 QStringLiteral("Al-Hijr 15:16. It is We Who have set out the Zodiacal Signs in the heavens, and made them "
-                                "fair-seeming to (all) beholders;"));
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(findControl(w.panels().panelNamed("nature"), "sky"))
+                ->text(QAccessible::Name),
+            QStringLiteral("Al-Hijr 15:16. It is We Who have set out the Zodiacal Signs in the heavens, and made them "
+                           "fair-seeming to (all) beholders;"));
 
         // Covered: the home buttons while a panel lies over them, and a
         // section under Help.
         w.foodsmnu_Click();
         QAccessibleInterface* nature = QAccessible::queryAccessibleInterface(findControl(w.client(), "b1nature"));
-        QAccessibleInterface* exit = QAccessible::queryAccessibleInterface(findControl(w.panels().panelNamed("foods"), "Command3"));
+        QAccessibleInterface* exit =
+            QAccessible::queryAccessibleInterface(findControl(w.panels().panelNamed("foods"), "Command3"));
         QVERIFY(nature->state().offscreen);
         QVERIFY(!exit->state().offscreen && !exit->state().invisible);
         w.proghelpmnu_Click();

@@ -18,7 +18,7 @@ QString announced(QWidget* w, QAccessible::Text what = QAccessible::Name)
     return face ? face->text(what) : QString();
 }
 
-} // namespace
+}  // namespace
 
 class AccessibilityTest : public QObject {
     Q_OBJECT
@@ -57,7 +57,8 @@ private slots:
         auto* fig = child<Hotspot>(w.panels().panel(PanelId::Foods), "oils_f");
         QTest::mouseClick(fig, Qt::LeftButton, {}, fig->rect().center());
         QCOMPARE(announced(box), QStringLiteral("By the Fig and the Olive,"));
-        QCOMPARE(announced(child<Label>(w.panels().panel(PanelId::Foods), "Label15")), QStringLiteral("Foods in the Quran"));
+        QCOMPARE(announced(child<Label>(w.panels().panel(PanelId::Foods), "Label15")),
+                 QStringLiteral("Foods in the Quran"));
     }
 };
 

@@ -27,10 +27,7 @@ namespace {
 
 const QString kPictures = QStringLiteral(AYAT_SOURCE_DIR "/assets/pictures/");
 
-QImage committed(const QString& name)
-{
-    return QImage(kPictures + name).convertToFormat(QImage::Format_ARGB32);
-}
+QImage committed(const QString& name) { return QImage(kPictures + name).convertToFormat(QImage::Format_ARGB32); }
 
 // The mean difference of two images of one size, over every channel of every pixel.
 double meanDifference(const QImage& a, const QImage& b)
@@ -44,14 +41,17 @@ double meanDifference(const QImage& a, const QImage& b)
         const QRgb* q = reinterpret_cast<const QRgb*>(y.constScanLine(row));
         for (int col = 0; col < x.width(); ++col)
             sum += std::abs(qRed(p[col]) - qRed(q[col])) + std::abs(qGreen(p[col]) - qGreen(q[col]))
-                   + std::abs(qBlue(p[col]) - qBlue(q[col]));
+                + std::abs(qBlue(p[col]) - qBlue(q[col]));
     }
     return sum / (3.0 * x.width() * x.height());
 }
 
 // The catalogue picture pixel-doubled, as a screen of ratio 2 would show it
 // without a variant.
-QImage doubled(const QImage& image) { return image.scaled(image.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation); }
+QImage doubled(const QImage& image)
+{
+    return image.scaled(image.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
 
 // A widget's pixels, device pixels of the grab.
 QImage grabbed(QWidget* w) { return w->grab().toImage().convertToFormat(QImage::Format_ARGB32); }
@@ -82,8 +82,8 @@ void copyCatalogue(const QDir& dir, std::initializer_list<const char*> keys)
     for (const char* key : keys) {
         const auto a = findAsset(key);
         QVERIFY(a);
-        const QString name = QString::fromLatin1(key) + QLatin1Char('.') +
-                             QString::fromLatin1(extension(a->encoding).data(), qsizetype(extension(a->encoding).size()));
+        const QString name = QString::fromLatin1(key) + QLatin1Char('.')
+            + QString::fromLatin1(extension(a->encoding).data(), qsizetype(extension(a->encoding).size()));
         QVERIFY(QFile::copy(kPictures + name, dir.filePath(name)));
     }
 }
@@ -121,7 +121,7 @@ private:
     int fd_ = -1;
 };
 
-} // namespace
+}  // namespace
 
 class HiDpiTest : public QObject {
     Q_OBJECT
@@ -156,7 +156,8 @@ private slots:
             QWidget* picture = findControl(nature, key);
             picture->show();
             const Stretched s = insideOf(picture);
-            const double toVariant = meanDifference(s.shown, stretchedTo(committed(QLatin1String(key) + "@2x.png"), s.device));
+            const double toVariant =
+                meanDifference(s.shown, stretchedTo(committed(QLatin1String(key) + "@2x.png"), s.device));
             const QString original = window.assets().pathOf(key);
             const double toDoubled = meanDifference(s.shown, stretchedTo(doubled(QImage(original)), s.device));
             QVERIFY2(toVariant < 0.5, qPrintable(QStringLiteral("%1: %2 from its variant").arg(key).arg(toVariant)));
@@ -276,8 +277,8 @@ private slots:
         const QDir d(dir.path());
         for (const Asset& a : catalogue()) {
             const QString key = QString::fromLatin1(a.key.data(), qsizetype(a.key.size()));
-            const QString name = key + QLatin1Char('.') +
-                                 QString::fromLatin1(extension(a.encoding).data(), qsizetype(extension(a.encoding).size()));
+            const QString name = key + QLatin1Char('.')
+                + QString::fromLatin1(extension(a.encoding).data(), qsizetype(extension(a.encoding).size()));
             QVERIFY(QFile::copy(kPictures + name, d.filePath(name)));
             QVERIFY(QFile::copy(kPictures + key + "@2x.png", d.filePath(key + "@2x.png")));
         }

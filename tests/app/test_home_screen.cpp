@@ -26,7 +26,7 @@ struct Request {
     bool windowVisible = false;
 };
 
-} // namespace
+}  // namespace
 
 class HomeScreenTest : public QObject {
     Q_OBJECT
@@ -75,10 +75,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        setUpApplication(*static_cast<QApplication*>(QCoreApplication::instance()));
-    }
+    void initTestCase() { setUpApplication(*static_cast<QApplication*>(QCoreApplication::instance())); }
 
     void init()
     {
@@ -114,12 +111,18 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("panel");
         QTest::addColumn<bool>("takesFocus");
-        QTest::newRow("Nature") << "b1nature" << "nature" << false;
-        QTest::newRow("Foods") << "b2foods" << "foods" << false;
-        QTest::newRow("Space") << "b3space" << "space" << false;
-        QTest::newRow("Animals") << "b4animals" << "animals" << false;
-        QTest::newRow("Help") << "about" << "help" << true;
-        QTest::newRow("title") << "CommandButton9" << "aboutprog" << false;
+        QTest::newRow("Nature") << "b1nature"
+                                << "nature" << false;
+        QTest::newRow("Foods") << "b2foods"
+                               << "foods" << false;
+        QTest::newRow("Space") << "b3space"
+                               << "space" << false;
+        QTest::newRow("Animals") << "b4animals"
+                                 << "animals" << false;
+        QTest::newRow("Help") << "about"
+                              << "help" << true;
+        QTest::newRow("title") << "CommandButton9"
+                               << "aboutprog" << false;
     }
     void buttonsOpenTheirPanels()
     {
@@ -162,8 +165,8 @@ private slots:
 
     void tabOrder()
     {
-        const char* order[] = {"b3space", "b4animals", "about", "b2foods", "CommandButton9", "CommandButton10",
-                               "b1nature"};
+        const char* order[] = {"b3space",        "b4animals",       "about",   "b2foods",
+                               "CommandButton9", "CommandButton10", "b1nature"};
         for (const char* name : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(name));

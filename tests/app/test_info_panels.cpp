@@ -37,7 +37,7 @@ const QPoint kExit = toPixels(Twips{8520, 5520, 735, 495}).center();
 // A point that every panel covers and no control of the information panels does.
 const QPoint kOpen{20, 410};
 
-} // namespace
+}  // namespace
 
 class InfoPanelsTest : public QObject {
     Q_OBJECT
@@ -45,10 +45,7 @@ class InfoPanelsTest : public QObject {
     SoundRequests sounds_;
 
 private slots:
-    void initTestCase()
-    {
-        setUpApplication(*qApp);
-    }
+    void initTestCase() { setUpApplication(*qApp); }
 
     void init() { sounds_.clear(); }
 
@@ -59,19 +56,33 @@ private slots:
         QTest::addColumn<int>("maxLines");
         QTest::addColumn<int>("coveredBelow");  // pixel rows an upper label hides at its bottom
         QTest::addColumn<QString>("says");
-        QTest::newRow("splash maker") << "splash" << "Label1" << 1 << 1 << "the Ayat Explorer team";
-        QTest::newRow("splash programmer") << "splash" << "Label3" << 1 << 0 << "the Ayat Explorer team";
-        QTest::newRow("splash notice") << "splash" << "Label2" << 2 << 0 << "free";
-        QTest::newRow("help title") << "help" << "Label14" << 1 << 0 << "Help Information";
-        QTest::newRow("help text") << "help" << "Label16" << 7 << 1 << "Quran";
-        QTest::newRow("help credit") << "help" << "Label21" << 2 << 0 << "the Ayat Explorer team";
-        QTest::newRow("product title") << "aboutprog" << "Label20" << 1 << 25 << "Ayat Explorer";
-        QTest::newRow("About") << "aboutprog" << "Label23" << 1 << 0 << "About";
-        QTest::newRow("title and date") << "aboutprog" << "Label28" << 1 << 0 << "Ayat Explorer";
-        QTest::newRow("distribution notice") << "aboutprog" << "Label24" << 5 << 9 << "https://creativecommons.org/licenses/by-sa/4.0/";
-        QTest::newRow("programmer credit") << "aboutprog" << "Label25" << 1 << 0 << "the Ayat Explorer team";
-        QTest::newRow("maker") << "aboutprog" << "Label26" << 1 << 0 << "the Ayat Explorer team";
-        QTest::newRow("web address") << "aboutprog" << "Label27" << 1 << 0 << credits::kWebAddress;
+        QTest::newRow("splash maker") << "splash"
+                                      << "Label1" << 1 << 1 << "the Ayat Explorer team";
+        QTest::newRow("splash programmer") << "splash"
+                                           << "Label3" << 1 << 0 << "the Ayat Explorer team";
+        QTest::newRow("splash notice") << "splash"
+                                       << "Label2" << 2 << 0 << "free";
+        QTest::newRow("help title") << "help"
+                                    << "Label14" << 1 << 0 << "Help Information";
+        QTest::newRow("help text") << "help"
+                                   << "Label16" << 7 << 1 << "Quran";
+        QTest::newRow("help credit") << "help"
+                                     << "Label21" << 2 << 0 << "the Ayat Explorer team";
+        QTest::newRow("product title") << "aboutprog"
+                                       << "Label20" << 1 << 25 << "Ayat Explorer";
+        QTest::newRow("About") << "aboutprog"
+                               << "Label23" << 1 << 0 << "About";
+        QTest::newRow("title and date") << "aboutprog"
+                                        << "Label28" << 1 << 0 << "Ayat Explorer";
+        QTest::newRow("distribution notice")
+            << "aboutprog"
+            << "Label24" << 5 << 9 << "https://creativecommons.org/licenses/by-sa/4.0/";
+        QTest::newRow("programmer credit") << "aboutprog"
+                                           << "Label25" << 1 << 0 << "the Ayat Explorer team";
+        QTest::newRow("maker") << "aboutprog"
+                               << "Label26" << 1 << 0 << "the Ayat Explorer team";
+        QTest::newRow("web address") << "aboutprog"
+                                     << "Label27" << 1 << 0 << credits::kWebAddress;
     }
 
     void textsFitTheirLabels()
@@ -138,7 +149,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         choose(w, "aboutmnu");
         const QImage about = w.client()->grab().toImage();
-        for (const char* item : {"naturemnu", "spacemnu", "mainmnu", "animalsmnu", "proghelpmnu", "aboutmnu", "foodsmnu"}) {
+        for (const char* item :
+             {"naturemnu", "spacemnu", "mainmnu", "animalsmnu", "proghelpmnu", "aboutmnu", "foodsmnu"}) {
             choose(w, item);
             QVERIFY2(w.client()->grab().toImage() == about, item);
         }

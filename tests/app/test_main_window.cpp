@@ -39,7 +39,7 @@ QAction* action(const MainWindow& w, const char* name)
     return a;
 }
 
-} // namespace
+}  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -72,8 +72,8 @@ private slots:
     void everyMenuItemDoesItsJob()
     {
         const std::map<QString, QString> seenAfter{
-            {"naturemnu", "nature"}, {"spacemnu", "space"},    {"foodsmnu", "foods"},   {"animalsmnu", "animals"},
-            {"mainmnu", "home"},     {"proghelpmnu", "help"},  {"aboutmnu", "aboutprog"}};
+            {"naturemnu", "nature"}, {"spacemnu", "space"},   {"foodsmnu", "foods"},    {"animalsmnu", "animals"},
+            {"mainmnu", "home"},     {"proghelpmnu", "help"}, {"aboutmnu", "aboutprog"}};
         MainWindow w;
         w.show();
         w.activateWindow();
@@ -148,26 +148,28 @@ private slots:
 
     void menuCommandsFollowTheNavigationTable_data()
     {
-        QTest::addColumn<QStringList>("before");   // panels shown first, lowest first
+        QTest::addColumn<QStringList>("before");  // panels shown first, lowest first
         QTest::addColumn<QString>("command");
-        QTest::addColumn<QStringList>("after");    // visible panels, topmost first
+        QTest::addColumn<QStringList>("after");  // visible panels, topmost first
         QTest::addColumn<QString>("seen");
 
         QTest::newRow("nature") << QStringList{} << "naturemnu" << QStringList{"nature"} << "nature";
         QTest::newRow("space hides nature") << QStringList{"nature"} << "spacemnu" << QStringList{"space"} << "space";
-        QTest::newRow("foods hides the rest") << QStringList{"nature", "space", "animals"} << "foodsmnu"
-                                              << QStringList{"foods"} << "foods";
+        QTest::newRow("foods hides the rest")
+            << QStringList{"nature", "space", "animals"} << "foodsmnu" << QStringList{"foods"} << "foods";
         QTest::newRow("animals") << QStringList{"foods"} << "animalsmnu" << QStringList{"animals"} << "animals";
-        QTest::newRow("same section again") << QStringList{"nature"} << "naturemnu" << QStringList{"nature"} << "nature";
+        QTest::newRow("same section again")
+            << QStringList{"nature"} << "naturemnu" << QStringList{"nature"} << "nature";
         QTest::newRow("main hides sections") << QStringList{"space"} << "mainmnu" << QStringList{} << "home";
         QTest::newRow("help") << QStringList{} << "proghelpmnu" << QStringList{"help"} << "help";
         QTest::newRow("about") << QStringList{} << "aboutmnu" << QStringList{"aboutprog"} << "aboutprog";
-        QTest::newRow("section under help") << QStringList{"help"} << "spacemnu" << QStringList{"help", "space"} << "help";
-        QTest::newRow("section under about") << QStringList{"nature", "aboutprog"} << "animalsmnu"
-                                             << QStringList{"aboutprog", "animals"} << "aboutprog";
+        QTest::newRow("section under help")
+            << QStringList{"help"} << "spacemnu" << QStringList{"help", "space"} << "help";
+        QTest::newRow("section under about")
+            << QStringList{"nature", "aboutprog"} << "animalsmnu" << QStringList{"aboutprog", "animals"} << "aboutprog";
         QTest::newRow("main over help") << QStringList{"nature", "help"} << "mainmnu" << QStringList{"help"} << "help";
-        QTest::newRow("help under about") << QStringList{"aboutprog"} << "proghelpmnu"
-                                          << QStringList{"aboutprog", "help"} << "aboutprog";
+        QTest::newRow("help under about")
+            << QStringList{"aboutprog"} << "proghelpmnu" << QStringList{"aboutprog", "help"} << "aboutprog";
         QTest::newRow("about over help") << QStringList{"help"} << "aboutmnu" << QStringList{"aboutprog", "help"}
                                          << "aboutprog";
         QTest::newRow("main leaves info panels") << QStringList{"foods", "help", "aboutprog"} << "mainmnu"

@@ -60,7 +60,7 @@ int runProgram(int maxMs)
     return QCoreApplication::exec();
 }
 
-} // namespace
+}  // namespace
 
 class StartupTest : public QObject {
     Q_OBJECT
@@ -68,10 +68,7 @@ class StartupTest : public QObject {
     SoundRequests sounds_;
 
 private slots:
-    void initTestCase()
-    {
-        setUpApplication(*qApp);
-    }
+    void initTestCase() { setUpApplication(*qApp); }
 
     void init() { sounds_.clear(); }
 

@@ -55,7 +55,8 @@ std::vector<QSize> catalogueSizes(const Asset& a)
 
 QString iconPath(std::string_view key)
 {
-    return QStringLiteral(AYAT_SOURCE_DIR "/assets/pictures/%1.ico").arg(QString::fromUtf8(key.data(), qsizetype(key.size())));
+    return QStringLiteral(AYAT_SOURCE_DIR "/assets/pictures/%1.ico")
+        .arg(QString::fromUtf8(key.data(), qsizetype(key.size())));
 }
 
 QRgb argbAt(const Parsed& p, int x, int y) { return p.argb[size_t(y * p.size.width() + x)]; }
@@ -124,7 +125,7 @@ void parseIcon(const QByteArray& data, const std::vector<QSize>& sizes, std::vec
     QCOMPARE(qint64(b.size()), expectedOffset);
 }
 
-} // namespace
+}  // namespace
 
 class IconFilesTest : public QObject {
     Q_OBJECT
@@ -187,7 +188,10 @@ private slots:
                     const QRgb want = argbAt(images[i], x, y), got = decoded.pixel(x, y);
                     if (qAlpha(want) == 0 ? qAlpha(got) != 0 : got != want)
                         QFAIL(qPrintable(QStringLiteral("image %1 pixel (%2, %3): file says #%4, Qt reads #%5")
-                                             .arg(i).arg(x).arg(y).arg(want, 8, 16, QLatin1Char('0'))
+                                             .arg(i)
+                                             .arg(x)
+                                             .arg(y)
+                                             .arg(want, 8, 16, QLatin1Char('0'))
                                              .arg(got, 8, 16, QLatin1Char('0'))));
                 }
         }

@@ -47,7 +47,7 @@ QByteArray lyingBitmap(qint32 width, qint32 height)
     return b;
 }
 
-} // namespace
+}  // namespace
 
 class LoaderTest : public QObject {
     Q_OBJECT

@@ -52,7 +52,7 @@ LineInk line(int letterRow, const std::vector<QRect>& marks, const std::vector<Q
     return ink;
 }
 
-} // namespace
+}  // namespace
 
 class TestMarkDistance : public QObject {
     Q_OBJECT
@@ -83,7 +83,8 @@ private slots:
             for (int x = -5; x < 42; ++x) {
                 const QPoint q(x, y);
                 if (img.rect().contains(q))
-                    QVERIFY2(std::abs(field.at(q) - truth(q)) < 1e-3, qPrintable(QStringLiteral("at %1,%2").arg(x).arg(y)));
+                    QVERIFY2(std::abs(field.at(q) - truth(q)) < 1e-3,
+                             qPrintable(QStringLiteral("at %1,%2").arg(x).arg(y)));
                 else
                     QVERIFY(field.at(q) <= truth(q) + 1e-9);
             }
@@ -107,7 +108,8 @@ private slots:
         QCOMPARE(w.own, 20.0);
         QCOMPARE(w.other, 6.0);
         QVERIFY(!w.passes());
-        QVERIFY(describeMark(w).startsWith(QStringLiteral("U+064E of word0 on line 2: 20.0 px from its own line, 6.0 px from line 1")));
+        QVERIFY(describeMark(w).startsWith(
+            QStringLiteral("U+064E of word0 on line 2: 20.0 px from its own line, 6.0 px from line 1")));
     }
 
     void aMarkNearerAnotherLineFails()

@@ -51,13 +51,13 @@ void addRows(std::initializer_list<Encoding> encodings)
 }
 
 // The asset of the row and its file's bytes; a missing file fails the row by name.
-#define LOAD_ROW(asset, bytes)                                                                       \
-    QFETCH(QString, key);                                                                            \
-    const Asset asset = *findAsset(key.toStdString());                                               \
-    const QString path_ = QDir(picturesDir()).filePath(fileName(asset));                             \
-    const std::optional<Bytes> loaded_ = readFile(path_);                                            \
-    if (!loaded_)                                                                                    \
-        QFAIL(qPrintable(QStringLiteral("missing picture file assets/pictures/%1").arg(fileName(asset)))); \
+#define LOAD_ROW(asset, bytes)                                                                                         \
+    QFETCH(QString, key);                                                                                              \
+    const Asset asset = *findAsset(key.toStdString());                                                                 \
+    const QString path_ = QDir(picturesDir()).filePath(fileName(asset));                                               \
+    const std::optional<Bytes> loaded_ = readFile(path_);                                                              \
+    if (!loaded_)                                                                                                      \
+        QFAIL(qPrintable(QStringLiteral("missing picture file assets/pictures/%1").arg(fileName(asset))));             \
     const Bytes& bytes = *loaded_;
 
 // --- GIF structure ----------------------------------------------------------
@@ -255,7 +255,7 @@ std::vector<JpegSegment> jpegSegments(const Bytes& b, QString* error)
     return out;
 }
 
-} // namespace
+}  // namespace
 
 class TestPictureFiles : public QObject {
     Q_OBJECT
@@ -268,18 +268,21 @@ private slots:
         QStringList missing;
         QStringList expected;
         for (const Asset& a : catalogue()) {
-            expected << fileName(a) << QString::fromLatin1(a.key.data(), qsizetype(a.key.size())) + QStringLiteral("@2x.png");
+            expected << fileName(a)
+                     << QString::fromLatin1(a.key.data(), qsizetype(a.key.size())) + QStringLiteral("@2x.png");
             if (!QFileInfo::exists(QDir(picturesDir()).filePath(fileName(a))))
                 missing << fileName(a);
         }
-        QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("missing picture files in assets/pictures/: %1")
-                                                   .arg(missing.join(QStringLiteral(", ")))));
+        QVERIFY2(missing.isEmpty(),
+                 qPrintable(QStringLiteral("missing picture files in assets/pictures/: %1")
+                                .arg(missing.join(QStringLiteral(", ")))));
         QStringList stray;
         for (const QString& f : QDir(picturesDir()).entryList(QDir::Files))
             if (!expected.contains(f))
                 stray << f;
-        QVERIFY2(stray.isEmpty(), qPrintable(QStringLiteral("files in assets/pictures/ that no asset names: %1")
-                                                 .arg(stray.join(QStringLiteral(", ")))));
+        QVERIFY2(stray.isEmpty(),
+                 qPrintable(QStringLiteral("files in assets/pictures/ that no asset names: %1")
+                                .arg(stray.join(QStringLiteral(", ")))));
     }
 
     // 24-bit BMP: headers, no palette, bottom-up rows padded to 4 bytes.
@@ -291,14 +294,14 @@ private slots:
         QCOMPARE(char(b[0]), 'B');
         QCOMPARE(char(b[1]), 'M');
         QCOMPARE(le32(b, 2), uint32_t(b.size()));  // bfSize
-        QCOMPARE(le32(b, 10), 54u);                 // bits right after the headers: no palette
-        QCOMPARE(le32(b, 14), 40u);                 // BITMAPINFOHEADER
+        QCOMPARE(le32(b, 10), 54u);                // bits right after the headers: no palette
+        QCOMPARE(le32(b, 14), 40u);                // BITMAPINFOHEADER
         QCOMPARE(sle32(b, 18), a.size.width());
-        QCOMPARE(sle32(b, 22), a.size.height());    // positive: rows bottom-up
-        QCOMPARE(le16(b, 26), uint16_t(1));         // planes
-        QCOMPARE(le16(b, 28), uint16_t(24));        // bits per pixel
-        QCOMPARE(le32(b, 30), 0u);                  // BI_RGB
-        QCOMPARE(le32(b, 46), 0u);                  // colours used: no palette
+        QCOMPARE(sle32(b, 22), a.size.height());  // positive: rows bottom-up
+        QCOMPARE(le16(b, 26), uint16_t(1));       // planes
+        QCOMPARE(le16(b, 28), uint16_t(24));      // bits per pixel
+        QCOMPARE(le32(b, 30), 0u);                // BI_RGB
+        QCOMPARE(le32(b, 46), 0u);                // colours used: no palette
         const uint32_t row = (uint32_t(a.size.width()) * 3 + 3) & ~3u;
         QCOMPARE(uint32_t(b.size()), 54 + row * uint32_t(a.size.height()));
         const uint32_t imageSize = le32(b, 34);
@@ -357,8 +360,8 @@ private slots:
         QCOMPARE(int(gce.data.size()), 4);
         QVERIFY2(gce.data[0] & 0x01, "transparency flag not set");
         QCOMPARE(int(gce.data[3]), 4);
-        const auto indices = decodeLzw(g.images[0].lzw, g.images[0].minCodeSize,
-                                       std::size_t(a.size.width()) * a.size.height());
+        const auto indices =
+            decodeLzw(g.images[0].lzw, g.images[0].minCodeSize, std::size_t(a.size.width()) * a.size.height());
         QVERIFY(indices.has_value());
         QCOMPARE(int(std::count(indices->begin(), indices->end(), uint8_t(4))), 399);
     }
@@ -381,20 +384,21 @@ private slots:
         QCOMPARE(int(segs[0].data[6]), 1);
         int frames = 0;
         for (const JpegSegment& s : segs) {
-            const bool sof = s.marker >= 0xC0 && s.marker <= 0xCF && s.marker != 0xC4 && s.marker != 0xC8 &&
-                             s.marker != 0xCC;
+            const bool sof =
+                s.marker >= 0xC0 && s.marker <= 0xCF && s.marker != 0xC4 && s.marker != 0xC8 && s.marker != 0xCC;
             if (!sof)
                 continue;
             ++frames;
-            QVERIFY2(s.marker == 0xC0, qPrintable(QStringLiteral("frame marker 0xFF%1 is not baseline (SOF0)")
-                                                      .arg(s.marker, 2, 16, QLatin1Char('0'))));
+            QVERIFY2(s.marker == 0xC0,
+                     qPrintable(QStringLiteral("frame marker 0xFF%1 is not baseline (SOF0)")
+                                    .arg(s.marker, 2, 16, QLatin1Char('0'))));
             QCOMPARE(int(s.data[0]), 8);  // precision
             QCOMPARE(int(be16(s.data, 1)), a.size.height());
             QCOMPARE(int(be16(s.data, 3)), a.size.width());
-            QCOMPARE(int(s.data[5]), 3);     // components
-            QCOMPARE(int(s.data[7]), 0x22);  // Y: 2x2
-            QCOMPARE(int(s.data[10]), 0x11); // Cb: 1x1
-            QCOMPARE(int(s.data[13]), 0x11); // Cr: 1x1
+            QCOMPARE(int(s.data[5]), 3);      // components
+            QCOMPARE(int(s.data[7]), 0x22);   // Y: 2x2
+            QCOMPARE(int(s.data[10]), 0x11);  // Cb: 1x1
+            QCOMPARE(int(s.data[13]), 0x11);  // Cr: 1x1
         }
         QCOMPARE(frames, 1);
     }

@@ -32,7 +32,7 @@ char16_t drawnTanween(const QString& word)
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 class TestVerseMarks : public QObject {
     Q_OBJECT

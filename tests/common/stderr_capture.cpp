@@ -12,10 +12,7 @@ StderrCapture::StderrCapture()
     ::dup2(::fileno(file_), 2);
 }
 
-StderrCapture::~StderrCapture()
-{
-    finish();
-}
+StderrCapture::~StderrCapture() { finish(); }
 
 QString StderrCapture::finish()
 {
@@ -35,7 +32,4 @@ QString StderrCapture::finish()
     return text_;
 }
 
-QStringList StderrCapture::lines()
-{
-    return finish().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
+QStringList StderrCapture::lines() { return finish().split(QLatin1Char('\n'), Qt::SkipEmptyParts); }

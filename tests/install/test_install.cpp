@@ -37,8 +37,8 @@ private slots:
         QVERIFY(link.isExecutable());
         const QDir program(root.filePath("lib/ayat-explorer"));
         for (const ayat::Asset& a : ayat::catalogue()) {
-            const QString name = QString::fromLatin1(a.key.data(), qsizetype(a.key.size())) + '.' +
-                                 QString::fromLatin1(ayat::extension(a.encoding).data());
+            const QString name = QString::fromLatin1(a.key.data(), qsizetype(a.key.size())) + '.'
+                + QString::fromLatin1(ayat::extension(a.encoding).data());
             QVERIFY2(QFileInfo(program.filePath("assets/" + name)).isFile(), qPrintable(name));
         }
         QCOMPARE(program.entryList({"*.exp"}, QDir::Files).size(), 28);
@@ -46,8 +46,8 @@ private slots:
         QFile desktop(root.filePath("share/applications/ayat-explorer.desktop"));
         QVERIFY(desktop.open(QIODevice::ReadOnly));
         const QString entry = QString::fromUtf8(desktop.readAll());
-        for (const char* line : {"[Desktop Entry]", "Type=Application", "Name=Ayat Explorer", "Exec=ayat-explorer",
-                                 "Icon=ayat-explorer"})
+        for (const char* line :
+             {"[Desktop Entry]", "Type=Application", "Name=Ayat Explorer", "Exec=ayat-explorer", "Icon=ayat-explorer"})
             QVERIFY2(entry.contains(QLatin1String(line)), line);
     }
 

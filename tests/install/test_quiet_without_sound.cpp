@@ -35,7 +35,7 @@ int rawOpen()
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 class QuietWithoutSoundTest : public QObject {
     Q_OBJECT

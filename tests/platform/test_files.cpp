@@ -20,12 +20,9 @@ using namespace ayat::platform;
 
 namespace {
 
-std::string native(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
+std::string native(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
-} // namespace
+}  // namespace
 
 class FilesTest : public QObject {
     Q_OBJECT

@@ -53,7 +53,7 @@ bool uniform(const QImage& image, QRect area, QColor colour)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 class WidgetsTest : public QObject {
     Q_OBJECT
@@ -72,9 +72,12 @@ private slots:
         QTest::addColumn<QRect>("pixels");
         for (auto [kind, label] : {std::pair{ControlKind::Label, "label"}, std::pair{ControlKind::Hotspot, "hotspot"},
                                    std::pair{ControlKind::Button, "button"}}) {
-            QTest::addRow("%s, whole pixels", label) << int(kind) << QRect(6240, 960, 3075, 2115) << QRect(416, 64, 205, 141);
-            QTest::addRow("%s, below half a pixel", label) << int(kind) << QRect(607, 307, 3022, 1972) << QRect(40, 20, 201, 131);
-            QTest::addRow("%s, above half a pixel", label) << int(kind) << QRect(608, 308, 3023, 1973) << QRect(41, 21, 202, 132);
+            QTest::addRow("%s, whole pixels", label)
+                << int(kind) << QRect(6240, 960, 3075, 2115) << QRect(416, 64, 205, 141);
+            QTest::addRow("%s, below half a pixel", label)
+                << int(kind) << QRect(607, 307, 3022, 1972) << QRect(40, 20, 201, 131);
+            QTest::addRow("%s, above half a pixel", label)
+                << int(kind) << QRect(608, 308, 3023, 1973) << QRect(41, 21, 202, 132);
         }
     }
     void controlsCoverTheirDesignedPixels()
@@ -83,7 +86,9 @@ private slots:
         QFETCH(QRect, twips);
         QFETCH(QRect, pixels);
         FixedImages images;
-        Screen screen({{.name = "it", .kind = ControlKind(kind), .rect = {twips.x(), twips.y(), twips.width(), twips.height()},
+        Screen screen({{.name = "it",
+                        .kind = ControlKind(kind),
+                        .rect = {twips.x(), twips.y(), twips.width(), twips.height()},
                         .text = "x"}},
                       images);
         QVERIFY(QTest::qWaitForWindowExposed(&screen.container));
@@ -104,7 +109,8 @@ private slots:
         const QFont font = makeFont(defaultFontSpec());
         const QFontMetrics fm(font);
         const int width = fm.horizontalAdvance(QStringLiteral("date-palm and the vine"));
-        const QStringList lines = Label::wrapAtSpaces(QStringList(8, QStringLiteral("date-palm and the vine")).join(' '), fm, width);
+        const QStringList lines =
+            Label::wrapAtSpaces(QStringList(8, QStringLiteral("date-palm and the vine")).join(' '), fm, width);
         QCOMPARE(lines.size(), 8);
         for (const QString& line : lines)
             QCOMPARE(line, QStringLiteral("date-palm and the vine"));
@@ -114,7 +120,8 @@ private slots:
         const QStringList two = Label::wrapAtSpaces(QStringLiteral("aaaa bbbb"), fm, fm.horizontalAdvance("aaaa b"));
         QCOMPARE(two, (QStringList{"aaaa", "bbbb"}));
         // A word wider than the line is broken between characters, never lost.
-        const QStringList broken = Label::wrapAtSpaces(QStringLiteral("abcdefghijklmnop"), fm, fm.horizontalAdvance("abcde"));
+        const QStringList broken =
+            Label::wrapAtSpaces(QStringLiteral("abcdefghijklmnop"), fm, fm.horizontalAdvance("abcde"));
         QVERIFY(broken.size() > 1);
         QCOMPARE(broken.join(QString()), QStringLiteral("abcdefghijklmnop"));
         for (const QString& line : broken)
@@ -127,8 +134,13 @@ private slots:
         FixedImages images;
         const QString longText = QStringList(60, QStringLiteral("word")).join(' ');
         const QByteArray text = longText.toLatin1();
-        Screen s({ControlRow{.name = "box", .kind = ControlKind::Label, .rect = {150, 150, 1500, 450}, .text = text.constData(),
-                          .foreground = 0xFFFFFF, .background = 0x00C0C0, .bordered = true}},
+        Screen s({ControlRow{.name = "box",
+                             .kind = ControlKind::Label,
+                             .rect = {150, 150, 1500, 450},
+                             .text = text.constData(),
+                             .foreground = 0xFFFFFF,
+                             .background = 0x00C0C0,
+                             .bordered = true}},
                  images);
         auto* box = child<Label>(&s.container, "box");
         QCOMPARE(box->geometry(), QRect(10, 10, 100, 30));
@@ -175,12 +187,15 @@ private slots:
         for (int x = 0; x < 10; ++x)
             emblem.setPixelColor(x, 0, Qt::transparent);
         images.byKey["emblem"] = emblem;
-        Screen s({ControlRow{.name = "Image10", .kind = ControlKind::Picture, .rect = {3960, 3600, 1800, 1230},
-                          .pictureKey = "emblem", .use = Picture::Use::NaturalSize}},
+        Screen s({ControlRow{.name = "Image10",
+                             .kind = ControlKind::Picture,
+                             .rect = {3960, 3600, 1800, 1230},
+                             .pictureKey = "emblem",
+                             .use = Picture::Use::NaturalSize}},
                  images);
         const QImage shot = s.shot();
-        QCOMPARE(QColor(shot.pixel(264, 240)), kFace);                // a transparent corner pixel
-        QCOMPARE(QColor(shot.pixel(274, 240)), QColor(0, 0x60, 0));   // no border, unscaled
+        QCOMPARE(QColor(shot.pixel(264, 240)), kFace);               // a transparent corner pixel
+        QCOMPARE(QColor(shot.pixel(274, 240)), QColor(0, 0x60, 0));  // no border, unscaled
         QCOMPARE(QColor(shot.pixel(264 + 119, 240 + 81)), QColor(0, 0x60, 0));
         QCOMPARE(QColor(shot.pixel(264 + 120, 240 + 81)), kFace);
     }
@@ -191,8 +206,11 @@ private slots:
         QImage icon = filled({32, 32}, Qt::blue);
         icon.setPixelColor(0, 0, Qt::transparent);  // masked: the face shows there
         images.byKey["icon"] = icon;
-        Screen s({ControlRow{.name = "stop", .kind = ControlKind::Button, .rect = {7440, 5640, 495, 495}, .pictureKey = "icon",
-                          .tooltip = "Stop Quran recitation"}},
+        Screen s({ControlRow{.name = "stop",
+                             .kind = ControlKind::Button,
+                             .rect = {7440, 5640, 495, 495},
+                             .pictureKey = "icon",
+                             .tooltip = "Stop Quran recitation"}},
                  images);
         auto* button = child<PictureButton>(&s.container, "stop");
         QCOMPARE(button->size(), QSize(33, 33));
@@ -212,9 +230,15 @@ private slots:
     {
         FixedImages images;
         images.byKey["earth"] = filled({32, 32}, Qt::blue);
-        Screen s({ControlRow{.name = "b1nature", .kind = ControlKind::Button, .rect = {720, 1200, 1695, 1095}, .text = "Nature",
-                          .font = {"Arial", 14.25, true}, .foreground = 0x008000, .transparent = true,
-                          .pictureKey = "earth", .focusOnClick = false}},
+        Screen s({ControlRow{.name = "b1nature",
+                             .kind = ControlKind::Button,
+                             .rect = {720, 1200, 1695, 1095},
+                             .text = "Nature",
+                             .font = {"Arial", 14.25, true},
+                             .foreground = 0x008000,
+                             .transparent = true,
+                             .pictureKey = "earth",
+                             .focusOnClick = false}},
                  images);
         auto* button = child<PictureButton>(&s.container, "b1nature");
         const QRect pic = button->pictureRect();
@@ -241,7 +265,10 @@ private slots:
         FixedImages images;
         images.byKey["scene"] = filled({10, 10}, Qt::darkCyan);
         Screen s({ControlRow{.name = "sky_i", .kind = ControlKind::Hotspot, .rect = {360, 720, 5655, 495}},
-                  ControlRow{.name = "Image1", .kind = ControlKind::Picture, .rect = {120, 600, 6015, 5520}, .pictureKey = "scene"}},
+                  ControlRow{.name = "Image1",
+                             .kind = ControlKind::Picture,
+                             .rect = {120, 600, 6015, 5520},
+                             .pictureKey = "scene"}},
                  images);
         auto* hotspot = child<Hotspot>(&s.container, "sky_i");
         const QImage with = s.shot();
@@ -279,10 +306,11 @@ private slots:
     void tableOrderIsStackingOrder()
     {
         FixedImages images;
-        Screen s({ControlRow{.name = "top", .kind = ControlKind::Hotspot, .rect = {0, 0, 1500, 1500}},
-                  ControlRow{.name = "middle", .kind = ControlKind::Label, .rect = {0, 0, 1500, 1500}},
-                  ControlRow{.name = "bottom", .kind = ControlKind::Picture, .rect = {0, 0, 1500, 1500}, .hidden = true}},
-                 images);
+        Screen s(
+            {ControlRow{.name = "top", .kind = ControlKind::Hotspot, .rect = {0, 0, 1500, 1500}},
+             ControlRow{.name = "middle", .kind = ControlKind::Label, .rect = {0, 0, 1500, 1500}},
+             ControlRow{.name = "bottom", .kind = ControlKind::Picture, .rect = {0, 0, 1500, 1500}, .hidden = true}},
+            images);
         QStringList names;
         for (QObject* o : s.container.children())
             names.prepend(o->objectName());

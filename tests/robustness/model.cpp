@@ -18,10 +18,10 @@ struct Shows {
 
 // The home buttons, and the panel each one shows before the cue sound. The
 // names cross: "about" shows Help, the title button shows About.
-constexpr Shows kHomeButtons[] = {{"b1nature", "nature"}, {"b2foods", "foods"},     {"b3space", "space"},
-                                  {"b4animals", "animals"}, {"about", "help"}, {"CommandButton9", "aboutprog"}};
+constexpr Shows kHomeButtons[] = {{"b1nature", "nature"},   {"b2foods", "foods"}, {"b3space", "space"},
+                                  {"b4animals", "animals"}, {"about", "help"},    {"CommandButton9", "aboutprog"}};
 
-} // namespace
+}  // namespace
 
 const char* panelName(int panel)
 {
@@ -91,10 +91,18 @@ void Model::moveSceneStop(int section, SceneKey key)
     const int last = int(order.size()) - 1;
     int at = int(std::find(order.begin(), order.end(), sceneStop[std::size_t(section)]) - order.begin());
     switch (key) {
-    case SceneKey::Next: at = std::min(at + 1, last); break;
-    case SceneKey::Previous: at = std::max(at - 1, 0); break;
-    case SceneKey::First: at = 0; break;
-    case SceneKey::Last: at = last; break;
+    case SceneKey::Next:
+        at = std::min(at + 1, last);
+        break;
+    case SceneKey::Previous:
+        at = std::max(at - 1, 0);
+        break;
+    case SceneKey::First:
+        at = 0;
+        break;
+    case SceneKey::Last:
+        at = last;
+        break;
     }
     sceneStop[std::size_t(section)] = order[std::size_t(at)];
 }
@@ -178,4 +186,4 @@ Outcome Model::apply(const Command& c)
     return out;
 }
 
-} // namespace robust
+}  // namespace robust

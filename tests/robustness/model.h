@@ -20,14 +20,14 @@ inline constexpr int kSectionCount = int(ayat::kSectionCount);
 // Category menu lowest. The home screen lies beneath them all.
 inline constexpr int kPanelCount = 2 + kSectionCount;
 inline constexpr int kAbout = 0, kHelp = 1, kHome = kPanelCount;
-const char* panelName(int panel);     // the panel's object name
-int panelIndex(const char* name);     // -1 for no panel name
-int sectionOfPanel(int panel);        // -1 for the information panels
+const char* panelName(int panel);  // the panel's object name
+int panelIndex(const char* name);  // -1 for no panel name
+int sectionOfPanel(int panel);     // -1 for the information panels
 int panelOfSection(int section);
 
 // The home screen's buttons in their Tab order.
 inline constexpr std::array<const char*, 7> kHomeFocusOrder{"b1nature", "b3space",        "b4animals",      "about",
-                                                             "b2foods",  "CommandButton9", "CommandButton10"};
+                                                            "b2foods",  "CommandButton9", "CommandButton10"};
 
 // The menu entries that do something, with the access keys that reach them.
 struct MenuEntry {
@@ -86,4 +86,4 @@ struct Model {
     Outcome apply(const Command& command);
 };
 
-} // namespace robust
+}  // namespace robust

@@ -70,7 +70,7 @@ QAction* menuHolding(const ayat::MainWindow* w, const QAction* entry)
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
 struct RandomUser::Planned {
     enum Route { Click, RightClick, Trigger, MenuKeys, MenuPointer, MenuDismiss, Key };
@@ -80,10 +80,10 @@ struct RandomUser::Planned {
     const MenuEntry* entry = nullptr;
     Qt::Key key = Qt::Key_unknown;
     Qt::KeyboardModifiers modifiers;
-    int sceneSection = -1;      // Key: an arrow key, Home or End on this section's scene object
+    int sceneSection = -1;  // Key: an arrow key, Home or End on this section's scene object
     SceneKey sceneKey = SceneKey::Next;
-    Command command;            // what the action sets off
-    QString token;              // for the log
+    Command command;  // what the action sets off
+    QString token;    // for the log
 };
 
 RandomUser::RandomUser(std::uint64_t start) : start_(start), rng_(start) {}
@@ -132,8 +132,7 @@ QString RandomUser::attach(ayat::MainWindow* window)
         panels_[std::size_t(i)] =
             client_->findChild<QWidget*>(QString::fromLatin1(panelName(i)), Qt::FindDirectChildrenOnly);
         if (!panels_[std::size_t(i)])
-            return QStringLiteral("no panel %1 in the client area")
-                .arg(QString::fromLatin1(panelName(i)));
+            return QStringLiteral("no panel %1 in the client area").arg(QString::fromLatin1(panelName(i)));
     }
     const auto all = client_->findChildren<QWidget*>();
     for (QWidget* w : all)
@@ -241,7 +240,7 @@ bool takesFocusOnClick(const Command& c)
     }
 }
 
-} // namespace
+}  // namespace
 
 QString RandomUser::checkHitAt(QPoint at, QWidget* hit) const
 {
@@ -271,8 +270,7 @@ QString RandomUser::checkPanels() const
         const bool shown = !panels_[std::size_t(i)]->isHidden();
         if (shown != model_.shown[std::size_t(i)])
             return QStringLiteral("panel %1 is %2, it should be %3")
-                .arg(QString::fromLatin1(panelName(i)), shown ? "shown" : "hidden",
-                     shown ? "hidden" : "shown");
+                .arg(QString::fromLatin1(panelName(i)), shown ? "shown" : "hidden", shown ? "hidden" : "shown");
     }
     return {};
 }
@@ -301,21 +299,25 @@ QString RandomUser::checkSections() const
             return prefix + QStringLiteral("the recitation name label is shown");
         if (visible.empty()) {
             if (verse->text() != QLatin1String("no verse to translate") || !recitation->text().isEmpty())
-                return prefix + QStringLiteral("no item picture shown, but the verse box reads '%1' and the label '%2'")
-                                    .arg(verse->text().left(40), recitation->text());
+                return prefix
+                    + QStringLiteral("no item picture shown, but the verse box reads '%1' and the label '%2'")
+                          .arg(verse->text().left(40), recitation->text());
         } else {
             const ayat::SectionItem& item = d.items[std::size_t(visible[0])];
-            if (verse->text() != QLatin1String(item.verse->english) || recitation->text() != QLatin1String(item.verse->recitation))
-                return prefix + QStringLiteral("picture %1 shown beside the verse '%2' and the label '%3'")
-                                    .arg(item.pictureKey(), verse->text().left(40), recitation->text());
+            if (verse->text() != QLatin1String(item.verse->english)
+                || recitation->text() != QLatin1String(item.verse->recitation))
+                return prefix
+                    + QStringLiteral("picture %1 shown beside the verse '%2' and the label '%3'")
+                          .arg(item.pictureKey(), verse->text().left(40), recitation->text());
         }
         const int shown = visible.empty() ? -1 : visible[0];
         if (shown != model_.selected[std::size_t(s)]) {
             auto label = [&](int i) {
                 return i < 0 ? QStringLiteral("nothing") : QString::fromLatin1(d.items[std::size_t(i)].pictureKey());
             };
-            return prefix + QStringLiteral("shows %1 selected, it should show %2")
-                                .arg(label(shown), label(model_.selected[std::size_t(s)]));
+            return prefix
+                + QStringLiteral("shows %1 selected, it should show %2")
+                      .arg(label(shown), label(model_.selected[std::size_t(s)]));
         }
     }
     return {};
@@ -457,8 +459,9 @@ QString RandomUser::planKey(Planned& plan)
         const struct {
             Qt::Key key;
             SceneKey move;
-        } walks[] = {{Qt::Key_Right, SceneKey::Next},    {Qt::Key_Down, SceneKey::Next}, {Qt::Key_Left, SceneKey::Previous},
-                     {Qt::Key_Up, SceneKey::Previous},   {Qt::Key_Home, SceneKey::First}, {Qt::Key_End, SceneKey::Last}};
+        } walks[] = {{Qt::Key_Right, SceneKey::Next},    {Qt::Key_Down, SceneKey::Next},
+                     {Qt::Key_Left, SceneKey::Previous}, {Qt::Key_Up, SceneKey::Previous},
+                     {Qt::Key_Home, SceneKey::First},    {Qt::Key_End, SceneKey::Last}};
         for (const auto& w : walks)
             if (plan.key == w.key) {
                 plan.sceneSection = on.section;
@@ -670,15 +673,16 @@ QtMessageHandler previousHandler = nullptr;
 
 void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (type == QtWarningMsg && (message == QLatin1String("This plugin does not support grabbing the keyboard") ||
-                                 message == QLatin1String("This plugin does not support raise()")))
+    if (type == QtWarningMsg
+        && (message == QLatin1String("This plugin does not support grabbing the keyboard")
+            || message == QLatin1String("This plugin does not support raise()")))
         return;
     if (previousHandler)
         previousHandler(type, context, message);
     else
         std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
-} // namespace
+}  // namespace
 
 void quietOffscreenWarnings()
 {
@@ -717,4 +721,4 @@ std::uint64_t startValueFromArguments(int& argc, char** argv, std::uint64_t fall
     return value;
 }
 
-} // namespace robust
+}  // namespace robust

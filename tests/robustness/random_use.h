@@ -118,4 +118,4 @@ int scaledActions(int normal);
 // argv), else `fallback`.
 std::uint64_t startValueFromArguments(int& argc, char** argv, std::uint64_t fallback);
 
-} // namespace robust
+}  // namespace robust

@@ -73,7 +73,7 @@ T median(std::vector<T> v)
     return v.empty() ? T{} : v[v.size() / 2];
 }
 
-} // namespace
+}  // namespace
 
 std::optional<SoakOptions> soakOptionsFromArguments(int& argc, char** argv)
 {
@@ -233,8 +233,8 @@ int runSoak(int argc, char** argv, std::uint64_t start, const SoakOptions& optio
         rssMax = std::max(rssMax, s.rssKb);
         fdMax = std::max(fdMax, s.fds);
     }
-    const bool flat = rssB - rssA <= options.rssToleranceKb && heapB - heapA <= options.rssToleranceKb &&
-                      fdB - fdA <= options.fdTolerance;
+    const bool flat = rssB - rssA <= options.rssToleranceKb && heapB - heapA <= options.rssToleranceKb
+        && fdB - fdA <= options.fdTolerance;
     std::printf("soak: %d actions, %d main windows, %d program ends in %.0f s\n"
                 "soak: resident memory %ld kB -> %ld kB (medians of the first and last quarter after %.0f s; "
                 "peak %ld kB; start %ld kB)\n"
@@ -242,9 +242,8 @@ int runSoak(int argc, char** argv, std::uint64_t start, const SoakOptions& optio
                 "soak: open descriptors %d -> %d (peak %d; start %d)\n"
                 "soak: %s\n",
                 user.actions(), windows, user.windowsEnded(), clock.elapsed() / 1000.0, rssA, rssB, warmUp, rssMax,
-                samples.front().rssKb, heapA, heapB, fdA, fdB, fdMax, samples.front().fds,
-                flat ? "flat" : "GROWING");
+                samples.front().rssKb, heapA, heapB, fdA, fdB, fdMax, samples.front().fds, flat ? "flat" : "GROWING");
     return flat ? 0 : 1;
 }
 
-} // namespace robust
+}  // namespace robust

@@ -11,7 +11,7 @@ namespace robust {
 
 struct SoakOptions {
     int seconds = 1800;
-    QString csv;              // where the samples go; empty: soak.csv in the working directory
+    QString csv;  // where the samples go; empty: soak.csv in the working directory
     int sampleEverySeconds = 5;
     int rssToleranceKb = 4096;
     int fdTolerance = 2;
@@ -23,4 +23,4 @@ std::optional<SoakOptions> soakOptionsFromArguments(int& argc, char** argv);
 // Makes its own application object; returns the process's exit code.
 int runSoak(int argc, char** argv, std::uint64_t start, const SoakOptions& options);
 
-} // namespace robust
+}  // namespace robust

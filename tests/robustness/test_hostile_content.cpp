@@ -295,8 +295,8 @@ QString breakFile(const QString& path, const QByteArray& bytes, Encoding e, cons
         return ::symlink("vanished-long-ago", native.constData()) == 0 ? QString() : QStringLiteral("symlink failed");
     if (kind == QLatin1String("loop"))
         return ::symlink(QFileInfo(path).fileName().toLocal8Bit().constData(), native.constData()) == 0
-                   ? QString()
-                   : QStringLiteral("symlink failed");
+            ? QString()
+            : QStringLiteral("symlink failed");
     if (kind == QLatin1String("device"))
         return ::symlink("/dev/zero", native.constData()) == 0 ? QString() : QStringLiteral("symlink failed");
     if (kind == QLatin1String("sparse")) {
@@ -358,8 +358,8 @@ QString reportProblems(const QStringList& lines, const QStringList& brokenKeys, 
 // cannot be made): the program, its pictures in assets/ and its sounds.
 bool place(const QString& from, const QString& dest)
 {
-    return ::link(QFile::encodeName(from).constData(), QFile::encodeName(dest).constData()) == 0 ||
-           QFile::copy(from, dest);
+    return ::link(QFile::encodeName(from).constData(), QFile::encodeName(dest).constData()) == 0
+        || QFile::copy(from, dest);
 }
 
 bool placeProgram(const QString& to, const QString& program)
@@ -392,7 +392,6 @@ QStringList keysOf(Encoding e)
     return keys;
 }
 
-
 // The encoding named by a corpus folder ("picture-gif" and so on).
 std::optional<Encoding> corpusEncoding(const QString& folder)
 {
@@ -423,9 +422,9 @@ struct SoundDamage {
     const char* kind;
 };
 constexpr SoundDamage kSoundDamages[] = {
-    {"bism.exp", "cut%"},    {"clip.exp", "fifo"},      {"stop.exp", "random"},  {"sky.exp", "empty"},
-    {"sea.exp", "directory"}, {"sun.exp", "device"},    {"fruit.exp", "sparse"}, {"ant.exp", "dangling"},
-    {"cave.exp", "loop"},    {"moon.exp", "lyingwave"},
+    {"bism.exp", "cut%"},     {"clip.exp", "fifo"},      {"stop.exp", "random"},  {"sky.exp", "empty"},
+    {"sea.exp", "directory"}, {"sun.exp", "device"},     {"fruit.exp", "sparse"}, {"ant.exp", "dangling"},
+    {"cave.exp", "loop"},     {"moon.exp", "lyingwave"},
 };
 
 QString breakSounds(const QString& folder)
@@ -435,15 +434,15 @@ QString breakSounds(const QString& folder)
         const QByteArray original = readAll(kRuntime + QLatin1Char('/') + QLatin1String(d.file));
         const QString kind = QLatin1String(d.kind);
         QString e = kind == QLatin1String("lyingwave")
-                        ? breakFile(path, lyingWave(original), Encoding::Bitmap24, QStringLiteral("bytes"), 0)
-                        : breakFile(path, original, Encoding::Bitmap24, kind, 50);
+            ? breakFile(path, lyingWave(original), Encoding::Bitmap24, QStringLiteral("bytes"), 0)
+            : breakFile(path, original, Encoding::Bitmap24, kind, 50);
         if (!e.isEmpty())
             return QLatin1String(d.file) + QStringLiteral(": ") + e;
     }
     return {};
 }
 
-} // namespace
+}  // namespace
 
 class HostileContentTest : public QObject {
     Q_OBJECT
@@ -464,15 +463,29 @@ private slots:
             const QByteArray bytes = readAll(kRuntime + QStringLiteral("/assets/") + fileNameOf(key));
             const Encoding e = findAsset(key.toStdString())->encoding;
             auto row = [&](const QString& kind, int param, bool decodesAnyway = false) {
-                QTest::addRow("%s %s %d", qPrintable(key), qPrintable(kind), param) << key << kind << param
-                                                                                     << decodesAnyway;
+                QTest::addRow("%s %s %d", qPrintable(key), qPrintable(kind), param)
+                    << key << kind << param << decodesAnyway;
             };
             // Truncated at many offsets: inside the signature, the headers, the
             // colour table, around the first byte of pixel data, inside the
             // pixels, and one byte short.
             const qsizetype pixels = pixelDataStart(bytes, e);
-            QList<int> cuts{1, 2, 5, 10, 13, 22, 40, 54, 62, 200, int(pixels) - 1, int(pixels), int(pixels) + 1,
-                            int(bytes.size() / 4), int(bytes.size() / 2), int(bytes.size() * 9 / 10),
+            QList<int> cuts{1,
+                            2,
+                            5,
+                            10,
+                            13,
+                            22,
+                            40,
+                            54,
+                            62,
+                            200,
+                            int(pixels) - 1,
+                            int(pixels),
+                            int(pixels) + 1,
+                            int(bytes.size() / 4),
+                            int(bytes.size() / 2),
+                            int(bytes.size() * 9 / 10),
                             int(bytes.size() - 1)};
             std::sort(cuts.begin(), cuts.end());
             cuts.erase(std::unique(cuts.begin(), cuts.end()), cuts.end());
@@ -532,10 +545,11 @@ private slots:
     void programLivesWithBrokenContent_data()
     {
         QTest::addColumn<QStringList>("kinds");  // rotated over the keys of each encoding
-        QTest::addColumn<bool>("reportsAll");     // every broken key reported
+        QTest::addColumn<bool>("reportsAll");    // every broken key reported
         QTest::addColumn<bool>("fromCorpus");
-        QTest::newRow("not files")
-            << QStringList{"missing", "empty", "directory", "fifo", "dangling", "device", "sparse"} << true << false;
+        QTest::newRow("not files") << QStringList{"missing",  "empty",  "directory", "fifo",
+                                                  "dangling", "device", "sparse"}
+                                   << true << false;
         QTest::newRow("bad headers") << QStringList{"magic", "huge", "random"} << true << false;
         QTest::newRow("cut short") << QStringList{"cut%"} << true << false;
         QTest::newRow("promising more than they hold") << QStringList{"lying"} << true << false;
@@ -619,8 +633,8 @@ private slots:
         // at once when told to.
         const qint64 wait = 5000 - clock.elapsed();
         if (wait > 0 && real.waitForFinished(int(wait)))
-            QFAIL(qPrintable(QStringLiteral("the program ended by itself: ") +
-                             QString::fromLocal8Bit(real.readAllStandardError())));
+            QFAIL(qPrintable(QStringLiteral("the program ended by itself: ")
+                             + QString::fromLocal8Bit(real.readAllStandardError())));
         QCOMPARE(real.state(), QProcess::Running);
         QElapsedTimer ending;
         ending.start();
@@ -632,8 +646,9 @@ private slots:
 
         if (!fromCorpus) {
             if (!reportsAll)
-                QEXPECT_FAIL("", "GIF frames and JPEGs promising more than they hold are shown, unreported "
-                                 "(see brokenPictureIsReported)",
+                QEXPECT_FAIL("",
+                             "GIF frames and JPEGs promising more than they hold are shown, unreported "
+                             "(see brokenPictureIsReported)",
                              Continue);
             const QString problems = reportProblems(lines, broken, assets);
             QVERIFY2(problems.isEmpty(), qPrintable(problems));
@@ -648,8 +663,8 @@ private slots:
         QTest::addColumn<QString>("input");
         for (const char* folder : {"picture-bmp", "picture-gif", "picture-jpg", "picture-ico", "wave", "sound-name"})
             for (const QString& input : corpusFiles(QLatin1String(folder)))
-                QTest::addRow("%s/%s", folder, qPrintable(QFileInfo(input).fileName())) << QString::fromLatin1(folder)
-                                                                                        << input;
+                QTest::addRow("%s/%s", folder, qPrintable(QFileInfo(input).fileName()))
+                    << QString::fromLatin1(folder) << input;
     }
 
     void fuzzFindingsStayHarmless()
@@ -745,7 +760,7 @@ int driveWindow(int argc, char** argv, int actions, std::uint64_t start)
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

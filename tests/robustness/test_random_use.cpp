@@ -77,7 +77,7 @@ void recordTicks(ayat::SplashWindow* splash, Ticks& ticks)
     QObject::connect(timer, &QTimer::timeout, splash, [&ticks, splash] { ticks.mainAfter << splash->mainWindow(); });
 }
 
-} // namespace
+}  // namespace
 
 class RandomUseTest : public QObject {
     Q_OBJECT
@@ -144,8 +144,8 @@ private slots:
         qInfo("%d actions in %lld ms, %d program ends; menu %d, home %d, hotspot %d, play %d, stop %d, "
               "section exit %d, info exit %d, no effect %d",
               user.actions(), clock.elapsed(), user.windowsEnded(), n[Command::Menu], n[Command::Home],
-              n[Command::Hotspot], n[Command::Play], n[Command::Stop], n[Command::SectionExit],
-              n[Command::InfoExit], n[Command::Nothing]);
+              n[Command::Hotspot], n[Command::Play], n[Command::Stop], n[Command::SectionExit], n[Command::InfoExit],
+              n[Command::Nothing]);
         // A run that never reached some kind of control proves little.
         for (int kind = Command::Menu; kind <= Command::InfoExit; ++kind)
             QVERIFY2(n[std::size_t(kind)] >= count / 400, qPrintable(QString::number(kind)));

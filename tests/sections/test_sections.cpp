@@ -39,7 +39,8 @@ Shown nothingSelected() { return {{}, QStringLiteral("no verse to translate"), Q
 
 Shown itemSelected(const SectionItem& item)
 {
-    return {{QString::fromLatin1(item.pictureKey())}, QString::fromLatin1(item.verse->english),
+    return {{QString::fromLatin1(item.pictureKey())},
+            QString::fromLatin1(item.verse->english),
             QString::fromLatin1(item.verse->recitation)};
 }
 
@@ -65,7 +66,7 @@ struct Section {
     }
 };
 
-} // namespace
+}  // namespace
 
 class SectionTest : public QObject {
     Q_OBJECT
@@ -96,10 +97,7 @@ private:
         QTest::mouseClick(s.panel->windowHandle(), Qt::LeftButton, {}, at);
     }
 
-    static void clickControl(const Section& s, const char* name)
-    {
-        clickAt(s, s.control(name)->geometry().center());
-    }
+    static void clickControl(const Section& s, const char* name) { clickAt(s, s.control(name)->geometry().center()); }
 
     static void sectionRows()
     {
@@ -152,7 +150,7 @@ private slots:
         for (std::size_t chosen = 0; chosen <= s.d->items.size(); ++chosen) {
             if (chosen > 0)
                 clickAt(s, centre(s.d->items[chosen - 1].hotspots.front().rect));
-            std::vector<QWidget*> seen; // topmost first, as listed
+            std::vector<QWidget*> seen;  // topmost first, as listed
             for (const char* name : s.d->stacking)
                 if (QWidget* c = s.control(name); c->isVisible())
                     seen.push_back(c);
@@ -171,12 +169,13 @@ private slots:
                     if (!free)
                         continue;
                     ++overlaps;
-                    QVERIFY2(reached(*free) == seen[upper]->objectName(),
-                             qPrintable(QStringLiteral("%1 at (%2, %3): %4 reached, not %5 over %6")
-                                            .arg(chosen ? QString::fromLatin1(s.d->items[chosen - 1].pictureKey()) : "start")
-                                            .arg(free->x())
-                                            .arg(free->y())
-                                            .arg(reached(*free), seen[upper]->objectName(), seen[lower]->objectName())));
+                    QVERIFY2(
+                        reached(*free) == seen[upper]->objectName(),
+                        qPrintable(QStringLiteral("%1 at (%2, %3): %4 reached, not %5 over %6")
+                                       .arg(chosen ? QString::fromLatin1(s.d->items[chosen - 1].pictureKey()) : "start")
+                                       .arg(free->x())
+                                       .arg(free->y())
+                                       .arg(reached(*free), seen[upper]->objectName(), seen[lower]->objectName())));
                 }
             }
         }
@@ -201,7 +200,8 @@ private slots:
                 }
                 clickControl(s, s.d->names.play);
                 clickControl(s, s.d->names.stop);
-                QCOMPARE(requests_.names(), QStringList({QString::fromLatin1(item.verse->recitation), QStringLiteral("stop.exp")}));
+                QCOMPARE(requests_.names(),
+                         QStringList({QString::fromLatin1(item.verse->recitation), QStringLiteral("stop.exp")}));
                 QCOMPARE(s.shown(), itemSelected(item));
                 requests_.clear();
             }
@@ -247,9 +247,10 @@ private slots:
         QCOMPARE(play.right(), stop.left());
         clickAt(s, QPoint(stop.left(), stop.center().y()));
         const auto& order = s.d->stacking;
-        const bool stopAbove = std::find(order.begin(), order.end(), std::string_view(s.d->names.stop)) <
-                               std::find(order.begin(), order.end(), std::string_view(s.d->names.play));
-        QCOMPARE(requests_.names(), QStringList({stopAbove ? QStringLiteral("stop.exp") : QString::fromLatin1(item.verse->recitation)}));
+        const bool stopAbove = std::find(order.begin(), order.end(), std::string_view(s.d->names.stop))
+            < std::find(order.begin(), order.end(), std::string_view(s.d->names.play));
+        QCOMPARE(requests_.names(),
+                 QStringList({stopAbove ? QStringLiteral("stop.exp") : QString::fromLatin1(item.verse->recitation)}));
     }
 
     // These hotspots reach one pixel row below the scene picture; a click on
@@ -362,7 +363,8 @@ private slots:
         for (std::size_t i = 0; i < s.d->items.size(); ++i) {
             s.screen->select(i);
             const int lines = int(box->lines().size());
-            QVERIFY2(lines * QFontMetrics(box->font()).height() <= box->textArea().height(), s.d->items[i].pictureKey());
+            QVERIFY2(lines * QFontMetrics(box->font()).height() <= box->textArea().height(),
+                     s.d->items[i].pictureKey());
             QCOMPARE(box->size(), boxSize);
             if (std::string_view(s.d->items[i].pictureKey()) == "foils")
                 QCOMPARE(lines, 1);

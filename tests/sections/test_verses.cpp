@@ -45,10 +45,11 @@ Outcome generate(const QByteArray& json)
     file.close();
     const QString header = dir.filePath(QStringLiteral("verses.h"));
     QProcess p;
-    p.start(cmake, {QStringLiteral("-DJSON=") + file.fileName(),
-                    QStringLiteral("-DTEMPLATE=") + kSourceDir + QStringLiteral("/sections/verses/verses.h.in"),
-                    QStringLiteral("-DOUTPUT=") + header, QStringLiteral("-P"),
-                    kSourceDir + QStringLiteral("/sections/verses/generate_verses.cmake")});
+    p.start(cmake,
+            {QStringLiteral("-DJSON=") + file.fileName(),
+             QStringLiteral("-DTEMPLATE=") + kSourceDir + QStringLiteral("/sections/verses/verses.h.in"),
+             QStringLiteral("-DOUTPUT=") + header, QStringLiteral("-P"),
+             kSourceDir + QStringLiteral("/sections/verses/generate_verses.cmake")});
     if (!p.waitForFinished(120000)) {
         out.messages = QStringLiteral("the generator did not finish");
         return out;
@@ -88,9 +89,15 @@ QList<QByteArray> stringLiterals(const QByteArray& source)
             }
             const char e = source[++i];
             switch (e) {
-            case 'n': text += '\n'; break;
-            case 't': text += '\t'; break;
-            case 'r': text += '\r'; break;
+            case 'n':
+                text += '\n';
+                break;
+            case 't':
+                text += '\t';
+                break;
+            case 'r':
+                text += '\r';
+                break;
             case 'x': {
                 qsizetype end = i + 1;
                 while (end < source.size() && std::isxdigit(uchar(source[end])))
@@ -99,7 +106,8 @@ QList<QByteArray> stringLiterals(const QByteArray& source)
                 i = end - 1;
                 break;
             }
-            default: text += e; // \" \\ \'
+            default:
+                text += e;  // \" \\ \'
             }
         }
         if (joinNext)
@@ -114,7 +122,7 @@ QList<QByteArray> stringLiterals(const QByteArray& source)
 // JSON written with single quotes, for reading in a C++ string.
 QByteArray json(const char* singleQuoted) { return QByteArray(singleQuoted).replace('\'', '"'); }
 
-} // namespace
+}  // namespace
 
 class VersesTest : public QObject {
     Q_OBJECT
@@ -126,7 +134,8 @@ private slots:
     {
         QFile file(kSourceDir + QStringLiteral("/content/verses.json"));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const QJsonArray verses = QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("verses")).toArray();
+        const QJsonArray verses =
+            QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("verses")).toArray();
         QCOMPARE(verses.size(), 25);
         std::set<QString> seen;
         for (const SectionDescription* d : allSections()) {
@@ -139,12 +148,15 @@ private slots:
                         stored = v.toObject();
                 QVERIFY2(!stored.isEmpty(), qPrintable(key));
                 QCOMPARE(QString::fromUtf8(item.verse->english), stored.value(QStringLiteral("english")).toString());
-                QCOMPARE(QString::fromUtf8(item.verse->recitation), stored.value(QStringLiteral("recitation")).toString());
-                QCOMPARE(QString::fromUtf8(item.verse->arabic), stored.value(QStringLiteral("arabic_shown")).toString());
-                QCOMPARE(QString::fromUtf8(item.verse->reference), QStringLiteral("%1 %2:%3")
-                                                                     .arg(stored.value(QStringLiteral("surah_name")).toString())
-                                                                     .arg(stored.value(QStringLiteral("surah")).toInt())
-                                                                     .arg(stored.value(QStringLiteral("ayah")).toInt()));
+                QCOMPARE(QString::fromUtf8(item.verse->recitation),
+                         stored.value(QStringLiteral("recitation")).toString());
+                QCOMPARE(QString::fromUtf8(item.verse->arabic),
+                         stored.value(QStringLiteral("arabic_shown")).toString());
+                QCOMPARE(QString::fromUtf8(item.verse->reference),
+                         QStringLiteral("%1 %2:%3")
+                             .arg(stored.value(QStringLiteral("surah_name")).toString())
+                             .arg(stored.value(QStringLiteral("surah")).toInt())
+                             .arg(stored.value(QStringLiteral("ayah")).toInt()));
             }
         }
         QCOMPARE(seen.size(), std::size_t(25));
@@ -180,23 +192,22 @@ private slots:
         QTest::newRow("empty list") << json("{'verses': []}") << "list is empty";
         QTest::newRow("no English") << json("{'verses': [{'picture': 'sky', 'recitation': 'sky.exp'}]}")
                                     << "verses[0] has no \"english\"";
-        QTest::newRow("empty English")
-            << json("{'verses': [{'picture': 'sky', 'recitation': 'sky.exp', 'english': ''}]}")
-            << "\"english\" of verses[0] is empty";
+        QTest::newRow("empty English") << json(
+            "{'verses': [{'picture': 'sky', 'recitation': 'sky.exp', 'english': ''}]}")
+                                       << "\"english\" of verses[0] is empty";
         QTest::newRow("number for a name")
             << json("{'verses': [{'picture': 'sky', 'recitation': 3, 'english': 'x'}]}") << "not a string";
         QTest::newRow("path for a recitation")
             << json("{'verses': [{'picture': 'sky', 'recitation': '../sky.exp', 'english': 'x'}]}")
             << "not a bare file name";
-        QTest::newRow("key given twice")
-            << json("{'verses': [{'picture': 'sky', 'recitation': 'a.exp', 'english': 'x', 'surah_name': 'A',"
-                    " 'surah': 1, 'ayah': 1, 'arabic_shown': 'y'},"
-                    " {'picture': 'sky', 'recitation': 'b.exp', 'english': 'y'}]}")
-            << "given to two verses";
-        QTest::newRow("no reference")
-            << json("{'verses': [{'picture': 'sky', 'recitation': 'a.exp', 'english': 'x', 'surah': 15, 'ayah': 16,"
-                    " 'arabic_shown': 'y'}]}")
-            << "verses[0] has no \"surah_name\"";
+        QTest::newRow("key given twice") << json(
+            "{'verses': [{'picture': 'sky', 'recitation': 'a.exp', 'english': 'x', 'surah_name': 'A',"
+            " 'surah': 1, 'ayah': 1, 'arabic_shown': 'y'},"
+            " {'picture': 'sky', 'recitation': 'b.exp', 'english': 'y'}]}")
+                                         << "given to two verses";
+        QTest::newRow("no reference") << json(
+            "{'verses': [{'picture': 'sky', 'recitation': 'a.exp', 'english': 'x', 'surah': 15, 'ayah': 16,"
+            " 'arabic_shown': 'y'}]}") << "verses[0] has no \"surah_name\"";
         QTest::newRow("verse number not a whole number")
             << json("{'verses': [{'picture': 'sky', 'recitation': 'a.exp', 'english': 'x', 'surah_name': 'A',"
                     " 'surah': 15, 'ayah': 1.5, 'arabic_shown': 'y'}]}")

@@ -21,7 +21,7 @@ class TestImport : public QObject {
 
     QTemporaryDir temp;
     QString recordings;
-    QStringList names; // the files the tool writes
+    QStringList names;  // the files the tool writes
 
     int import(const QString& target, QByteArray* errors)
     {
@@ -57,8 +57,9 @@ private slots:
         for (const char* tool : {"bash", "sox", "soxi", "jq", "awk"})
             if (QStandardPaths::findExecutable(tool).isEmpty())
                 missing << tool;
-        QVERIFY2(missing.isEmpty(), qPrintable("not installed: " + missing.join(", ") +
-                                               " (Debian packages sox, jq; `make test` installs them)"));
+        QVERIFY2(missing.isEmpty(),
+                 qPrintable("not installed: " + missing.join(", ")
+                            + " (Debian packages sox, jq; `make test` installs them)"));
         QVERIFY(temp.isValid());
         recordings = temp.filePath("reciter");
         QDir().mkpath(recordings);
@@ -75,8 +76,8 @@ private slots:
             const QString file = QString::asprintf(names.size() % 2 ? "%03d%03d.WAV" : "%03d%03d.wav", surah, ayah);
             const double hz = 200 + 20 * names.size();
             QVERIFY(writeFile(recordings + '/' + file, wavetest::wave(44100, 2, 16, false, 22050, [hz](int f, int) {
-                return 0.3 * std::sin(2 * M_PI * hz * f / 44100);
-            })));
+                                  return 0.3 * std::sin(2 * M_PI * hz * f / 44100);
+                              })));
             names << v["recitation"].toString();
         }
         QCOMPARE(names.size(), 26);

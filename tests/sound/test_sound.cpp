@@ -29,13 +29,13 @@ using namespace wavetest;
 
 namespace {
 
-constexpr int kLength = 11025; // samples of each pattern file: half a second
+constexpr int kLength = 11025;  // samples of each pattern file: half a second
 // Pattern 1 is the sound that the next request cuts short. It lasts three
 // seconds, so that however far a busy machine lets the audio thread run ahead
 // of the requesting one, the next request still comes while it plays.
 constexpr int kCutId = 1;
 constexpr int kCutLength = 66150;
-constexpr int kBigId = 9;           // the big file's pattern
+constexpr int kBigId = 9;  // the big file's pattern
 constexpr int kBigLength = 30'000'000;
 
 int lengthOf(int id) { return id == kBigId ? kBigLength : id == kCutId ? kCutLength : kLength; }
@@ -47,7 +47,7 @@ constexpr auto kHangLimit = std::chrono::seconds(10);
 
 long capturedBytes()
 {
-    struct stat st{};
+    struct stat st {};
     const char* file = std::getenv("SDL_DISKAUDIOFILE");
     return file && ::stat(file, &st) == 0 ? long(st.st_size) : -1;
 }
@@ -94,8 +94,8 @@ int runSteps(int argc, char** argv)
         if (std::strncmp(step, "p:", 2) == 0) {
             const auto start = std::chrono::steady_clock::now();
             ayat::RequestSound(step + 2);
-            const auto took = std::chrono::duration_cast<std::chrono::microseconds>(
-                std::chrono::steady_clock::now() - start).count();
+            const auto took =
+                std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count();
             longest = std::max<long>(longest, took);
         } else if (std::strncmp(step, "c:", 2) == 0) {
             // stdio holds back up to one 4096-byte block of what the driver wrote.
@@ -149,33 +149,32 @@ bool makeFile(const QString& dir, const QString& entry)
         return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
     if (what == "@dir")
         return QDir().mkdir(path);
-    if (what == "@huge") { // a WAVE header over 200 MB
+    if (what == "@huge") {  // a WAVE header over 200 MB
         if (!writeFile(path, patch(40, 200u << 20).left(44)))
             return false;
         return QFile(path).resize(qint64(200) << 20);
     }
-    if (what == "@big") { // just under the size limit, and valid; made once
+    if (what == "@big") {  // just under the size limit, and valid; made once
         static const QString big = QFileInfo(dir + "/../../big.wav").absoluteFilePath();
         if (!QFile::exists(big) && !writeFile(big, pattern(kBigId, kBigLength)))
             return false;
         return QFile::link(big, path);
     }
-    const QByteArray bytes =
-        what == "@empty" ? QByteArray()
-        : what == "@text" ? QByteArray("no sound in here\n").repeated(200)
-        : what == "@cut" ? good.left(good.size() / 2)
-        : what == "@header" ? good.left(30)
-        : what == "@riffsize" ? patch(4, 0x7ffffff0)
-        : what == "@datasize" ? patch(40, 0xfffffff0)
-        : what == "@fmtsize" ? patch(16, 0x7ffffff0)
-        : what == "@channels" ? patch16(22, 0)
-        : what == "@rate" ? patch(24, 0)
-        : what == "@bits" ? patch16(34, 0)
-        : QByteArray("?");
+    const QByteArray bytes = what == "@empty" ? QByteArray()
+        : what == "@text"                     ? QByteArray("no sound in here\n").repeated(200)
+        : what == "@cut"                      ? good.left(good.size() / 2)
+        : what == "@header"                   ? good.left(30)
+        : what == "@riffsize"                 ? patch(4, 0x7ffffff0)
+        : what == "@datasize"                 ? patch(40, 0xfffffff0)
+        : what == "@fmtsize"                  ? patch(16, 0x7ffffff0)
+        : what == "@channels"                 ? patch16(22, 0)
+        : what == "@rate"                     ? patch(24, 0)
+        : what == "@bits"                     ? patch16(34, 0)
+                                              : QByteArray("?");
     return writeFile(path, bytes);
 }
 
-} // namespace
+}  // namespace
 
 class TestSound : public QObject {
     Q_OBJECT
@@ -195,8 +194,7 @@ class TestSound : public QObject {
         p.setWorkingDirectory(cwd);
         QElapsedTimer clock;
         clock.start();
-        p.start(program.isEmpty() ? QCoreApplication::applicationFilePath() : program,
-                QStringList{"--play"} + steps);
+        p.start(program.isEmpty() ? QCoreApplication::applicationFilePath() : program, QStringList{"--play"} + steps);
         Child c;
         if (!p.waitForFinished(60000)) {
             p.kill();
@@ -261,21 +259,27 @@ private slots:
         // is not woken; the next request opens it again (the capture file starts
         // afresh) and plays from its first sample.
         row("after a quiet spell", ab, {}, QStringList{"p:a.exp", "i", "q", "p:b.exp"} + end, "2f");
-        row("play then stop", {"sky.exp=1", "stop.exp=2"}, {}, {"p:sky.exp", "i", "c:150", "p:stop.exp", "i", "c:650"}, "1p 2f");
+        row("play then stop", {"sky.exp=1", "stop.exp=2"}, {}, {"p:sky.exp", "i", "c:150", "p:stop.exp", "i", "c:650"},
+            "1p 2f");
         row("case ignored", {"clip.exp=2"}, {}, QStringList{"p:clip.Exp"} + end, "2f");
         row("case ignored, upper file", {"CLIP.EXP=2"}, {}, QStringList{"p:clip.exp"} + end, "2f");
         row("program folder", {}, {"p.exp=4"}, QStringList{"p:p.exp"} + end, "4f");
         row("program folder, case ignored", {}, {"P.Exp=4"}, QStringList{"p:p.exp"} + end, "4f");
         row("working directory first", {"p.exp=5"}, {"p.exp=4"}, QStringList{"p:p.exp"} + end, "5f");
         row("big file plays", {"big.exp=@big"}, {}, {"p:big.exp", "i", "c:300"}, "9p");
-        row("big file overtaken", {"big.exp=@big", "b.exp=2"}, {}, QStringList{"p:big.exp", "w:5", "p:b.exp"} + end, "2f");
+        row("big file overtaken", {"big.exp=@big", "b.exp=2"}, {}, QStringList{"p:big.exp", "w:5", "p:b.exp"} + end,
+            "2f");
         QStringList burst{"p:warm-up.exp", "i"};
         for (int i = 0; i < 100; ++i)
             burst << QStringLiteral("p:%1.exp").arg(i % 5 + 1);
         row("burst of 100", {"1.exp=1", "2.exp=2", "3.exp=3", "4.exp=4", "5.exp=5"}, {}, burst + end, "5f");
 
         // Each of these is silent, ends the sound in progress, and the next request plays.
-        const struct { const char* tag; const char* file; const char* name; } bad[] = {
+        const struct {
+            const char* tag;
+            const char* file;
+            const char* name;
+        } bad[] = {
             {"missing", nullptr, "nothere.exp"},
             {"empty name", nullptr, ""},
             {"200 MB", "x.exp=@huge", "x.exp"},
@@ -299,7 +303,8 @@ private slots:
             QStringList files = ab;
             if (b.file)
                 files << b.file;
-            row(b.tag, files, {}, abThen + QStringList{QString("p:") + b.name, "i", "c:250", "p:b.exp"} + end, "1p _ 2f");
+            row(b.tag, files, {}, abThen + QStringList{QString("p:") + b.name, "i", "c:250", "p:b.exp"} + end,
+                "1p _ 2f");
         }
     }
 
@@ -337,7 +342,7 @@ private slots:
             quietBefore.push_back(quiet);
             quiet = false;
         }
-        QStringList want; // "_" in `heard` asks for that silence before the next sound
+        QStringList want;  // "_" in `heard` asks for that silence before the next sound
         std::vector<bool> wantQuiet;
         bool silence = false;
         for (const QString& w : heard.split(' ')) {
@@ -388,8 +393,8 @@ private slots:
         QString program;
         const QString cwd = prepare({}, {}, &program);
         QVERIFY(writeFile(cwd + "/tone.exp", wave(rate, channels, bits, isFloat, rate * 4 / 10, [rate](int f, int) {
-            return 0.5 * std::sin(2 * M_PI * 440 * f / rate);
-        })));
+                              return 0.5 * std::sin(2 * M_PI * 440 * f / rate);
+                          })));
         const Child c = run({"p:tone.exp", "i", "c:700"}, cwd);
         QCOMPARE(c.exitCode, 0);
         const auto* s = reinterpret_cast<const qint16*>(c.capture.constData());

@@ -16,7 +16,7 @@ void put(QByteArray& out, std::uint32_t v, int bytes)
         out.append(char((v >> (8 * i)) & 0xff));
 }
 
-} // namespace
+}  // namespace
 
 QByteArray wave(int rate, int channels, int bits, bool isFloat, int frames,
                 const std::function<double(int, int)>& value)
@@ -57,9 +57,7 @@ QByteArray wave(int rate, int channels, int bits, bool isFloat, int frames,
 
 QByteArray pattern(int id, int samples)
 {
-    return wave(22050, 1, 16, false, samples, [id](int i, int) {
-        return (id * 1000 + 1 + i % 997) / 32767.0;
-    });
+    return wave(22050, 1, 16, false, samples, [id](int i, int) { return (id * 1000 + 1 + i % 997) / 32767.0; });
 }
 
 std::vector<Run> runs(const QByteArray& capture)
@@ -76,8 +74,7 @@ std::vector<Run> runs(const QByteArray& capture)
             r.id = -1;
         if (!out.empty()) {
             Run& last = out.back();
-            const bool follows = r.id == last.id
-                && (r.id <= 0 || (last.first + last.length) % 997 == r.first);
+            const bool follows = r.id == last.id && (r.id <= 0 || (last.first + last.length) % 997 == r.first);
             if (follows) {
                 ++last.length;
                 continue;
@@ -101,4 +98,4 @@ QString describe(const std::vector<Run>& runs)
     return parts.join(' ');
 }
 
-} // namespace wavetest
+}  // namespace wavetest

@@ -31,4 +31,4 @@ std::vector<Run> runs(const QByteArray& capture);
 // The runs as text, e.g. "1:0+3307 _4410 2:0+11025" (id:first+length, _ silence).
 QString describe(const std::vector<Run>& runs);
 
-} // namespace wavetest
+}  // namespace wavetest

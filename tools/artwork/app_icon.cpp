@@ -93,11 +93,15 @@ void paintDisc(QPainter& p, const Device& d)
         double halfDeg;
         QColor colour;
     };
-    const Band soft[] = {{33, QColor(0xE8, 0xE8, 0xE8)}, {28, QColor(0xFF, 0xF0, 0x60)},
-                         {23.5, QColor(0xF0, 0x80, 0xF0)}, {18.5, QColor(0x70, 0xE8, 0xFF)},
+    const Band soft[] = {{33, QColor(0xE8, 0xE8, 0xE8)},
+                         {28, QColor(0xFF, 0xF0, 0x60)},
+                         {23.5, QColor(0xF0, 0x80, 0xF0)},
+                         {18.5, QColor(0x70, 0xE8, 0xFF)},
                          {10.5, Qt::white}};
-    const Band classic[] = {{33, QColor(0xE8, 0xE8, 0xE8)}, {28, QColor(0xFF, 0xFF, 0x00)},
-                            {23.5, QColor(0xFF, 0x00, 0xFF)}, {18.5, QColor(0x00, 0xFF, 0xFF)},
+    const Band classic[] = {{33, QColor(0xE8, 0xE8, 0xE8)},
+                            {28, QColor(0xFF, 0xFF, 0x00)},
+                            {23.5, QColor(0xFF, 0x00, 0xFF)},
+                            {18.5, QColor(0x00, 0xFF, 0xFF)},
                             {10.5, Qt::white}};
     const auto& bands = d.classic ? classic : soft;
     for (const double mid : {43.0, 223.0})
@@ -134,10 +138,7 @@ QPainterPath page(double depth)
     return p;
 }
 
-QPainterPath mirrored(const QPainterPath& left)
-{
-    return QTransform(-1, 0, 0, 1, kUnits, 0).map(left);
-}
+QPainterPath mirrored(const QPainterPath& left) { return QTransform(-1, 0, 0, 1, kUnits, 0).map(left); }
 
 void fillBoth(QPainter& p, const QPainterPath& left, const QBrush& b)
 {
@@ -178,12 +179,11 @@ void paintBook(QPainter& p, const Device& d)
         double y;
         std::vector<Word> words;
     };
-    const std::vector<Row> rows = small
-        ? std::vector<Row>{{22.0, {{3, 7}, {9, 12}}}, {26.0, {{3, 6}, {8, 12}}}}
-        : std::vector<Row>{{20.5, {{3, 6}, {7, 9}}},
-                           {22.5, {{3, 5}, {6, 9}, {10, 12}}},
-                           {24.5, {{3, 6}, {7, 9}, {10, 13}}},
-                           {26.5, {{3, 5}, {6, 9}}}};
+    const std::vector<Row> rows = small ? std::vector<Row>{{22.0, {{3, 7}, {9, 12}}}, {26.0, {{3, 6}, {8, 12}}}}
+                                        : std::vector<Row>{{20.5, {{3, 6}, {7, 9}}},
+                                                           {22.5, {{3, 5}, {6, 9}, {10, 12}}},
+                                                           {24.5, {{3, 6}, {7, 9}, {10, 13}}},
+                                                           {26.5, {{3, 5}, {6, 9}}}};
     p.setPen(QPen(kOlive, d.width(0.8), Qt::SolidLine, Qt::FlatCap));
     for (const Row& row : rows)
         for (const Word& w : row.words) {
@@ -206,7 +206,7 @@ void paintAppIcon(QPainter& p, const Device& d)
     paintBook(p, d);
 }
 
-} // namespace
+}  // namespace
 
 QImage renderAppIcon(int px, bool classicColours)
 {
@@ -274,4 +274,4 @@ bool writeHicolorIcons(const QString& dirName, const QString& name, QString* err
     return true;
 }
 
-} // namespace ayat::art
+}  // namespace ayat::art

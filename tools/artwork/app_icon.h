@@ -23,4 +23,4 @@ inline constexpr int kAppIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 // <dir>/hicolor/scalable/apps/<name>.svg; prints each path written.
 bool writeHicolorIcons(const QString& dir, const QString& name, QString* error);
 
-} // namespace ayat::art
+}  // namespace ayat::art

@@ -128,7 +128,8 @@ const WordMarks& wordMarks(const QString& word, const QFont& font)
     WordMarks wm{shapeWord(word, font), {}, {}};
     wm.marks.resize(wm.glyphs.size());
     wm.bare.assign(wm.glyphs.begin(), wm.glyphs.end());
-    const std::vector<qsizetype> marks = positionsOf(wm.glyphs, raw, true), letters = positionsOf(wm.glyphs, raw, false);
+    const std::vector<qsizetype> marks = positionsOf(wm.glyphs, raw, true),
+                                 letters = positionsOf(wm.glyphs, raw, false);
     for (qsizetype k = 0; k < word.size(); ++k) {
         if (word[k].category() != QChar::Mark_NonSpacing)
             continue;
@@ -144,8 +145,8 @@ const WordMarks& wordMarks(const QString& word, const QFont& font)
             continue;
         // Among like mark glyphs in a row, which went is unknown: the marks are
         // met in text order, so the first one not yet given its mark.
-        for (auto m = std::find(marks.begin(), marks.end(), at); m != marks.begin() && wm.glyphs[*(m - 1)] == wm.glyphs[at] &&
-                                                                   wm.marks[*(m - 1)].isEmpty();)
+        for (auto m = std::find(marks.begin(), marks.end(), at);
+             m != marks.begin() && wm.glyphs[*(m - 1)] == wm.glyphs[at] && wm.marks[*(m - 1)].isEmpty();)
             at = *--m;
         wm.marks[at] << codePointName(word[k].unicode());
     }
@@ -159,7 +160,7 @@ QImage transparentCanvas(QSize canvas, int scale)
     return img;
 }
 
-} // namespace
+}  // namespace
 
 QFont quranFont(qreal pixelSize)
 {
@@ -174,7 +175,8 @@ void requireQuranGlyphs(const QString& text)
 {
     const QRawFont raw = QRawFont::fromFont(quranFont(20));
     if (!raw.isValid() || raw.familyName() != kQuranFamily)
-        fail(QStringLiteral("the font %1 is not installed (%2 would draw the verse)").arg(kQuranFamily, raw.familyName()));
+        fail(QStringLiteral("the font %1 is not installed (%2 would draw the verse)")
+                 .arg(kQuranFamily, raw.familyName()));
     const QList<uint> cps = text.toUcs4();
     for (qsizetype i = 0; i < cps.size(); ++i)
         if (!raw.supportsCharacter(cps[i])) {
@@ -257,8 +259,13 @@ std::vector<PlacedGlyph> ArabicLayout::glyphs(int line) const
             const auto indexes = run.glyphIndexes();
             const auto positions = run.positions();
             for (qsizetype i = 0; i < indexes.size(); ++i)
-                out.push_back({run.rawFont(), indexes[i], positions[i], isMarkGlyph(run.rawFont(), indexes[i]), int(w),
-                               {}, indexes[i]});
+                out.push_back({run.rawFont(),
+                               indexes[i],
+                               positions[i],
+                               isMarkGlyph(run.rawFont(), indexes[i]),
+                               int(w),
+                               {},
+                               indexes[i]});
         }
         // The word shaped alone gives the same glyphs; which marks they draw.
         const QFont font = layout_->font();
@@ -292,11 +299,12 @@ void ArabicLayout::requireQuranGlyphRuns() const
 {
     for (const QGlyphRun& run : layout_->glyphRuns()) {
         if (run.rawFont().familyName() != kQuranFamily)
-            fail(QStringLiteral("part of the text is drawn in %1, not %2").arg(run.rawFont().familyName(), kQuranFamily));
+            fail(QStringLiteral("part of the text is drawn in %1, not %2")
+                     .arg(run.rawFont().familyName(), kQuranFamily));
         for (quint32 g : run.glyphIndexes())
             if (g == 0)
                 fail(QStringLiteral("the text shapes to a missing glyph of %1").arg(kQuranFamily));
     }
 }
 
-} // namespace ayat::art
+}  // namespace ayat::art

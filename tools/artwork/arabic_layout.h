@@ -75,4 +75,4 @@ private:
     std::vector<int> wordStarts_;
 };
 
-} // namespace ayat::art
+}  // namespace ayat::art

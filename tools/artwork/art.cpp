@@ -4,9 +4,6 @@
 
 namespace ayat::art {
 
-QString sourcePath(const QString& relative)
-{
-    return QDir(QStringLiteral(AYAT_SOURCE_DIR)).filePath(relative);
-}
+QString sourcePath(const QString& relative) { return QDir(QStringLiteral(AYAT_SOURCE_DIR)).filePath(relative); }
 
-} // namespace ayat::art
+}  // namespace ayat::art

@@ -40,4 +40,4 @@ QImage drawPicture(std::string_view key, int scale = 1);
 // The source tree's root, for content files the generator reads (verses.json).
 QString sourcePath(const QString& relative);
 
-} // namespace ayat::art
+}  // namespace ayat::art

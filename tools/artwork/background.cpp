@@ -66,8 +66,8 @@ QColor tileColour(qreal u, qreal v)
     const qreal fu = u - std::floor(u), fv = v - std::floor(v);
     const bool odd = (int(std::floor(u)) + int(std::floor(v))) & 1;
     const qreal du = std::abs(fu - 0.5), dv = std::abs(fv - 0.5);
-    const QColor cream(0xEC, 0xE2, 0xCA), sand(0xDC, 0xCA, 0xA4), terracotta(0xB8, 0x62, 0x44),
-        teal(0x3A, 0x80, 0x7E), grout(0x9A, 0x88, 0x6A);
+    const QColor cream(0xEC, 0xE2, 0xCA), sand(0xDC, 0xCA, 0xA4), terracotta(0xB8, 0x62, 0x44), teal(0x3A, 0x80, 0x7E),
+        grout(0x9A, 0x88, 0x6A);
     if (fu < 0.035 || fv < 0.035)
         return grout;
     // Corner quarter-diamonds make teal diamonds where four tiles meet.
@@ -376,7 +376,7 @@ void drawCalligraphy(QPainter& p, QSize size)
     p.drawPath(path);
 }
 
-} // namespace
+}  // namespace
 
 QImage drawHomeBackground(QSize size, int scale)
 {
@@ -398,4 +398,4 @@ QImage drawHomeBackground(QSize size, int scale)
     return img;
 }
 
-} // namespace ayat::art
+}  // namespace ayat::art

@@ -132,9 +132,9 @@ std::vector<bool> exactMask(qreal* dipOut)
                 if (inside(x, y) != addBackground)
                     continue;
                 // A border pixel: some 4-neighbour on the other side.
-                const bool border = inside(x - 1, y) != addBackground || inside(x + 1, y) != addBackground ||
-                                    inside(x, y - 1) != addBackground || inside(x, y + 1) != addBackground ||
-                                    x == 0 || y == 0 || x == kW - 1 || y == kH - 1;
+                const bool border = inside(x - 1, y) != addBackground || inside(x + 1, y) != addBackground
+                    || inside(x, y - 1) != addBackground || inside(x, y + 1) != addBackground || x == 0 || y == 0
+                    || x == kW - 1 || y == kH - 1;
                 if (!border)
                     continue;
                 const qreal dx = std::min(x, kW - 1 - x), dy = std::min(y, kH - 1 - y);
@@ -263,7 +263,7 @@ QImage drawBook(int scale)
     return img;
 }
 
-} // namespace
+}  // namespace
 
 QImage drawBookEmblem(bool transparentCorners, int scale)
 {
@@ -278,4 +278,4 @@ QImage drawBookEmblem(bool transparentCorners, int scale)
     return img;
 }
 
-} // namespace ayat::art
+}  // namespace ayat::art

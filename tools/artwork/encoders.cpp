@@ -159,8 +159,7 @@ std::vector<std::array<float, 3>> medianCut(std::vector<Entry>& entries, int col
     while (int(boxes.size()) < colours) {
         int pick = -1;
         for (int i = 0; i < int(boxes.size()); ++i)
-            if (boxes[i].end - boxes[i].begin > 1 && boxes[i].sse > 0 &&
-                (pick < 0 || boxes[i].sse > boxes[pick].sse))
+            if (boxes[i].end - boxes[i].begin > 1 && boxes[i].sse > 0 && (pick < 0 || boxes[i].sse > boxes[pick].sse))
                 pick = i;
         if (pick < 0)
             break;
@@ -292,8 +291,8 @@ void mapWithDiffusion(const QImage& img, const std::vector<std::array<float, 3>>
             float c[3];
             for (int k = 0; k < 3; ++k)
                 c[k] = std::clamp(p[k], 0.f, 255.f);
-            const uint32_t key = (uint32_t(std::lround(c[0])) << 16) | (uint32_t(std::lround(c[1])) << 8) |
-                                 uint32_t(std::lround(c[2]));
+            const uint32_t key =
+                (uint32_t(std::lround(c[0])) << 16) | (uint32_t(std::lround(c[1])) << 8) | uint32_t(std::lround(c[2]));
             auto it = cache.find(key);
             int index;
             if (it != cache.end()) {
@@ -325,7 +324,7 @@ void mapWithDiffusion(const QImage& img, const std::vector<std::array<float, 3>>
     }
 }
 
-} // namespace
+}  // namespace
 
 IndexedImage quantize(const QImage& source, const QuantizeOptions& options, bool skipTransparent)
 {
@@ -364,7 +363,7 @@ bool writeWithQt(const QString& path, QImage image, const char* format, QString*
     return true;
 }
 
-} // namespace
+}  // namespace
 
 bool writeBmp24(const QString& path, const QImage& source, QString* error)
 {
@@ -386,8 +385,9 @@ bool writeGif(const QString& path, const IndexedImage& indexed, const std::array
     auto fail = [&](const char* what) {
         const int code = gif->Error;
         EGifCloseFile(gif, &err);
-        setError(error, QStringLiteral("%1: %2: %3").arg(path, QString::fromUtf8(what),
-                                                         QString::fromUtf8(GifErrorString(code))));
+        setError(
+            error,
+            QStringLiteral("%1: %2: %3").arg(path, QString::fromUtf8(what), QString::fromUtf8(GifErrorString(code))));
         return false;
     };
     EGifSetGifVersion(gif, gif89);
@@ -431,7 +431,7 @@ bool writeGif(const QString& path, const IndexedImage& indexed, const std::array
     return true;
 }
 
-} // namespace
+}  // namespace
 
 bool writeGif87a(const QString& path, const QImage& image, const QuantizeOptions& options, QString* error)
 {
@@ -444,8 +444,7 @@ bool writeGif87a(const QString& path, const QImage& image, const QuantizeOptions
     return writeGif(path, indexed, palette, false, error);
 }
 
-bool writeGif89aTransparent(const QString& path, const QImage& source, const QuantizeOptions& options,
-                            QString* error)
+bool writeGif89aTransparent(const QString& path, const QImage& source, const QuantizeOptions& options, QString* error)
 {
     constexpr int kTransparent = 4;
     const QImage image = source.convertToFormat(QImage::Format_ARGB32);
@@ -482,4 +481,4 @@ bool writeJpeg(const QString& path, const QImage& source, int quality, QString* 
                        });
 }
 
-} // namespace ayat::art
+}  // namespace ayat::art

@@ -22,8 +22,8 @@ struct IndexedImage {
 };
 
 struct QuantizeOptions {
-    int colours = 256;          // palette size wanted, 1..256
-    float dither = 0.0f;        // Floyd-Steinberg strength, 0 (none) to 1 (full)
+    int colours = 256;    // palette size wanted, 1..256
+    float dither = 0.0f;  // Floyd-Steinberg strength, 0 (none) to 1 (full)
 };
 
 // Median cut over a 6-bit-per-channel histogram, refined by k-means, then mapped
@@ -39,10 +39,9 @@ bool writeGif87a(const QString& path, const QImage& image, const QuantizeOptions
 // GIF89a: one image, a 256-entry global palette, interlaced, with a graphic
 // control extension that makes palette index 4 transparent. Pixels with alpha
 // below 128 become index 4; no other pixel does.
-bool writeGif89aTransparent(const QString& path, const QImage& image, const QuantizeOptions& options,
-                            QString* error);
+bool writeGif89aTransparent(const QString& path, const QImage& image, const QuantizeOptions& options, QString* error);
 
 // Baseline JPEG, JFIF 1.01, YCbCr with Y sampled 2x2 and Cb, Cr 1x1.
 bool writeJpeg(const QString& path, const QImage& image, int quality, QString* error);
 
-} // namespace ayat::art
+}  // namespace ayat::art

@@ -52,7 +52,9 @@ bool indexImage(const QImage& image, std::vector<int>& indices, QString* why)
             const auto index = iconPaletteIndex(p);
             if (qAlpha(p) != 255 || !index) {
                 *why = QStringLiteral("pixel (%1, %2) is #%3, neither transparent nor a classic colour")
-                           .arg(x).arg(y).arg(uint(p), 8, 16, QLatin1Char('0'));
+                           .arg(x)
+                           .arg(y)
+                           .arg(uint(p), 8, 16, QLatin1Char('0'));
                 return false;
             }
             indices[size_t(y) * size_t(argb.width()) + size_t(x)] = *index;
@@ -105,7 +107,7 @@ QByteArray encodeImage(int width, int height, const std::vector<int>& indices)
     return out;
 }
 
-} // namespace
+}  // namespace
 
 bool writeIcon16(const QString& path, const std::vector<QImage>& images, QString* error)
 {
@@ -121,10 +123,13 @@ bool writeIcon16(const QString& path, const std::vector<QImage>& images, QString
     std::vector<QByteArray> bitmaps;
     for (size_t i = 0; i < images.size(); ++i) {
         const QImage& image = images[i];
-        if (image.isNull() || image.width() < 1 || image.height() < 1 || image.width() > 256
-            || image.height() > 256) {
-            fail(error, QStringLiteral("%1: image %2 is %3 x %4; icon images are 1 to 256 pixels a side")
-                            .arg(path).arg(i).arg(image.width()).arg(image.height()));
+        if (image.isNull() || image.width() < 1 || image.height() < 1 || image.width() > 256 || image.height() > 256) {
+            fail(error,
+                 QStringLiteral("%1: image %2 is %3 x %4; icon images are 1 to 256 pixels a side")
+                     .arg(path)
+                     .arg(i)
+                     .arg(image.width())
+                     .arg(image.height()));
             return false;
         }
         std::vector<int> indices;
@@ -164,4 +169,4 @@ bool writeIcon16(const QString& path, const std::vector<QImage>& images, QString
     return true;
 }
 
-} // namespace ayat::art
+}  // namespace ayat::art

@@ -62,9 +62,18 @@ public:
             on_[size_t(y * d_ + x)] = v;
     }
 
-    Mask operator|(const Mask& o) const { return combine(o, [](bool a, bool b) { return a || b; }); }
-    Mask operator&(const Mask& o) const { return combine(o, [](bool a, bool b) { return a && b; }); }
-    Mask operator-(const Mask& o) const { return combine(o, [](bool a, bool b) { return a && !b; }); }
+    Mask operator|(const Mask& o) const
+    {
+        return combine(o, [](bool a, bool b) { return a || b; });
+    }
+    Mask operator&(const Mask& o) const
+    {
+        return combine(o, [](bool a, bool b) { return a && b; });
+    }
+    Mask operator-(const Mask& o) const
+    {
+        return combine(o, [](bool a, bool b) { return a && !b; });
+    }
 
     // Moved by (dx, dy) icon pixels.
     Mask shifted(int dx, int dy) const
@@ -204,7 +213,7 @@ public:
     }
     // colourAt(x, y) is asked for the icon pixel that a device pixel lies in.
     template <class ColourAt>
-        requires std::invocable<ColourAt, int, int>
+    requires std::invocable<ColourAt, int, int>
     void fill(const Mask& m, ColourAt colourAt)
     {
         for (int y = 0; y < d_; ++y)
@@ -274,24 +283,42 @@ private:
     static int colourOf(char ch)
     {
         switch (ch) {
-        case '_': return T;
-        case 'k': return Black;
-        case 'm': return Maroon;
-        case 'g': return Green;
-        case 'o': return Olive;
-        case 'n': return Navy;
-        case 'p': return Purple;
-        case 't': return Teal;
-        case 's': return Silver;
-        case 'd': return Grey;
-        case 'r': return Red;
-        case 'l': return Lime;
-        case 'y': return Yellow;
-        case 'b': return Blue;
-        case 'f': return Fuchsia;
-        case 'a': return Aqua;
-        case 'w': return White;
-        default: return kKeep;
+        case '_':
+            return T;
+        case 'k':
+            return Black;
+        case 'm':
+            return Maroon;
+        case 'g':
+            return Green;
+        case 'o':
+            return Olive;
+        case 'n':
+            return Navy;
+        case 'p':
+            return Purple;
+        case 't':
+            return Teal;
+        case 's':
+            return Silver;
+        case 'd':
+            return Grey;
+        case 'r':
+            return Red;
+        case 'l':
+            return Lime;
+        case 'y':
+            return Yellow;
+        case 'b':
+            return Blue;
+        case 'f':
+            return Fuchsia;
+        case 'a':
+            return Aqua;
+        case 'w':
+            return White;
+        default:
+            return kKeep;
         }
     }
     void put(int x, int y, int c)
@@ -319,11 +346,16 @@ void drawDisc(Canvas& c, double cx, double cy, double r)
     c.fill(outer, [&](int x, int y) {
         const double a = std::atan2(y + 0.5 - cy, x + 0.5 - cx);
         const double sheen = std::cos(2.0 * (a + 0.75));
-        if (sheen > 0.93) return White;
-        if (sheen > 0.80) return Aqua;
-        if (sheen > 0.68) return Fuchsia;
-        if (sheen > 0.56) return Yellow;
-        if (sheen > 0.40) return (x + y) % 2 ? Silver : White;
+        if (sheen > 0.93)
+            return White;
+        if (sheen > 0.80)
+            return Aqua;
+        if (sheen > 0.68)
+            return Fuchsia;
+        if (sheen > 0.56)
+            return Yellow;
+        if (sheen > 0.40)
+            return (x + y) % 2 ? Silver : White;
         return Silver;
     });
     c.fill(hub, [&](int x, int y) { return (x + 0.5 - cx) + (y + 0.5 - cy) < 0 ? White : Silver; });
@@ -334,10 +366,7 @@ void drawDisc(Canvas& c, double cx, double cy, double r)
 }
 
 // Outlines every opaque pixel that touches a transparent one.
-void outline(Canvas& c, int colour)
-{
-    c.fill(c.opaque().edge(), colour);
-}
+void outline(Canvas& c, int colour) { c.fill(c.opaque().edge(), colour); }
 
 // ---------------------------------------------------------------------------
 // The icons.
@@ -373,8 +402,8 @@ Canvas splashIcon(int n, int scale)
     Canvas c({n, scale});
     const Grid g = c.grid();
     const double s = n / 32.0;
-    const Mask bubble = ellipse(g, 16 * s, 13 * s, 15 * s, 11.5 * s)
-                        | polygon(g, {{6 * s, 18 * s}, {3 * s, 31 * s}, {14 * s, 22 * s}});
+    const Mask bubble =
+        ellipse(g, 16 * s, 13 * s, 15 * s, 11.5 * s) | polygon(g, {{6 * s, 18 * s}, {3 * s, 31 * s}, {14 * s, 22 * s}});
     c.fill(bubble, [&](int x, int y) {
         const double d = (x + 0.5 - 16 * s) / (15 * s) + (y + 0.5 - 13 * s) / (11.5 * s);
         return d > 1.05 ? Silver : White;
@@ -382,35 +411,39 @@ Canvas splashIcon(int n, int scale)
     c.fill(bubble.edge(), Black);
     // The letter i, shaded on its lower right.
     if (n >= 32) {
-        c.paint({
-            "..bbbb..",
-            ".bbbbbn.",
-            ".bbbbnn.",
-            "..bnnn..",
-            "........",
-            ".bbbbb..",
-            ".bbbbbn.",
-            "..bbbbn.",
-            "..bbbbn.",
-            "..bbbbn.",
-            "..bbbbn.",
-            "..bbbbn.",
-            "..bbbbn.",
-            "..bbbbn.",
-            "bbbbbbbb",
-            "bnnnnnnn",
-        }, 12, 4);
+        c.paint(
+            {
+                "..bbbb..",
+                ".bbbbbn.",
+                ".bbbbnn.",
+                "..bnnn..",
+                "........",
+                ".bbbbb..",
+                ".bbbbbn.",
+                "..bbbbn.",
+                "..bbbbn.",
+                "..bbbbn.",
+                "..bbbbn.",
+                "..bbbbn.",
+                "..bbbbn.",
+                "..bbbbn.",
+                "bbbbbbbb",
+                "bnnnnnnn",
+            },
+            12, 4);
     } else {
-        c.paint({
-            ".bb.",
-            ".bn.",
-            "....",
-            "bbb.",
-            ".bn.",
-            ".bn.",
-            ".bn.",
-            "bbbn",
-        }, 6, 2);
+        c.paint(
+            {
+                ".bb.",
+                ".bn.",
+                "....",
+                "bbb.",
+                ".bn.",
+                ".bn.",
+                ".bn.",
+                "bbbn",
+            },
+            6, 2);
     }
     return c;
 }
@@ -419,48 +452,30 @@ Canvas earthIcon(int scale)
 {
     // Land over Africa and Europe: 'L' green land, 'D' desert.
     static constexpr std::string_view land[32] = {
-        "................................",
-        "................................",
-        "................................",
-        "................................",
-        "................L..LLLLLL.......",
-        "............L..LL.LLLLLLLLL.....",
-        "..............LLL.LLLLLLLLLLL...",
-        ".............L.LL.LLLLLLLLLLLL..",
-        ".............LLLLLLLLLLLLLLLLL..",
-        "............LLLLLL...L..LLLLLLL.",
-        "...........LLLLLLL..L..LLLLLLLL.",
-        "...........LL..LL.L.LLLLLLLLLLL.",
-        "..............LL....DDDDDDLLLLL.",
-        "..........DDDDDDDDDD.DDDD.DL.LL.",
-        ".........DDDDDDDDDDDD.DDDD..LL..",
-        "........DDDDDDDDDDDDD.DDD...LL..",
-        "........DDDDDDDDDDDDDD.D.....L..",
-        "........LLDDDDDDDDDDLLL.L.......",
-        ".........LLLLLLLLLLLLLLL........",
-        ".........LLLLLLLLLLLLLLL........",
-        "..............LLLLLLLLLL........",
-        "..............LLLLLLLLL.........",
-        "...............LLLLLLLL.........",
-        "...............LLLLLLL..........",
-        "...............LLLLLLL.L........",
-        "...............LLLLLL..L........",
-        "...............LLLLLL..L........",
-        "................LLLL............",
-        ".................L..............",
-        "................................",
-        "................................",
-        "................................",
+        "................................", "................................", "................................",
+        "................................", "................L..LLLLLL.......", "............L..LL.LLLLLLLLL.....",
+        "..............LLL.LLLLLLLLLLL...", ".............L.LL.LLLLLLLLLLLL..", ".............LLLLLLLLLLLLLLLLL..",
+        "............LLLLLL...L..LLLLLLL.", "...........LLLLLLL..L..LLLLLLLL.", "...........LL..LL.L.LLLLLLLLLLL.",
+        "..............LL....DDDDDDLLLLL.", "..........DDDDDDDDDD.DDDD.DL.LL.", ".........DDDDDDDDDDDD.DDDD..LL..",
+        "........DDDDDDDDDDDDD.DDD...LL..", "........DDDDDDDDDDDDDD.D.....L..", "........LLDDDDDDDDDDLLL.L.......",
+        ".........LLLLLLLLLLLLLLL........", ".........LLLLLLLLLLLLLLL........", "..............LLLLLLLLLL........",
+        "..............LLLLLLLLL.........", "...............LLLLLLLL.........", "...............LLLLLLL..........",
+        "...............LLLLLLL.L........", "...............LLLLLL..L........", "...............LLLLLL..L........",
+        "................LLLL............", ".................L..............", "................................",
+        "................................", "................................",
     };
     Canvas c({32, scale});
     const Mask globe = disc(c.grid(), 16, 16, 15);
     c.fill(globe, [&](int x, int y) {
         const double l = sphereLight(16, 16, 15, x, y);
         switch (land[y][size_t(x)]) {
-        case 'L': return shade((l - 0.55) * 4, {Green, Lime}, x, y);
-        case 'D': return shade((l - 0.45) * 4, {Olive, Yellow}, x, y);
+        case 'L':
+            return shade((l - 0.55) * 4, {Green, Lime}, x, y);
+        case 'D':
+            return shade((l - 0.45) * 4, {Olive, Yellow}, x, y);
         default:
-            if (l > 0.985) return Aqua;
+            if (l > 0.985)
+                return Aqua;
             return shade((l - 0.18) * 4, {Navy, Blue}, x, y);
         }
     });
@@ -473,57 +488,44 @@ Canvas moonIcon(int scale)
     // The dark plains of the near side ('D', fringed by 'd') and the bright
     // craters ('w').
     static constexpr std::string_view maria[32] = {
-        "................................",
-        "................................",
-        "................................",
-        "................................",
-        "................................",
-        "..........ddd...................",
-        ".........dDDdd.....d............",
-        "........dDDDDd....dDd...........",
-        ".......dDDDDDd...dDDDd..........",
-        "......dDDDDDd...dDDDDDd...dd....",
-        "......dDDDDd...ddDDdDDDd.dDDd...",
-        ".....dDDDDd.....dDDDDDDd.dDDd...",
-        ".....dDDDd.w.....dDDDDDDd.dd....",
-        ".....dDDd........dDDDDDDDd......",
-        "....dDDDd.........dDDDDDd.......",
-        "....dDDd......w....dDDDDd.......",
-        "....dDDDd...........dDd.dd......",
-        ".....dDDDd..........dd.dDd......",
-        ".....dDDDDd..........d..dd......",
-        "......dDDDDDDdd..........d......",
-        "......ddDDDDDDDd................",
-        ".......ddddd.dddd...............",
-        "........ddd....dd...............",
-        "................................",
-        "...............w................",
-        "................................",
-        "................................",
-        "................................",
-        "................................",
-        "................................",
-        "................................",
-        "................................",
+        "................................", "................................", "................................",
+        "................................", "................................", "..........ddd...................",
+        ".........dDDdd.....d............", "........dDDDDd....dDd...........", ".......dDDDDDd...dDDDd..........",
+        "......dDDDDDd...dDDDDDd...dd....", "......dDDDDd...ddDDdDDDd.dDDd...", ".....dDDDDd.....dDDDDDDd.dDDd...",
+        ".....dDDDd.w.....dDDDDDDd.dd....", ".....dDDd........dDDDDDDDd......", "....dDDDd.........dDDDDDd.......",
+        "....dDDd......w....dDDDDd.......", "....dDDDd...........dDd.dd......", ".....dDDDd..........dd.dDd......",
+        ".....dDDDDd..........d..dd......", "......dDDDDDDdd..........d......", "......ddDDDDDDDd................",
+        ".......ddddd.dddd...............", "........ddd....dd...............", "................................",
+        "...............w................", "................................", "................................",
+        "................................", "................................", "................................",
+        "................................", "................................",
     };
     Canvas c({32, scale});
     const Mask moon = disc(c.grid(), 16, 16, 15);
     c.fill(moon, [&](int x, int y) {
         const double l = sphereLight(16, 16, 15, x, y);
         switch (maria[y][size_t(x)]) {
-        case 'w': return White;
-        case 'D': return shade(0.5, {Grey, Silver}, x, y);
-        case 'd': return (x + 2 * y) % 4 == 0 ? Grey : Silver;
-        default: break;
+        case 'w':
+            return White;
+        case 'D':
+            return shade(0.5, {Grey, Silver}, x, y);
+        case 'd':
+            return (x + 2 * y) % 4 == 0 ? Grey : Silver;
+        default:
+            break;
         }
-        if (l > 0.9) return White;
-        if (l < 0.28) return shade(0.5, {Grey, Silver}, x, y);
+        if (l > 0.9)
+            return White;
+        if (l < 0.28)
+            return shade(0.5, {Grey, Silver}, x, y);
         return Silver;
     });
     // Craters: a shadowed upper-left wall and a lit lower-right one.
-    struct Crater { double x, y, r; };
-    for (const Crater k : {Crater{21, 24, 2.6}, Crater{9, 24, 1.9}, Crater{25.5, 20, 1.7}, Crater{14, 28, 1.6},
-                           Crater{19, 5, 1.6}}) {
+    struct Crater {
+        double x, y, r;
+    };
+    for (const Crater k :
+         {Crater{21, 24, 2.6}, Crater{9, 24, 1.9}, Crater{25.5, 20, 1.7}, Crater{14, 28, 1.6}, Crater{19, 5, 1.6}}) {
         const Mask pit = disc(c.grid(), k.x, k.y, k.r);
         c.fill(pit - disc(c.grid(), k.x + 1, k.y + 1, k.r), Grey);
         c.fill(pit - disc(c.grid(), k.x - 1, k.y - 1, k.r), White);
@@ -542,21 +544,21 @@ Canvas burgerIcon(int scale)
     c.fill(bottom, [&](int x, int y) { return bread(y == 24 ? 1.0 : (y == 28 ? 0.25 : 0.55 - x / 100.0), x, y); });
     const Mask patty = box(n, 2, 20, 29, 23) - box(n, 2, 23, 2, 23) - box(n, 29, 23, 29, 23);
     c.fill(patty, [](int x, int y) {
-        if ((x * 5 + y * 11) % 13 == 0) return Black;
+        if ((x * 5 + y * 11) % 13 == 0)
+            return Black;
         return y == 20 && x % 3 != 0 ? Red : Maroon;
     });
     c.fill(box(n, 2, 18, 29, 19), Red);
-    const Mask cheese = box(n, 2, 17, 29, 17) | polygon(n, {{6, 17}, {10, 17}, {8, 20}})
-                        | polygon(n, {{18, 17}, {23, 17}, {20.5, 21}});
+    const Mask cheese =
+        box(n, 2, 17, 29, 17) | polygon(n, {{6, 17}, {10, 17}, {8, 20}}) | polygon(n, {{18, 17}, {23, 17}, {20.5, 21}});
     c.fill(cheese, Yellow);
-    const Mask lettuce = Mask::where(n, [](double x, double y) {
-        return x > 1 && x < 31 && y > 15 && y < 17 + (std::sin(x * 1.1) > 0.2 ? 1 : 0);
-    });
+    const Mask lettuce = Mask::where(
+        n, [](double x, double y) { return x > 1 && x < 31 && y > 15 && y < 17 + (std::sin(x * 1.1) > 0.2 ? 1 : 0); });
     c.fill(lettuce, [](int x, int y) { return y == 15 || (x + y) % 4 == 0 ? Lime : Green; });
     const Mask top = ellipse(n, 16, 15, 14.5, 10.5) & box(n, 0, 0, 31, 14);
     c.fill(top, [&](int x, int y) { return bread(sphereLight(16, 15, 14.5, x, y) * 1.25 - 0.05, x, y); });
-    for (const QPoint s : {QPoint(9, 9), QPoint(14, 7), QPoint(19, 8), QPoint(23, 11), QPoint(12, 12),
-                           QPoint(17, 11), QPoint(6, 12), QPoint(25, 7)}) {
+    for (const QPoint s : {QPoint(9, 9), QPoint(14, 7), QPoint(19, 8), QPoint(23, 11), QPoint(12, 12), QPoint(17, 11),
+                           QPoint(6, 12), QPoint(25, 7)}) {
         c.set(s.x(), s.y(), White);
         c.set(s.x() + 1, s.y(), Silver);
     }
@@ -568,38 +570,17 @@ Canvas wolfIcon(int scale)
 {
     Canvas c({32, scale});
     c.paint({
-        "....................kk..........",
-        "...................kddk....kk...",
-        "..................kdmmdk..kddk..",
-        "..................kdmmsdkkdmmdk.",
-        ".................kdsmmsdkdmmsdk.",
-        ".................kdsmmssddmmsdk.",
-        "................kdssmssdddssddk.",
-        "............kkkkdsssssdddddsdddk",
-        ".........kkkssddssdssdsdddddddk.",
-        "......kkksskkkkkkksdsdsdddddddk.",
-        "...kkksdsdkdskyykkssssdsdsddddk.",
-        ".kkkssdsdkdsssskksssssssdsddddk.",
-        "kkkssssssssssssssssssssdssdddddk",
-        "kkkksssssssssssssssswsdssddddddk",
-        "kkkkkkkkkkkkssssswwwssdsdsddddk.",
-        ".kkrrrrrrrrkksswwwsssdsssdddddk.",
-        "..kwwkwwkwwwkswwssssdssssdsddddk",
-        "...kwkmkmkmmkwwwssssssssdssdddk.",
-        "....kkmrrrrmkwwwwssssssssssddddk",
-        ".....kwkmkwkwwwwwssssdsssdssdddk",
-        "......kwwkwwkwwwwsssdsssdssddddk",
-        ".......kkkkkkwwwwssdsssdsssssddk",
-        "..........kkwwkwwwsssssssssssddk",
-        "...........kwwwwwwsdssssdssssddk",
-        "..........kwwwwkwwdssssdssdddddk",
-        "..........kwwwwwwdssssdsssssdddk",
-        ".........kwwwwwwsssssdssssdsdddk",
-        ".........kwwwwwsssssdssssdsddddk",
-        "........kwwwwwssssddssssdsssdddk",
-        "........kwwwwssssdssssssssssdddk",
-        "........kwkwwsksdskssskssdskddk.",
-        ".........k.kk.kkk.kkk.kkk.kk.kk.",
+        "....................kk..........", "...................kddk....kk...", "..................kdmmdk..kddk..",
+        "..................kdmmsdkkdmmdk.", ".................kdsmmsdkdmmsdk.", ".................kdsmmssddmmsdk.",
+        "................kdssmssdddssddk.", "............kkkkdsssssdddddsdddk", ".........kkkssddssdssdsdddddddk.",
+        "......kkksskkkkkkksdsdsdddddddk.", "...kkksdsdkdskyykkssssdsdsddddk.", ".kkkssdsdkdsssskksssssssdsddddk.",
+        "kkkssssssssssssssssssssdssdddddk", "kkkksssssssssssssssswsdssddddddk", "kkkkkkkkkkkkssssswwwssdsdsddddk.",
+        ".kkrrrrrrrrkksswwwsssdsssdddddk.", "..kwwkwwkwwwkswwssssdssssdsddddk", "...kwkmkmkmmkwwwssssssssdssdddk.",
+        "....kkmrrrrmkwwwwssssssssssddddk", ".....kwkmkwkwwwwwssssdsssdssdddk", "......kwwkwwkwwwwsssdsssdssddddk",
+        ".......kkkkkkwwwwssdsssdsssssddk", "..........kkwwkwwwsssssssssssddk", "...........kwwwwwwsdssssdssssddk",
+        "..........kwwwwkwwdssssdssdddddk", "..........kwwwwwwdssssdsssssdddk", ".........kwwwwwwsssssdssssdsdddk",
+        ".........kwwwwwsssssdssssdsddddk", "........kwwwwwssssddssssdsssdddk", "........kwwwwssssdssssssssssdddk",
+        "........kwkwwsksdskssskssdskddk.", ".........k.kk.kkk.kkk.kkk.kk.kk.",
     });
     return c;
 }
@@ -617,19 +598,25 @@ Canvas aboutIcon(int scale)
     c.fill(top, [&](int x, int y) {
         // A gold title on the cover, slanted with its side edges.
         const double u = x + 0.5 - (25 - (y + 0.5)) * 0.7;  // position along the front edge
-        if ((y == 18 || y == 20) && u > 8 && u < 20) return Yellow;
-        if (y == 19 && u > 8 && u < 20) return Olive;
+        if ((y == 18 || y == 20) && u > 8 && u < 20)
+            return Yellow;
+        if (y == 19 && u > 8 && u < 20)
+            return Olive;
         return y >= 23 && (x + y) % 2 ? Maroon : Red;
     });
     c.fill(front, [](int x, int y) {
-        if (y == 25 || y == 29) return Red;
-        if (x <= 3) return Maroon;
+        if (y == 25 || y == 29)
+            return Red;
+        if (x <= 3)
+            return Maroon;
         return y == 27 ? Silver : White;
     });
     c.fill(side, [](int x, int y) {
         const double v = y + 0.5 + (x + 0.5 - 24) * 10.0 / 7.0;  // down the fore-edge, 25 at its top
-        if (v < 26) return Red;
-        if (v > 29) return Maroon;
+        if (v < 26)
+            return Red;
+        if (v > 29)
+            return Maroon;
         return int(v) % 2 ? Silver : White;
     });
     const Mask book = top | front | side;
@@ -643,38 +630,17 @@ Canvas handIcon32(int scale)
 {
     Canvas c({32, scale});
     c.paint({
-        "................................",
-        "................................",
-        "................................",
-        "................................",
-        "................................",
-        "................................",
-        "................................",
-        "........................kkkkkk..",
-        ".............kkkkkk....kbbbbbnk.",
-        "............kwwwwwwkkk.kbbbbbnk.",
-        "...........kwwwwwwwwwwkkbbbbbnk.",
-        "..kkkkkkkkkkkwwwwwwwwwwkbbbbbnk.",
-        ".kwwwwwwwwwwwkkkwwwwwwwkbbbbbnk.",
-        "kwwwwwwwwwwwwwwwwwwwwwwkbbbbbnk.",
-        "kwwwwwwwwwwwwwwwwwswswwkbbbbbnk.",
-        ".ksssssssssswwwwwwswswwkbbbbbnk.",
-        "..kkkkkkkkkkkwwwwwswswwkbbbbbnk.",
-        "............kwwwwswwwwwkbbbbbnk.",
-        "...........kwwwwwwkwwwwkbbbbbnk.",
-        "...........kssssssswwwwkbbbbbnk.",
-        "............kkkkkwwwwwwkbbbbbnk.",
-        "...........kwwwwwwswwwskbbbbbnk.",
-        "...........ksssssswwwsskbbbbbnk.",
-        "............kkkkkkkkkkkkbbbbbnk.",
-        "........................kkkkkk..",
-        "................................",
-        "................................",
-        "................................",
-        "................................",
-        "................................",
-        "................................",
-        "................................",
+        "................................", "................................", "................................",
+        "................................", "................................", "................................",
+        "................................", "........................kkkkkk..", ".............kkkkkk....kbbbbbnk.",
+        "............kwwwwwwkkk.kbbbbbnk.", "...........kwwwwwwwwwwkkbbbbbnk.", "..kkkkkkkkkkkwwwwwwwwwwkbbbbbnk.",
+        ".kwwwwwwwwwwwkkkwwwwwwwkbbbbbnk.", "kwwwwwwwwwwwwwwwwwwwwwwkbbbbbnk.", "kwwwwwwwwwwwwwwwwwswswwkbbbbbnk.",
+        ".ksssssssssswwwwwwswswwkbbbbbnk.", "..kkkkkkkkkkkwwwwwswswwkbbbbbnk.", "............kwwwwswwwwwkbbbbbnk.",
+        "...........kwwwwwwkwwwwkbbbbbnk.", "...........kssssssswwwwkbbbbbnk.", "............kkkkkwwwwwwkbbbbbnk.",
+        "...........kwwwwwwswwwskbbbbbnk.", "...........ksssssswwwsskbbbbbnk.", "............kkkkkkkkkkkkbbbbbnk.",
+        "........................kkkkkk..", "................................", "................................",
+        "................................", "................................", "................................",
+        "................................", "................................",
     });
     return c;
 }
@@ -707,8 +673,11 @@ Canvas tapeIcon(int scale)
 {
     Canvas c({32, scale});
     const Grid n = c.grid();
-    const Mask body = box(n, 1, 6, 30, 26) - box(n, 1, 6, 1, 6) - box(n, 30, 6, 30, 6) - box(n, 1, 26, 1, 26) - box(n, 30, 26, 30, 26);
-    c.fill(body, [](int x, int y) { return x <= 2 || y <= 7 ? Silver : (x >= 29 || y >= 25 ? shade(0.5, {Black, Grey}, x, y) : Grey); });
+    const Mask body = box(n, 1, 6, 30, 26) - box(n, 1, 6, 1, 6) - box(n, 30, 6, 30, 6) - box(n, 1, 26, 1, 26)
+        - box(n, 30, 26, 30, 26);
+    c.fill(body, [](int x, int y) {
+        return x <= 2 || y <= 7 ? Silver : (x >= 29 || y >= 25 ? shade(0.5, {Black, Grey}, x, y) : Grey);
+    });
     const Mask label = box(n, 4, 8, 27, 19);
     c.fill(label, [](int, int y) { return y == 9 || y == 10 ? Red : White; });
     const Mask window = box(n, 8, 12, 23, 17);
@@ -739,17 +708,22 @@ Canvas stopIcon(int scale)
     const Mask field = disc(n, 16, 16, 11.6);
     // The insect, a wasp seen from above: wings raised to both sides, a striped
     // abdomen below; its feet and feelers reach out over the ring.
-    for (const auto& leg : {std::array<double, 4>{14, 14, 8, 17}, {18, 14, 24, 17}, {14, 16, 10, 23},
-                            {18, 16, 22, 23}, {14, 12, 9, 11}, {18, 12, 23, 11}})
+    for (const auto& leg : {std::array<double, 4>{14, 14, 8, 17},
+                            {18, 14, 24, 17},
+                            {14, 16, 10, 23},
+                            {18, 16, 22, 23},
+                            {14, 12, 9, 11},
+                            {18, 12, 23, 11}})
         c.fill(stroke(n, leg[0], leg[1], leg[2], leg[3], 0.55), Black);
     c.fill(stroke(n, 15, 6, 12, 2.5, 0.55) | stroke(n, 17, 6, 20, 2.5, 0.55), Black);
     const Mask wings = polygon(n, {{15, 11}, {7, 8.5}, {4, 10}, {4, 13}, {7, 15}, {15, 13.5}})
-                       | polygon(n, {{17, 11}, {25, 8.5}, {28, 10}, {28, 13}, {25, 15}, {17, 13.5}});
+        | polygon(n, {{17, 11}, {25, 8.5}, {28, 10}, {28, 13}, {25, 15}, {17, 13.5}});
     c.fill(wings, [](int x, int y) { return (x * 3 + y) % 7 == 0 ? Silver : White; });
     c.fill(wings.edge(), Black);
     const Mask abdomen = ellipse(n, 16, 20.5, 5.1, 6.8) | stroke(n, 16, 26, 16, 29.5, 0.5);
     c.fill(abdomen, [](int x, int y) {
-        if (y == 16 || y == 20 || y == 24 || y >= 27) return Black;
+        if (y == 16 || y == 20 || y == 24 || y >= 27)
+            return Black;
         return x >= 18 || y == 26 ? Olive : Yellow;
     });
     c.fill(abdomen.edge(), Black);
@@ -775,8 +749,14 @@ Canvas arrowIcon(int n, int scale)
     const Grid g = c.grid();
     const double s = n / 32.0;
     const int depth = n >= 32 ? 3 : 2;
-    const Mask face = polygon(g, {{2 * s, 10 * s}, {15 * s, 10 * s}, {15 * s, 3 * s}, {28 * s, 15.5 * s},
-                                  {15 * s, 28 * s}, {15 * s, 21 * s}, {2 * s, 21 * s}});
+    const Mask face = polygon(g,
+                              {{2 * s, 10 * s},
+                               {15 * s, 10 * s},
+                               {15 * s, 3 * s},
+                               {28 * s, 15.5 * s},
+                               {15 * s, 28 * s},
+                               {15 * s, 21 * s},
+                               {2 * s, 21 * s}});
     Mask body = face;
     for (int k = 1; k <= depth; ++k)
         body = body | face.shifted(k, k);
@@ -797,7 +777,9 @@ Canvas magnifierIcon(int scale)
     const Grid n = c.grid();
     const double cx = 13.5, cy = 13.5;
     const Mask handle = stroke(n, 22, 22, 28.6, 28.6, 2.7);
-    c.fill(handle, [](int x, int y) { return x - y > 0 ? Red : (x - y < -1 ? Maroon : shade(0.5, {Maroon, Red}, x, y)); });
+    c.fill(handle, [](int x, int y) {
+        return x - y > 0 ? Red : (x - y < -1 ? Maroon : shade(0.5, {Maroon, Red}, x, y));
+    });
     c.fill(handle.edge(), Black);
     const Mask ferrule = stroke(n, 20, 20, 21.6, 21.6, 2.4);
     c.fill(ferrule, [](int x, int y) { return x - y > 0 ? White : (x - y < -1 ? Grey : Silver); });
@@ -812,36 +794,50 @@ Canvas magnifierIcon(int scale)
         const double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
         const double r = std::hypot(dx, dy);
         // A glint along the upper left of the glass, a faint shadow opposite.
-        if (r > 3.6 && r < 6.2 && dx + dy < -4.5) return White;
-        if (dx + dy > 5.5) return Aqua;
+        if (r > 3.6 && r < 6.2 && dx + dy < -4.5)
+            return White;
+        if (dx + dy > 5.5)
+            return Aqua;
         return shade(0.5, {Aqua, White}, x, y);
     });
     c.fill(rim.edge() | (lens.grown() - lens), Black);
     return c;
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 
 std::vector<QImage> drawIconImages(std::string_view key, int scale)
 {
-    if (key == "mainicon") return {mainIcon().image()};
-    if (key == "splashicon") return {splashIcon(32, scale).image(), splashIcon(16, scale).image()};
-    if (key == "b1nature") return {earthIcon(scale).image()};
-    if (key == "b3space") return {moonIcon(scale).image()};
-    if (key == "b2foods") return {burgerIcon(scale).image()};
-    if (key == "b4animals") return {wolfIcon(scale).image()};
-    if (key == "about") return {aboutIcon(scale).image()};
-    if (key == "CommandButton10") return {handIcon32(scale).image(), handIcon16(scale).image()};
-    if (key == "tape") return {tapeIcon(scale).image()};
-    if (key == "stopsign") return {stopIcon(scale).image()};
-    if (key == "exitarrow") return {arrowIcon(32, scale).image(), arrowIcon(16, scale).image()};
-    if (key == "magnifier") return {magnifierIcon(scale).image()};
+    if (key == "mainicon")
+        return {mainIcon().image()};
+    if (key == "splashicon")
+        return {splashIcon(32, scale).image(), splashIcon(16, scale).image()};
+    if (key == "b1nature")
+        return {earthIcon(scale).image()};
+    if (key == "b3space")
+        return {moonIcon(scale).image()};
+    if (key == "b2foods")
+        return {burgerIcon(scale).image()};
+    if (key == "b4animals")
+        return {wolfIcon(scale).image()};
+    if (key == "about")
+        return {aboutIcon(scale).image()};
+    if (key == "CommandButton10")
+        return {handIcon32(scale).image(), handIcon16(scale).image()};
+    if (key == "tape")
+        return {tapeIcon(scale).image()};
+    if (key == "stopsign")
+        return {stopIcon(scale).image()};
+    if (key == "exitarrow")
+        return {arrowIcon(32, scale).image(), arrowIcon(16, scale).image()};
+    if (key == "magnifier")
+        return {magnifierIcon(scale).image()};
     return {};
 }
 
-} // namespace
+}  // namespace
 
 // An unknown key has no images.
 std::vector<QImage> drawIcon(std::string_view key, int scale)
@@ -856,4 +852,4 @@ std::vector<QImage> drawIcon(std::string_view key, int scale)
     return images;
 }
 
-} // namespace ayat::art
+}  // namespace ayat::art

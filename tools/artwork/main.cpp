@@ -60,7 +60,9 @@ bool writeAsset(const Asset& a, const QDir& dir)
         const std::size_t wanted = a.smallSize.isEmpty() ? 1 : 2;
         if (images.size() != wanted) {
             complain(QStringLiteral("%1: drawIcon gave %2 images, the catalogue has %3")
-                         .arg(qs(a.key)).arg(images.size()).arg(wanted));
+                         .arg(qs(a.key))
+                         .arg(images.size())
+                         .arg(wanted));
             return false;
         }
         if (images[0].size() != a.size || (wanted == 2 && images[1].size() != a.smallSize)) {
@@ -88,11 +90,20 @@ bool writeAsset(const Asset& a, const QDir& dir)
     }
     bool ok = false;
     switch (a.encoding) {
-    case Encoding::Bitmap24: ok = art::writeBmp24(path, image, &error); break;
-    case Encoding::Gif87a: ok = art::writeGif87a(path, image, gifOptions(a), &error); break;
-    case Encoding::Gif89a: ok = art::writeGif89aTransparent(path, image, gifOptions(a), &error); break;
-    case Encoding::Jpeg: ok = art::writeJpeg(path, image, 92, &error); break;
-    case Encoding::Icon: break;
+    case Encoding::Bitmap24:
+        ok = art::writeBmp24(path, image, &error);
+        break;
+    case Encoding::Gif87a:
+        ok = art::writeGif87a(path, image, gifOptions(a), &error);
+        break;
+    case Encoding::Gif89a:
+        ok = art::writeGif89aTransparent(path, image, gifOptions(a), &error);
+        break;
+    case Encoding::Jpeg:
+        ok = art::writeJpeg(path, image, 92, &error);
+        break;
+    case Encoding::Icon:
+        break;
     }
     if (!ok)
         complain(error);
@@ -116,8 +127,8 @@ bool writeVariant(const Asset& a, const QDir& dir)
         return false;
     }
     if (image.size() != a.size * 2) {
-        complain(QStringLiteral("%1@2x: drawn at %2, not %3")
-                     .arg(qs(a.key), sizeText(image.size()), sizeText(a.size * 2)));
+        complain(
+            QStringLiteral("%1@2x: drawn at %2, not %3").arg(qs(a.key), sizeText(image.size()), sizeText(a.size * 2)));
         return false;
     }
     image.setDevicePixelRatio(1);
@@ -219,25 +230,32 @@ std::pair<QString, QImage> debugItem(DebugOutput& out, const Asset& a, QString& 
     out.save(shown, QStringLiteral("item-%1.png").arg(qs(a.key)));
     art::CardFacts facts, facts2;
     try {
-        out.save(art::drawItemCard(a.key, 1, &facts).scaled(a.size * 4), QStringLiteral("item-%1-4x.png").arg(qs(a.key)));
+        out.save(art::drawItemCard(a.key, 1, &facts).scaled(a.size * 4),
+                 QStringLiteral("item-%1-4x.png").arg(qs(a.key)));
         out.save(art::drawItemCard(a.key, 2, &facts2), QStringLiteral("item-%1@2x.png").arg(qs(a.key)));
     } catch (const std::exception& e) {
         complain(QStringLiteral("%1: %2").arg(qs(a.key), QString::fromUtf8(e.what())));
         ++out.failures;
     }
-    const QString gapText = facts.smallestGap < 0 ? QStringLiteral("one line")
-                                                  : QStringLiteral("gap %1").arg(facts.smallestGap);
+    const QString gapText =
+        facts.smallestGap < 0 ? QStringLiteral("one line") : QStringLiteral("gap %1").arg(facts.smallestGap);
     // The worst mark at each scale: its distance to its own line over that to
     // the nearest other line.
     for (const art::CardFacts* f : {&facts, &facts2})
         cardFacts += QStringLiteral("%1%2\t%3 px\t%4 lines\tgap %5 px\tworst %6: %7\n")
                          .arg(qs(a.key), f == &facts ? QString() : QStringLiteral("@2x"))
-                         .arg(f->pixelSize).arg(f->lines).arg(f->smallestGap)
-                         .arg(f->worstRatio, 0, 'f', 3).arg(f->worstMark);
+                         .arg(f->pixelSize)
+                         .arg(f->lines)
+                         .arg(f->smallestGap)
+                         .arg(f->worstRatio, 0, 'f', 3)
+                         .arg(f->worstMark);
     // The label: size and gap at 1x, and the worst mark's ratio at 1x and 2x.
     return {QStringLiteral("%1 %2px %3 %4|%5")
-                .arg(qs(a.key)).arg(facts.pixelSize).arg(gapText)
-                .arg(facts.worstRatio, 0, 'f', 3).arg(facts2.worstRatio, 0, 'f', 3),
+                .arg(qs(a.key))
+                .arg(facts.pixelSize)
+                .arg(gapText)
+                .arg(facts.worstRatio, 0, 'f', 3)
+                .arg(facts2.worstRatio, 0, 'f', 3),
             shown};
 }
 
@@ -333,7 +351,7 @@ int usage()
     return 2;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -16,8 +16,8 @@ constexpr double kFar = 1e20;
 void transform1d(std::vector<double>& f)
 {
     const int n = int(f.size());
-    std::vector<int> v(n);          // the parabolas of the envelope
-    std::vector<double> z(n + 1);   // where each one takes over
+    std::vector<int> v(n);         // the parabolas of the envelope
+    std::vector<double> z(n + 1);  // where each one takes over
     int k = 0;
     v[0] = 0;
     z[0] = -kFar;
@@ -44,7 +44,7 @@ void transform1d(std::vector<double>& f)
     f = std::move(d);
 }
 
-} // namespace
+}  // namespace
 
 std::vector<QPoint> inkPixels(const QImage& img, QPoint origin)
 {
@@ -58,7 +58,8 @@ std::vector<QPoint> inkPixels(const QImage& img, QPoint origin)
     return out;
 }
 
-InkDistance::InkDistance(const QImage& img) : w_(img.width()), h_(img.height()), squared_(std::size_t(w_) * h_, float(kFar))
+InkDistance::InkDistance(const QImage& img)
+    : w_(img.width()), h_(img.height()), squared_(std::size_t(w_) * h_, float(kFar))
 {
     for (const QPoint& p : inkPixels(img)) {
         squared_[std::size_t(p.y()) * w_ + p.x()] = 0;
@@ -110,7 +111,8 @@ WorstMark worstMark(std::span<const LineInk> lines, const std::vector<int>& shif
             w.mark = &m;
             w.own = lines[a].letters.nearest(m.pixels) / scale;
             for (std::size_t b = 0; b < lines.size(); ++b) {
-                const double d = b == a ? w.other : lines[b].all.nearest(m.pixels, QPoint(0, shifts[a] - shifts[b])) / scale;
+                const double d =
+                    b == a ? w.other : lines[b].all.nearest(m.pixels, QPoint(0, shifts[a] - shifts[b])) / scale;
                 if (d < w.other) {
                     w.other = d;
                     w.otherLine = int(b);
@@ -135,4 +137,4 @@ QString describeMark(const WorstMark& w)
         .arg(w.ratio(), 0, 'f', 3);
 }
 
-} // namespace ayat::art
+}  // namespace ayat::art

@@ -78,4 +78,4 @@ WorstMark worstMark(std::span<const LineInk> lines, const std::vector<int>& shif
 // "U+06DA of <word> on line 2: 2.0 px from its own line, 1.5 px from line 1 (ratio 1.333)"
 QString describeMark(const WorstMark& w);
 
-} // namespace ayat::art
+}  // namespace ayat::art

@@ -22,4 +22,4 @@ inline QString marksForDrawing(QString text)
     return text;
 }
 
-} // namespace ayat::art
+}  // namespace ayat::art

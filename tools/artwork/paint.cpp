@@ -15,9 +15,9 @@ QColor withAlpha(QColor c, int alpha)
 
 QColor mix(const QColor& a, const QColor& b, double t)
 {
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t), float(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            float(a.blueF() + (b.blueF() - a.blueF()) * t),
-                            float(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
+    return QColor::fromRgbF(
+        float(a.redF() + (b.redF() - a.redF()) * t), float(a.greenF() + (b.greenF() - a.greenF()) * t),
+        float(a.blueF() + (b.blueF() - a.blueF()) * t), float(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
 }
 
 // The outline colour of a shape: a deep shade of its own colour.
@@ -54,19 +54,14 @@ QRadialGradient lit(const QRectF& r, const QColor& base, double strength)
 {
     const QPointF c(r.left() + r.width() * 0.36, r.top() + r.height() * 0.3);
     const double radius = std::max(r.width(), r.height()) * 0.95;
-    return radial(c, radius,
-                  {{0.0, mix(base, Qt::white, 0.35 * strength)},
-                   {0.55, base},
-                   {1.0, mix(base, base.darker(170), strength)}});
+    return radial(
+        c, radius,
+        {{0.0, mix(base, Qt::white, 0.35 * strength)}, {0.55, base}, {1.0, mix(base, base.darker(170), strength)}});
 }
 
-QPen pen(const QColor& c, double width)
-{
-    return QPen(c, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
+QPen pen(const QColor& c, double width) { return QPen(c, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
 
-void fill(QPainter& p, const QPainterPath& path, const QBrush& brush, const QColor& outline,
-          double width)
+void fill(QPainter& p, const QPainterPath& path, const QBrush& brush, const QColor& outline, double width)
 {
     p.setPen(outline.isValid() ? pen(outline, width) : QPen(Qt::NoPen));
     p.setBrush(brush);
@@ -200,8 +195,6 @@ QPainterPath leaf(QPointF base, QPointF tip, double width)
     return path;
 }
 
-
-
 // A puffy cloud: a row of round lobes on a flat base.
 void cloud(QPainter& p, QPointF c, double w, double h)
 {
@@ -254,7 +247,10 @@ void sparkle(QPainter& p, QPointF c, double r, const QColor& colour, int alpha)
     s.quadTo(c + QPointF(-k, k), c + QPointF(-r, 0));
     s.quadTo(c + QPointF(-k, -k), c + QPointF(0, -r));
     p.setPen(Qt::NoPen);
-    p.setBrush(radial(c, r * 0.9, {{0.0, withAlpha(Qt::white, alpha)}, {0.35, withAlpha(colour, alpha)}, {1.0, withAlpha(colour, alpha * 2 / 3)}}));
+    p.setBrush(radial(c, r * 0.9,
+                      {{0.0, withAlpha(Qt::white, alpha)},
+                       {0.35, withAlpha(colour, alpha)},
+                       {1.0, withAlpha(colour, alpha * 2 / 3)}}));
     p.drawPath(s);
 }
 
@@ -288,4 +284,4 @@ QImage straightAlpha(const QImage& image)
     return out;
 }
 
-} // namespace ayat::art
+}  // namespace ayat::art

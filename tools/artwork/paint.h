@@ -52,7 +52,8 @@ QRadialGradient radial(QPointF centre, double radius, QPointF focal, Stops stops
 // A rounded body lit from the upper left: light, its own colour, then shade.
 QRadialGradient lit(const QRectF& r, const QColor& base, double strength = 1.0);
 QPen pen(const QColor& c, double width = 1.4);
-void fill(QPainter& p, const QPainterPath& path, const QBrush& brush, const QColor& outline = QColor(), double width = 1.4);
+void fill(QPainter& p, const QPainterPath& path, const QBrush& brush, const QColor& outline = QColor(),
+          double width = 1.4);
 // The usual way to draw a body: lit by its own colour, outlined in its ink.
 void body(QPainter& p, const QPainterPath& path, const QColor& base, double width = 1.4, double strength = 1.0);
 void stroke(QPainter& p, const QPainterPath& path, const QColor& c, double width = 1.4);
@@ -81,8 +82,6 @@ void flower(QPainter& p, QPointF c, double r, const QColor& petal, const QColor&
 // A four-pointed twinkle.
 void sparkle(QPainter& p, QPointF c, double r, const QColor& colour, int alpha = 255);
 
-
-
 // A premultiplied channel c of a pixel with alpha a (0 < a < 255, c <= a) as its
 // straight value: c * 255 / a rounded to the nearest whole number, a half to the
 // even one. Exact integer arithmetic, the same on every processor.
@@ -94,4 +93,4 @@ int unpremultipliedChannel(int c, int a);
 // as either, depending on the processor; every other value is the same.
 QImage straightAlpha(const QImage& image);
 
-} // namespace ayat::art
+}  // namespace ayat::art

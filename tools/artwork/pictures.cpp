@@ -39,7 +39,7 @@ constexpr qreal kSpread = 0.5;
 constexpr int kGap = 1;
 constexpr qreal kMinPitch = 1.2;
 constexpr qreal kWordSpacing = 0.08;  // em, on top of the font's narrow spaces
-constexpr qreal kMaxPixelSize = 40;  // where the box leaves room, short verses stop here
+constexpr qreal kMaxPixelSize = 40;   // where the box leaves room, short verses stop here
 
 struct Verse {
     QString arabic;  // arabic_shown
@@ -77,7 +77,7 @@ Verse verseFor(std::string_view pictureKey)
     throw std::runtime_error("no verse for the picture " + std::string(pictureKey));
 }
 
-} // namespace
+}  // namespace
 
 QString arabicIndicNumber(int n)
 {
@@ -249,7 +249,7 @@ struct Setting {
     qreal pixelSize = 0;
     int lines = 0;
     std::vector<int> lineTops;  // whole pixels, so that every line is rasterized alike
-    QRect bounds;  // of the ink of all lines, with line 0 drawn at `origin`
+    QRect bounds;               // of the ink of all lines, with line 0 drawn at `origin`
     QPointF origin;
     std::vector<qreal> lineWidths;
 };
@@ -263,7 +263,8 @@ struct LineMeasures {
 LineMeasures measureLines(const Setting& s, qreal width, bool marks)
 {
     const ArabicLayout& layout = *s.layout;
-    const QSize canvas(int(std::ceil(width + 2 * s.origin.x())), int(std::ceil(layout.lineHeight(0) + 2 * s.origin.y())));
+    const QSize canvas(int(std::ceil(width + 2 * s.origin.x())),
+                       int(std::ceil(layout.lineHeight(0) + 2 * s.origin.y())));
     LineMeasures m;
     for (int i = 0; i < s.lines; ++i) {
         const QImage drawn = layout.drawLine(i, canvas, s.origin, 1, kInk);
@@ -388,8 +389,8 @@ void drawCardBorder(QPainter& p, QSize size)
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(Qt::NoPen);
     p.setBrush(brown);
-    const QPointF corners[] = {{3.5, 3.5}, {size.width() - 3.5, 3.5}, {3.5, size.height() - 3.5},
-                               {size.width() - 3.5, size.height() - 3.5}};
+    const QPointF corners[] = {
+        {3.5, 3.5}, {size.width() - 3.5, 3.5}, {3.5, size.height() - 3.5}, {size.width() - 3.5, size.height() - 3.5}};
     for (QPointF c : corners) {
         QPolygonF d;
         d << c + QPointF(0, -3) << c + QPointF(3, 0) << c + QPointF(0, 3) << c + QPointF(-3, 0);
@@ -419,7 +420,7 @@ const CardLayout& cardLayout(std::string_view key)
     return cache.emplace(std::string(key), std::move(c)).first->second;
 }
 
-} // namespace
+}  // namespace
 
 QImage drawItemCard(std::string_view key, int scale, CardFacts* facts)
 {
@@ -457,9 +458,12 @@ QImage drawItemCard(std::string_view key, int scale, CardFacts* facts)
     const WorstMark worst = worstMark(inks, std::vector<int>(inks.size(), 0), scale);
     if (!worst.passes())
         fail(QStringLiteral("%1 at scale %2: a mark lies nearer to another line than to its own: %3")
-                 .arg(qs(key)).arg(scale).arg(describeMark(worst)));
+                 .arg(qs(key))
+                 .arg(scale)
+                 .arg(describeMark(worst)));
     if (facts) {
-        *facts = {s.pixelSize * scale, s.lines, smallest == INT_MAX ? -1 : smallest, worst.ratio(), describeMark(worst)};
+        *facts = {s.pixelSize * scale, s.lines, smallest == INT_MAX ? -1 : smallest, worst.ratio(),
+                  describeMark(worst)};
         if (!worst.mark)
             facts->worstRatio = 0;
     }
@@ -474,7 +478,6 @@ QImage drawItemCard(std::string_view key, int scale, CardFacts* facts)
         p.drawImage(0, 0, line);
     return card;
 }
-
 
 QImage drawPicture(std::string_view key, int scale)
 {
@@ -498,4 +501,4 @@ QImage drawPicture(std::string_view key, int scale)
     return drawItemCard(key, scale);
 }
 
-} // namespace ayat::art
+}  // namespace ayat::art

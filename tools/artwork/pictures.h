@@ -43,4 +43,4 @@ QString basmala();  // from content/verses.json
 // The bounding box of the pixels with alpha above 8 (empty if none).
 void inkBounds(const QImage& img, QRect* bounds);
 
-} // namespace ayat::art
+}  // namespace ayat::art

@@ -47,4 +47,4 @@ public:
 // The painter registered for the section; null if it has none.
 ScenePainter scenePainter(const SectionDescription& section);
 
-} // namespace ayat::art
+}  // namespace ayat::art

@@ -32,14 +32,16 @@ void shadowUnder(QPainter& p, const QRectF& area, double boxW, double boxH, doub
     p.translate(area.center().x(), area.bottom() - 1);
     p.scale(1.0, 0.16);
     p.setPen(Qt::NoPen);
-    p.setBrush(radial(QPointF(0, 0), rx, {{0.0, QColor(40, 80, 30, 110)}, {0.6, QColor(40, 80, 30, 70)}, {1.0, QColor(40, 80, 30, 0)}}));
+    p.setBrush(radial(QPointF(0, 0), rx,
+                      {{0.0, QColor(40, 80, 30, 110)}, {0.6, QColor(40, 80, 30, 70)}, {1.0, QColor(40, 80, 30, 0)}}));
     p.drawEllipse(QPointF(0, 0), rx, rx);
     p.restore();
 }
 
 void leg(QPainter& p, QPointF top, QPointF foot, double w0, double w1, const QColor& c, const QColor& hoof)
 {
-    fill(p, ribbon({top, (top + foot) / 2 + QPointF(0.3, 0), foot}, w0, w1), lit(QRectF(top, foot).normalized().adjusted(-w0, 0, w0, 0), c, 0.8), ink(c), 1.0);
+    fill(p, ribbon({top, (top + foot) / 2 + QPointF(0.3, 0), foot}, w0, w1),
+         lit(QRectF(top, foot).normalized().adjusted(-w0, 0, w0, 0), c, 0.8), ink(c), 1.0);
     if (hoof.isValid())
         fill(p, ellipse(foot + QPointF(0, -0.2), w1 * 0.62, w1 * 0.32), QBrush(hoof), ink(hoof), 0.8);
 }
@@ -127,7 +129,8 @@ void camel(QPainter& p, const QRectF& area)
     for (const double x : {84.0, 46.0})
         leg(p, {x, 44}, {x - 2, 80}, 6, 4.0, hide.darker(115), hoof);
     // Body with its hump.
-    const QPainterPath trunk = blob({{36, 36}, {46, 26}, {58, 12}, {70, 10}, {82, 22}, {94, 28}, {96, 40}, {86, 50}, {56, 52}, {40, 48}}, 0.9);
+    const QPainterPath trunk =
+        blob({{36, 36}, {46, 26}, {58, 12}, {70, 10}, {82, 22}, {94, 28}, {96, 40}, {86, 50}, {56, 52}, {40, 48}}, 0.9);
     body(p, trunk, hide, 1.3);
     fill(p, blob({{60, 10}, {70, 9}, {80, 18}, {70, 16}}), QBrush(withAlpha(rgb(0xf6dcaa), 160)));
     stroke(p, curve({{96, 32}, {102, 40}, {100, 52}}), hide.darker(130), 2.0);
@@ -135,7 +138,8 @@ void camel(QPainter& p, const QRectF& area)
     for (const double x : {90.0, 42.0})
         leg(p, {x, 46}, {x + 1, 82}, 6.4, 4.4, hide, hoof);
     // Neck arching forward to the head.
-    const QPainterPath neck = blob({{38, 42}, {30, 30}, {22, 16}, {14, 10}, {18, 4}, {26, 10}, {36, 24}, {46, 32}}, 0.8);
+    const QPainterPath neck =
+        blob({{38, 42}, {30, 30}, {22, 16}, {14, 10}, {18, 4}, {26, 10}, {36, 24}, {46, 32}}, 0.8);
     body(p, neck, hide, 1.2);
     const QPainterPath head = blob({{6, 8}, {12, 3}, {21, 4}, {22, 10}, {14, 14}, {6, 14}}, 0.9);
     body(p, head, hide, 1.2);
@@ -158,7 +162,8 @@ void buffalo(QPainter& p, const QRectF& area)
     const QColor hide = rgb(0x5a5866), horn = rgb(0xd8ccb4), hoof = rgb(0x2a2628);
     for (const double x : {30.0, 104.0})
         leg(p, {x, 58}, {x - 1, 90}, 11, 8, hide.darker(120), hoof);
-    const QPainterPath trunk = blob({{14, 40}, {30, 22}, {70, 18}, {110, 22}, {130, 36}, {128, 60}, {104, 70}, {50, 70}, {20, 62}}, 0.9);
+    const QPainterPath trunk =
+        blob({{14, 40}, {30, 22}, {70, 18}, {110, 22}, {130, 36}, {128, 60}, {104, 70}, {50, 70}, {20, 62}}, 0.9);
     body(p, trunk, hide, 1.5);
     gleam(p, {60, 28}, 34, 6, 80, -4);
     stroke(p, curve({{14, 42}, {6, 52}, {6, 64}}), hide.darker(120), 3.0);
@@ -175,7 +180,8 @@ void buffalo(QPainter& p, const QRectF& area)
         const QPointF root(136 + side * 5, 30);
         const std::vector<QPointF> spine = side < 0 ? std::vector<QPointF>{root, {122, 22}, {110, 22}, {104, 30}}
                                                     : std::vector<QPointF>{root, {152, 18}, {160, 20}, {158, 30}};
-        fill(p, ribbon(spine, 7, 1.5), linear(spine.front(), spine.back(), {{0, horn.darker(115)}, {1, horn.lighter(110)}}), rgb(0x6a5a44), 1.1);
+        fill(p, ribbon(spine, 7, 1.5),
+             linear(spine.front(), spine.back(), {{0, horn.darker(115)}, {1, horn.lighter(110)}}), rgb(0x6a5a44), 1.1);
     }
     fill(p, leaf({126, 36}, {116, 40}, 3), QBrush(hide), ink(hide), 0.9);
     eye(p, {141, 40}, 1.8);
@@ -198,12 +204,14 @@ void elephant(QPainter& p, const QRectF& area)
         for (int i = -1; i <= 1; ++i)
             fill(p, ellipse(x + i * 6, 184, 2.8, 2.0), QBrush(nail), ink(nail), 0.7);
         for (int i = 0; i < 2; ++i)
-            stroke(p, curve({{x - 9, 160 + i * 6.0}, {x, 162 + i * 6.0}, {x + 9, 160 + i * 6.0}}), withAlpha(ink(c), 130), 0.9);
+            stroke(p, curve({{x - 9, 160 + i * 6.0}, {x, 162 + i * 6.0}, {x + 9, 160 + i * 6.0}}),
+                   withAlpha(ink(c), 130), 0.9);
     };
     pillar(118, 120, skin.darker(118));
     pillar(72, 130, skin.darker(118));
     // The great body.
-    const QPainterPath trunkBody = blob({{40, 110}, {58, 78}, {96, 68}, {126, 80}, {136, 110}, {130, 140}, {108, 152}, {66, 152}, {44, 138}}, 0.9);
+    const QPainterPath trunkBody =
+        blob({{40, 110}, {58, 78}, {96, 68}, {126, 80}, {136, 110}, {130, 140}, {108, 152}, {66, 152}, {44, 138}}, 0.9);
     body(p, trunkBody, skin, 1.6);
     gleam(p, {88, 84}, 30, 8, 110, -8);
     stroke(p, curve({{136, 104}, {140, 120}, {138, 134}}), skin.darker(130), 2.2);
@@ -224,7 +232,8 @@ void elephant(QPainter& p, const QRectF& area)
     fill(p, blob({{58, 62}, {72, 54}, {88, 62}, {90, 84}, {80, 100}, {66, 100}, {60, 88}}, 0.9),
          radial(QPointF(74, 78), 30, {{0, rgb(0xe8b4c0)}, {1, rgb(0xb8909c)}}), withAlpha(ink(skin), 160), 0.9);
     // Tusk and eye.
-    fill(p, ribbon({{30, 98}, {20, 106}, {12, 104}}, 5, 1.2), vertical(QRectF(10, 96, 22, 12), {{0, rgb(0xffffff)}, {1, nail.darker(110)}}), rgb(0x8a7a60), 1.0);
+    fill(p, ribbon({{30, 98}, {20, 106}, {12, 104}}, 5, 1.2),
+         vertical(QRectF(10, 96, 22, 12), {{0, rgb(0xffffff)}, {1, nail.darker(110)}}), rgb(0x8a7a60), 1.0);
     eye(p, {40, 72}, 2.6);
     stroke(p, curve({{35, 67}, {40, 65.5}, {45, 67}}), ink(skin), 1.0);
     fill(p, ellipse(44, 86, 5, 3), QBrush(withAlpha(rgb(0xe89aa8), 110)));
@@ -245,7 +254,8 @@ void foal(QPainter& p, const QRectF& area)
     longLeg(30, 80, -2, coat.darker(118), true);
     // Tail.
     fill(p, ribbon({{72, 66}, {80, 74}, {80, 90}, {76, 98}}, 6, 2), QBrush(mane), ink(mane), 1.0);
-    const QPainterPath trunk = blob({{22, 70}, {34, 60}, {60, 60}, {74, 66}, {74, 82}, {60, 88}, {32, 88}, {22, 82}}, 0.9);
+    const QPainterPath trunk =
+        blob({{22, 70}, {34, 60}, {60, 60}, {74, 66}, {74, 82}, {60, 88}, {32, 88}, {22, 82}}, 0.9);
     body(p, trunk, coat, 1.3);
     gleam(p, {44, 66}, 14, 3.5, 110, -4);
     longLeg(66, 82, 4, coat, true);
@@ -286,13 +296,15 @@ void hare(QPainter& p, const QRectF& area)
     p.restore();
 }
 
-void bird(QPainter& p, QPointF c, double span, const QColor& feathers, const QColor& belly, bool facingLeft, double flap)
+void bird(QPainter& p, QPointF c, double span, const QColor& feathers, const QColor& belly, bool facingLeft,
+          double flap)
 {
     p.save();
     p.translate(c);
     p.scale((facingLeft ? -1.0 : 1.0) * span / 50.0, span / 50.0);
     // Far wing, body, near wing: drawn facing right in a 50-wide box centred on 0.
-    fill(p, blob({{-2, -2}, {-8, -14 - flap}, {-2, -22 - flap}, {6, -10}, {8, -2}}, 0.8), QBrush(feathers.darker(125)), ink(feathers), 1.0);
+    fill(p, blob({{-2, -2}, {-8, -14 - flap}, {-2, -22 - flap}, {6, -10}, {8, -2}}, 0.8), QBrush(feathers.darker(125)),
+         ink(feathers), 1.0);
     fill(p, polygon({{-14, 0}, {-25, -5}, {-24, 4}}), QBrush(feathers.darker(110)), ink(feathers), 1.0);
     const QPainterPath trunk = blob({{-16, 0}, {-4, -6}, {10, -6}, {18, -2}, {10, 5}, {-6, 5}}, 0.9);
     body(p, trunk, feathers, 1.1);
@@ -337,7 +349,8 @@ void monkey(QPainter& p, QPointF seat, double size)
         fill(p, ellipse(s * 9, -27, 2, 2), QBrush(face));
     const QPainterPath head = ellipse(0, -27, 8.5, 8);
     body(p, head, fur, 1.2);
-    fill(p, blob({{-6, -27}, {-3.5, -32}, {0, -29.5}, {3.5, -32}, {6, -27}, {5, -21}, {0, -19.5}, {-5, -21}}, 0.9), QBrush(face), ink(face), 0.9);
+    fill(p, blob({{-6, -27}, {-3.5, -32}, {0, -29.5}, {3.5, -32}, {6, -27}, {5, -21}, {0, -19.5}, {-5, -21}}, 0.9),
+         QBrush(face), ink(face), 0.9);
     eye(p, {-2.4, -27.5}, 1.2);
     eye(p, {2.4, -27.5}, 1.2);
     stroke(p, curve({{-2.5, -22.5}, {0, -21}, {2.5, -22.5}}), rgb(0x5a2a1a), 0.9);
@@ -371,21 +384,27 @@ void antsOnGrass(QPainter& p, const QRectF& a)
     const QPointF hill(a.left() + a.width() * 0.7, a.top() + a.height() * 0.52);
     const QColor earth = rgb(0xb07a48);
     fill(p, ellipse(hill + QPointF(2, 10), a.width() * 0.26, 6), QBrush(withAlpha(rgb(0x2a5a20), 80)));
-    const QPainterPath mound = landBelow({{hill.x() - a.width() * 0.25, hill.y() + 10}, {hill.x() - a.width() * 0.1, hill.y() - 10},
-                                          {hill.x(), hill.y() - 14}, {hill.x() + a.width() * 0.1, hill.y() - 9}, {hill.x() + a.width() * 0.25, hill.y() + 10}},
+    const QPainterPath mound = landBelow({{hill.x() - a.width() * 0.25, hill.y() + 10},
+                                          {hill.x() - a.width() * 0.1, hill.y() - 10},
+                                          {hill.x(), hill.y() - 14},
+                                          {hill.x() + a.width() * 0.1, hill.y() - 9},
+                                          {hill.x() + a.width() * 0.25, hill.y() + 10}},
                                          hill.y() + 10);
     body(p, mound, earth, 1.3);
     Dice dice(17);
     for (int i = 0; i < 14; ++i)
-        fill(p, ellipse(hill + QPointF(dice.in(-a.width() * 0.2, a.width() * 0.2), dice.in(-8, 8)), 1.2, 0.9), QBrush(earth.darker(130)));
+        fill(p, ellipse(hill + QPointF(dice.in(-a.width() * 0.2, a.width() * 0.2), dice.in(-8, 8)), 1.2, 0.9),
+             QBrush(earth.darker(130)));
     fill(p, ellipse(hill + QPointF(0, -12), 4, 2), QBrush(rgb(0x3a2010)));
     // A winding trail of ants from the hill to a fallen leaf.
     const auto in = [&](double fx, double fy) { return QPointF(a.left() + a.width() * fx, a.top() + a.height() * fy); };
-    const std::vector<QPointF> trail = {hill + QPointF(-6, 9), in(0.55, 0.84), in(0.32, 0.86), in(0.14, 0.62), in(0.2, 0.34)};
+    const std::vector<QPointF> trail = {hill + QPointF(-6, 9), in(0.55, 0.84), in(0.32, 0.86), in(0.14, 0.62),
+                                        in(0.2, 0.34)};
     const QPainterPath path = curve(trail);
     const QPointF crumb = in(0.3, 0.2);
     const QColor leafColour = rgb(0x8ac24a);
-    fill(p, leaf(crumb + QPointF(-10, 4), crumb + QPointF(14, -6), 6), lit(QRectF(crumb.x() - 10, crumb.y() - 10, 24, 16), leafColour), ink(leafColour), 1.0);
+    fill(p, leaf(crumb + QPointF(-10, 4), crumb + QPointF(14, -6), 6),
+         lit(QRectF(crumb.x() - 10, crumb.y() - 10, 24, 16), leafColour), ink(leafColour), 1.0);
     stroke(p, curve({crumb + QPointF(-10, 4), crumb + QPointF(14, -6)}), leafColour.darker(130), 0.8);
     for (int i = 0; i < 5; ++i) {
         const double t = 0.08 + i * 0.21;
@@ -396,7 +415,10 @@ void antsOnGrass(QPainter& p, const QRectF& a)
     // Two more at work near the hill, one with a crumb of leaf.
     ant(p, hill + QPointF(a.width() * 0.17, -12), 15, -60);
     ant(p, hill + QPointF(-a.width() * 0.05, a.height() * 0.32), 16, 10);
-    fill(p, leaf(hill + QPointF(-a.width() * 0.05 + 6, a.height() * 0.32 - 5), hill + QPointF(-a.width() * 0.05 + 12, a.height() * 0.32 - 11), 2.5), QBrush(leafColour), ink(leafColour), 0.7);
+    fill(p,
+         leaf(hill + QPointF(-a.width() * 0.05 + 6, a.height() * 0.32 - 5),
+              hill + QPointF(-a.width() * 0.05 + 12, a.height() * 0.32 - 11), 2.5),
+         QBrush(leafColour), ink(leafColour), 0.7);
 }
 
 // The pale sky with the sun and clouds, far hills, then the grassland with its
@@ -404,21 +426,34 @@ void antsOnGrass(QPainter& p, const QRectF& a)
 // animals across the middle.
 void grassland(QPainter& p, double W, double H, const QRectF& band, const QRectF& birds, double horizon, Dice& dice)
 {
-    p.fillRect(QRectF(0, 0, W, horizon + 4), vertical(QRectF(0, 0, W, horizon), {{0, rgb(0xb4dcf2)}, {0.7, rgb(0xdff0f6)}, {1, rgb(0xf4f6e4)}}));
+    p.fillRect(QRectF(0, 0, W, horizon + 4),
+               vertical(QRectF(0, 0, W, horizon), {{0, rgb(0xb4dcf2)}, {0.7, rgb(0xdff0f6)}, {1, rgb(0xf4f6e4)}}));
     const QPointF sun(birds.left() - 40, 24);
     p.setPen(Qt::NoPen);
     p.setBrush(radial(sun, 40, {{0, QColor(255, 250, 220, 220)}, {1, QColor(255, 250, 220, 0)}}));
     p.drawEllipse(sun, 40, 40);
-    fill(p, ellipse(sun, 13, 13), radial(sun - QPointF(4, 4), 16, {{0, rgb(0xfffdf0)}, {1, rgb(0xffe48a)}}), rgb(0xf0c060), 1.0);
+    fill(p, ellipse(sun, 13, 13), radial(sun - QPointF(4, 4), 16, {{0, rgb(0xfffdf0)}, {1, rgb(0xffe48a)}}),
+         rgb(0xf0c060), 1.0);
     cloud(p, QPointF(birds.left() + birds.width() * 0.55, birds.top() + birds.height() * 0.82), 56, 14);
     cloud(p, QPointF(band.left() + band.width() * 0.35, horizon - 18), 40, 11);
-    fill(p, landBelow({{-2, horizon - 6}, {W * 0.2, horizon - 16}, {W * 0.45, horizon - 4}, {W * 0.7, horizon - 18}, {W + 2, horizon - 8}}, horizon + 30),
+    fill(p,
+         landBelow({{-2, horizon - 6},
+                    {W * 0.2, horizon - 16},
+                    {W * 0.45, horizon - 4},
+                    {W * 0.7, horizon - 18},
+                    {W + 2, horizon - 8}},
+                   horizon + 30),
          vertical(QRectF(0, horizon - 18, W, 30), {{0, rgb(0xa8cfb8)}, {1, rgb(0x8cbf9c)}}), rgb(0x6a9a80), 1.0);
-    const QPainterPath grass = landBelow({{-2, horizon}, {W * 0.3, horizon + 3}, {W * 0.6, horizon - 1}, {W + 2, horizon + 2}}, H + 2);
-    fill(p, grass, vertical(QRectF(0, horizon, W, H - horizon), {{0, rgb(0xc4e48e)}, {0.35, rgb(0x9fd06a)}, {1, rgb(0x6aae46)}}), rgb(0x4a8a34), 1.2);
+    const QPainterPath grass =
+        landBelow({{-2, horizon}, {W * 0.3, horizon + 3}, {W * 0.6, horizon - 1}, {W + 2, horizon + 2}}, H + 2);
+    fill(p, grass,
+         vertical(QRectF(0, horizon, W, H - horizon), {{0, rgb(0xc4e48e)}, {0.35, rgb(0x9fd06a)}, {1, rgb(0x6aae46)}}),
+         rgb(0x4a8a34), 1.2);
     // Soft mounds of grass and a worn path across the meadow.
-    fill(p, blob({{-10, H * 0.62}, {W * 0.3, H * 0.58}, {W * 0.55, H * 0.66}, {W * 0.3, H * 0.72}, {-10, H * 0.7}}), QBrush(withAlpha(rgb(0xd8f0a8), 90)));
-    fill(p, blob({{W * 0.55, H * 0.5}, {W * 0.85, H * 0.48}, {W + 10, H * 0.55}, {W * 0.8, H * 0.6}}), QBrush(withAlpha(rgb(0xd8f0a8), 90)));
+    fill(p, blob({{-10, H * 0.62}, {W * 0.3, H * 0.58}, {W * 0.55, H * 0.66}, {W * 0.3, H * 0.72}, {-10, H * 0.7}}),
+         QBrush(withAlpha(rgb(0xd8f0a8), 90)));
+    fill(p, blob({{W * 0.55, H * 0.5}, {W * 0.85, H * 0.48}, {W + 10, H * 0.55}, {W * 0.8, H * 0.6}}),
+         QBrush(withAlpha(rgb(0xd8f0a8), 90)));
     for (int i = 0; i < 70; ++i) {
         const double y = dice.in(horizon + 10, H - 4);
         const double scale = 0.5 + (y - horizon) / (H - horizon);
@@ -444,13 +479,22 @@ void monkeyTree(QPainter& p, const QRectF& band, double horizon, Dice& dice)
     const QColor bark = rgb(0x8a5a34);
     const double canopyBottom = band.top() - 6;
     const QPointF foot(std::max(24.0, band.left() - 28), horizon + 56);
-    body(p, ribbon({foot, foot + QPointF(2, -40), foot + QPointF(-2, -90), QPointF(foot.x() + 4, 40)}, 20, 12), bark, 1.4);
-    body(p, ribbon({QPointF(foot.x(), canopyBottom - 14), QPointF(foot.x() + 50, canopyBottom - 20), QPointF(band.left() + band.width() * 0.18, canopyBottom - 16)}, 9, 4), bark, 1.2);
+    body(p, ribbon({foot, foot + QPointF(2, -40), foot + QPointF(-2, -90), QPointF(foot.x() + 4, 40)}, 20, 12), bark,
+         1.4);
+    body(p,
+         ribbon({QPointF(foot.x(), canopyBottom - 14), QPointF(foot.x() + 50, canopyBottom - 20),
+                 QPointF(band.left() + band.width() * 0.18, canopyBottom - 16)},
+                9, 4),
+         bark, 1.2);
     for (int i = 0; i < 5; ++i)
-        stroke(p, curve({foot + QPointF(-5, -12.0 - i * 18), foot + QPointF(0, -16.0 - i * 18), foot + QPointF(5, -12.0 - i * 18)}), ink(bark), 0.9);
+        stroke(p,
+               curve({foot + QPointF(-5, -12.0 - i * 18), foot + QPointF(0, -16.0 - i * 18),
+                      foot + QPointF(5, -12.0 - i * 18)}),
+               ink(bark), 0.9);
     const QColor greens[] = {rgb(0x3f8e36), rgb(0x4ea43e), rgb(0x5cb548), rgb(0x6cc052)};
     const QPointF crown(foot.x() + 30, canopyBottom - 52);
-    const QPointF lobes[] = {{-30, 14}, {0, 18}, {34, 12}, {60, 6}, {-20, -12}, {14, -18}, {46, -12}, {-40, -6}, {24, 2}, {-8, 0}};
+    const QPointF lobes[] = {{-30, 14}, {0, 18},   {34, 12},  {60, 6}, {-20, -12},
+                             {14, -18}, {46, -12}, {-40, -6}, {24, 2}, {-8, 0}};
     int k = 0;
     for (const QPointF l : lobes) {
         body(p, ellipse(crown + l, 24, 19), greens[k % 4], 1.2, 0.8);
@@ -467,21 +511,27 @@ void monkeyTree(QPainter& p, const QRectF& band, double horizon, Dice& dice)
 void drawAnimals(QPainter& p, QSize size, const Hotspots& hot)
 {
     const double W = size.width(), H = size.height();
-    const QRectF band = hot["ani_a"], ants = hot["ant_a"], birds = hot["bir_a"], elf = hot["elf_a"], horse = hot["Image8"];
+    const QRectF band = hot["ani_a"], ants = hot["ant_a"], birds = hot["bir_a"], elf = hot["elf_a"],
+                 horse = hot["Image8"];
     Dice dice(23);
     const double horizon = band.top() + band.height() * 0.12;
     grassland(p, W, H, band, birds, horizon, dice);
     monkeyTree(p, band, horizon, dice);
 
     // Two birds flying at the top right.
-    bird(p, QPointF(birds.left() + birds.width() * 0.3, birds.top() + birds.height() * 0.52), 44, rgb(0xe8583a), rgb(0xffd8a0), false, 2);
-    bird(p, QPointF(birds.left() + birds.width() * 0.7, birds.top() + birds.height() * 0.42), 38, rgb(0x3f86d8), rgb(0xe8f4ff), false, -3);
+    bird(p, QPointF(birds.left() + birds.width() * 0.3, birds.top() + birds.height() * 0.52), 44, rgb(0xe8583a),
+         rgb(0xffd8a0), false, 2);
+    bird(p, QPointF(birds.left() + birds.width() * 0.7, birds.top() + birds.height() * 0.42), 38, rgb(0x3f86d8),
+         rgb(0xe8f4ff), false, -3);
 
     // The band across the middle: lamb, fox and camel.
     const double ground = band.bottom() - 4;
-    const QRectF camelArea(band.right() - band.width() * 0.32, band.top() + 4, band.width() * 0.30, ground - band.top() - 4);
-    const QRectF foxArea(band.left() + band.width() * 0.36, ground - band.height() * 0.46, band.width() * 0.19, band.height() * 0.46);
-    const QRectF lambArea(band.left() + band.width() * 0.06, ground - band.height() * 0.50, band.width() * 0.17, band.height() * 0.50);
+    const QRectF camelArea(band.right() - band.width() * 0.32, band.top() + 4, band.width() * 0.30,
+                           ground - band.top() - 4);
+    const QRectF foxArea(band.left() + band.width() * 0.36, ground - band.height() * 0.46, band.width() * 0.19,
+                         band.height() * 0.46);
+    const QRectF lambArea(band.left() + band.width() * 0.06, ground - band.height() * 0.50, band.width() * 0.17,
+                          band.height() * 0.50);
     shadowUnder(p, camelArea, 110, 82, 0.8);
     camel(p, camelArea);
     shadowUnder(p, foxArea, 72, 44);
@@ -508,8 +558,8 @@ void drawAnimals(QPainter& p, QSize size, const Hotspots& hot)
     antsOnGrass(p, ants.adjusted(4, 4, -4, -4).intersected(QRectF(0, 0, W, H)));
 }
 
-} // namespace
+}  // namespace
 
 const SceneRegistration kAnimals(animalsSection, drawAnimals);
 
-} // namespace ayat::art
+}  // namespace ayat::art

@@ -37,7 +37,9 @@ void ship(QPainter& p, const QRectF& area)
         s.quadTo((xl + xr) / 2, y1 + 3.5, xl - 1, y1);
         s.quadTo(xl - 3, (y0 + y1) / 2, xl, y0);
         s.closeSubpath();
-        fill(p, s, linear(QPointF(xl, 0), QPointF(xr, 0), {{0.0, rgb(0xd0d6dc)}, {0.4, sailWhite}, {1.0, rgb(0xb8c0c8)}}), rgb(0x66727e), 1.0);
+        fill(p, s,
+             linear(QPointF(xl, 0), QPointF(xr, 0), {{0.0, rgb(0xd0d6dc)}, {0.4, sailWhite}, {1.0, rgb(0xb8c0c8)}}),
+             rgb(0x66727e), 1.0);
         stroke(p, curve({{(xl + xr) / 2, y0 + 1}, {(xl + xr) / 2 + 0.5, y1 + 2}}), withAlpha(rgb(0xa0aab4), 170), 0.7);
         stroke(p, curve({{xl - 2, y0}, {xr + 2, y0}}), ink(wood), 1.6);
     };
@@ -46,9 +48,11 @@ void ship(QPainter& p, const QRectF& area)
     sail(59, 73, 8, 15.5);
     sail(56.5, 75.5, 17.5, 27);
     // Jib from the fore mast to the bow.
-    fill(p, blob({{68, 7}, {93, 26.5}, {77, 27}}, 0.3), linear(QPointF(68, 0), QPointF(93, 0), {{0, sailWhite}, {1, rgb(0xc4ccd4)}}), rgb(0x66727e), 1.0);
+    fill(p, blob({{68, 7}, {93, 26.5}, {77, 27}}, 0.3),
+         linear(QPointF(68, 0), QPointF(93, 0), {{0, sailWhite}, {1, rgb(0xc4ccd4)}}), rgb(0x66727e), 1.0);
     // Flag streaming from the main mast.
-    fill(p, blob({{40.5, 0.2}, {47, 0.6}, {51, 0.4}, {48, 2.2}, {51, 4.0}, {40.5, 3.6}}, 0.4), QBrush(rgb(0xe0483c)), rgb(0x8c2720), 0.7);
+    fill(p, blob({{40.5, 0.2}, {47, 0.6}, {51, 0.4}, {48, 2.2}, {51, 4.0}, {40.5, 3.6}}, 0.4), QBrush(rgb(0xe0483c)),
+         rgb(0x8c2720), 0.7);
 
     // Hull.
     QPainterPath hull;
@@ -106,10 +110,12 @@ void whale(QPainter& p, QPointF nose, double size, const QBrush& sea)
         fill(p, ellipse(d, 1.8, 2.2), QBrush(withAlpha(rgb(0xeaf7fd), 230)), rgb(0x8fc3dc), 0.6);
 
     // Tail fluke rising behind.
-    const QPainterPath tail = blob({{80, 10}, {92, 0}, {96, -14}, {106, -24}, {104, -12}, {112, -20}, {110, -6}, {100, 8}, {88, 16}}, 0.8);
+    const QPainterPath tail =
+        blob({{80, 10}, {92, 0}, {96, -14}, {106, -24}, {104, -12}, {112, -20}, {110, -6}, {100, 8}, {88, 16}}, 0.8);
     body(p, tail, skin, 1.6);
     // Body.
-    const QPainterPath torso = blob({{0, 10}, {6, -4}, {22, -12}, {46, -12}, {68, -4}, {84, 6}, {90, 14}, {74, 22}, {44, 26}, {16, 24}, {2, 18}});
+    const QPainterPath torso = blob(
+        {{0, 10}, {6, -4}, {22, -12}, {46, -12}, {68, -4}, {84, 6}, {90, 14}, {74, 22}, {44, 26}, {16, 24}, {2, 18}});
     body(p, torso, skin, 1.6);
     // Pale belly with its grooves.
     p.save();
@@ -117,7 +123,8 @@ void whale(QPainter& p, QPointF nose, double size, const QBrush& sea)
     const QPainterPath bellyPath = blob({{-2, 16}, {20, 12}, {50, 15}, {80, 14}, {82, 30}, {0, 30}});
     fill(p, bellyPath, vertical(QRectF(0, 12, 80, 16), {{0, belly}, {1, rgb(0x93b4c8)}}));
     for (int i = 0; i < 4; ++i)
-        stroke(p, curve({{6 + i * 1.0, 17.5 + i * 2.0}, {30, 17.0 + i * 2.3}, {58, 17.5 + i * 1.8}}), withAlpha(rgb(0x7f9fb5), 200), 0.8);
+        stroke(p, curve({{6 + i * 1.0, 17.5 + i * 2.0}, {30, 17.0 + i * 2.3}, {58, 17.5 + i * 1.8}}),
+               withAlpha(rgb(0x7f9fb5), 200), 0.8);
     p.restore();
     stroke(p, torso, ink(skin), 1.6);
     gleam(p, QPointF(30, -4), 18, 4, 150, -8);
@@ -208,8 +215,9 @@ void cave(QPainter& p, const QRectF& area)
         stones.emplace_back(at, dice.in(6.5, 9.0));
     }
     for (const auto& [at, r] : stones)
-        body(p, blob({at + QPointF(-r, 0), at + QPointF(-r * 0.5, -r * 0.8), at + QPointF(r * 0.6, -r * 0.75),
-                      at + QPointF(r, 0.1 * r), at + QPointF(r * 0.4, r * 0.8), at + QPointF(-r * 0.6, r * 0.7)}),
+        body(p,
+             blob({at + QPointF(-r, 0), at + QPointF(-r * 0.5, -r * 0.8), at + QPointF(r * 0.6, -r * 0.75),
+                   at + QPointF(r, 0.1 * r), at + QPointF(r * 0.4, r * 0.8), at + QPointF(-r * 0.6, r * 0.7)}),
              rgb(0x9c8ea6), 1.0, 0.8);
 
     // The dark mouth.
@@ -218,8 +226,9 @@ void cave(QPainter& p, const QRectF& area)
     mouth.cubicTo(left, top + h * 0.25, c.x() - w * 0.3, top, c.x(), top);
     mouth.cubicTo(c.x() + w * 0.3, top, right, top + h * 0.25, right, bottom);
     mouth.closeSubpath();
-    fill(p, mouth, radial(QPointF(c.x() + w * 0.08, bottom - h * 0.25), w * 0.62,
-                          {{0.0, rgb(0x120b1a)}, {0.55, rgb(0x2b1f38)}, {1.0, rgb(0x56476a)}}),
+    fill(p, mouth,
+         radial(QPointF(c.x() + w * 0.08, bottom - h * 0.25), w * 0.62,
+                {{0.0, rgb(0x120b1a)}, {0.55, rgb(0x2b1f38)}, {1.0, rgb(0x56476a)}}),
          rgb(0x22172c), 1.6);
     // Inner rock ledge and the glow of light at the floor.
     p.save();
@@ -264,10 +273,13 @@ void shellWithPearl(QPainter& p, const QRectF& area)
         }
     }
     fan.closeSubpath();
-    fill(p, fan, radial(hinge, r * 1.05, {{0.0, rgb(0xffffff)}, {0.35, inside}, {1.0, rgb(0xf6c0b2)}}), rgb(0xb8665a), 1.4);
+    fill(p, fan, radial(hinge, r * 1.05, {{0.0, rgb(0xffffff)}, {0.35, inside}, {1.0, rgb(0xf6c0b2)}}), rgb(0xb8665a),
+         1.4);
     for (int i = 1; i < ribs; ++i) {
         const double a = kPi * (1.08 + 0.84 * i / ribs);
-        stroke(p, curve({hinge + QPointF(std::cos(a) * 6, std::sin(a) * 6), hinge + QPointF(std::cos(a) * r * 0.97, std::sin(a) * r * 0.92)}),
+        stroke(p,
+               curve({hinge + QPointF(std::cos(a) * 6, std::sin(a) * 6),
+                      hinge + QPointF(std::cos(a) * r * 0.97, std::sin(a) * r * 0.92)}),
                withAlpha(rgb(0xe3a090), 200), 1.0);
     }
 
@@ -284,10 +296,12 @@ void shellWithPearl(QPainter& p, const QRectF& area)
     lip.cubicTo(18, 35, 72, 35, 86, 40);
     lip.cubicTo(70, 45, 20, 45, 4, 40);
     lip.closeSubpath();
-    fill(p, bowl, vertical(QRectF(0, 36, 90, 22), {{0, rgb(0xfbc4ae)}, {0.5, shell}, {1, rgb(0xd27a66)}}), rgb(0xa85a4c), 1.4);
+    fill(p, bowl, vertical(QRectF(0, 36, 90, 22), {{0, rgb(0xfbc4ae)}, {0.5, shell}, {1, rgb(0xd27a66)}}),
+         rgb(0xa85a4c), 1.4);
     for (int i = 1; i < 8; ++i) {
         const double x = 4 + i * 82.0 / 8;
-        stroke(p, curve({{x, 41.5}, {45 + (x - 45) * 0.6, 51}, {45 + (x - 45) * 0.2, 57}}), withAlpha(rgb(0xc86e5c), 200), 1.0);
+        stroke(p, curve({{x, 41.5}, {45 + (x - 45) * 0.6, 51}, {45 + (x - 45) * 0.2, 57}}),
+               withAlpha(rgb(0xc86e5c), 200), 1.0);
     }
     fill(p, lip, vertical(QRectF(0, 36, 90, 8), {{0, rgb(0xfff4f0)}, {1, rgb(0xf0c8c0)}}), rgb(0xb8665a), 1.0);
     gleam(p, QPointF(26, 45), 12, 2.5, 150, 8);
@@ -296,7 +310,8 @@ void shellWithPearl(QPainter& p, const QRectF& area)
     const QPointF pc(45, 33);
     fill(p, ellipse(pc.x() + 1, pc.y() + 7.5, 9, 2.2), QBrush(withAlpha(rgb(0xb06a60), 110)));
     fill(p, ellipse(pc, 9, 9),
-         radial(pc + QPointF(2, 2), 11, pc - QPointF(3, 3), {{0.0, rgb(0xffffff)}, {0.45, rgb(0xf1eef7)}, {0.85, rgb(0xc9c2dc)}, {1.0, rgb(0xa99fc4)}}),
+         radial(pc + QPointF(2, 2), 11, pc - QPointF(3, 3),
+                {{0.0, rgb(0xffffff)}, {0.45, rgb(0xf1eef7)}, {0.85, rgb(0xc9c2dc)}, {1.0, rgb(0xa99fc4)}}),
          rgb(0x7d7299), 1.1);
     fill(p, ellipse(pc + QPointF(-3, -3.4), 2.6, 1.8), QBrush(withAlpha(Qt::white, 240)));
     sparkle(p, pc + QPointF(11, -10), 4.5, rgb(0xfff2b0));
@@ -306,14 +321,17 @@ void shellWithPearl(QPainter& p, const QRectF& area)
 
 void boulder(QPainter& p, QPointF c, double rx, double ry, const QColor& stone)
 {
-    const QPainterPath rock = blob({c + QPointF(-rx, ry * 0.6), c + QPointF(-rx * 0.9, -ry * 0.3), c + QPointF(-rx * 0.35, -ry),
-                                    c + QPointF(rx * 0.45, -ry * 0.9), c + QPointF(rx, -ry * 0.1), c + QPointF(rx * 0.9, ry * 0.7),
-                                    c + QPointF(0, ry * 0.95)},
-                                   0.9);
+    const QPainterPath rock =
+        blob({c + QPointF(-rx, ry * 0.6), c + QPointF(-rx * 0.9, -ry * 0.3), c + QPointF(-rx * 0.35, -ry),
+              c + QPointF(rx * 0.45, -ry * 0.9), c + QPointF(rx, -ry * 0.1), c + QPointF(rx * 0.9, ry * 0.7),
+              c + QPointF(0, ry * 0.95)},
+             0.9);
     body(p, rock, stone, 1.5);
     gleam(p, c + QPointF(-rx * 0.35, -ry * 0.45), rx * 0.4, ry * 0.22, 120, -20);
-    stroke(p, curve({c + QPointF(rx * 0.1, -ry * 0.4), c + QPointF(rx * 0.25, ry * 0.05), c + QPointF(rx * 0.05, ry * 0.45)}),
-           withAlpha(ink(stone), 150), 1.0);
+    stroke(
+        p,
+        curve({c + QPointF(rx * 0.1, -ry * 0.4), c + QPointF(rx * 0.25, ry * 0.05), c + QPointF(rx * 0.05, ry * 0.45)}),
+        withAlpha(ink(stone), 150), 1.0);
 }
 
 void rocksAndPlants(QPainter& p, const QRectF& a)
@@ -338,8 +356,9 @@ void rocksAndPlants(QPainter& p, const QRectF& a)
         std::vector<QPointF> spine;
         for (int k = 0; k <= 6; ++k) {
             const double t = k / 6.0;
-            spine.push_back(base + QPointF(std::cos(angle + t * 0.6) * a.height() * 0.42 * t,
-                                           std::sin(angle + t * 0.6) * a.height() * 0.42 * t));
+            spine.push_back(base
+                            + QPointF(std::cos(angle + t * 0.6) * a.height() * 0.42 * t,
+                                      std::sin(angle + t * 0.6) * a.height() * 0.42 * t));
         }
         stroke(p, curve(spine), rgb(0x3c7a2a), 1.2);
         for (int k = 1; k < 7; ++k) {
@@ -347,7 +366,8 @@ void rocksAndPlants(QPainter& p, const QRectF& a)
             const double len = 8.0 * (1.0 - k / 8.0);
             for (int side : {-1, 1}) {
                 const double la = angle + k * 0.1 + side * 1.0;
-                fill(p, leaf(s, s + QPointF(std::cos(la) * len, std::sin(la) * len), 1.8), QBrush(rgb(0x6cb04a)), rgb(0x2f6a22), 0.6);
+                fill(p, leaf(s, s + QPointF(std::cos(la) * len, std::sin(la) * len), 1.8), QBrush(rgb(0x6cb04a)),
+                     rgb(0x2f6a22), 0.6);
             }
         }
     }
@@ -366,7 +386,8 @@ void rocksAndPlants(QPainter& p, const QRectF& a)
     boulder(p, at(0.10, 0.60), a.width() * 0.13, a.height() * 0.10, rgb(0x8e92a0));
     // Grass in front.
     for (int i = 0; i < 9; ++i)
-        grassTuft(p, at(0.04 + i * 0.115, 0.97 - (i % 3) * 0.02), a.height() * 0.13, (i % 2) ? leafGreen : rgb(0x62b044), dice);
+        grassTuft(p, at(0.04 + i * 0.115, 0.97 - (i % 3) * 0.02), a.height() * 0.13,
+                  (i % 2) ? leafGreen : rgb(0x62b044), dice);
     for (int i = 0; i < 3; ++i)
         flower(p, at(0.55 + i * 0.16, 0.93 - (i % 2) * 0.04), 3.2, rgb(0xffffff), rgb(0xffc020));
 }
@@ -411,32 +432,38 @@ void coastSky(QPainter& p, Coast& c)
     const double W = c.W, horizon = c.horizon;
     const QRectF sky = c.sky;
     // Sky.
-    p.fillRect(QRectF(0, 0, W, horizon + 2), vertical(QRectF(0, 0, W, horizon),
-                                                     {{0.0, rgb(0x86c4ea)}, {0.55, rgb(0xc2e2f3)}, {1.0, rgb(0xf7f0d8)}}));
+    p.fillRect(QRectF(0, 0, W, horizon + 2),
+               vertical(QRectF(0, 0, W, horizon), {{0.0, rgb(0x86c4ea)}, {0.55, rgb(0xc2e2f3)}, {1.0, rgb(0xf7f0d8)}}));
     // The pale sun, most of it in the band of sky.
     const QPointF sun = c.sun = QPointF(sky.left() + sky.width() * 0.58, sky.center().y() + 1);
     const double sunR = sky.height() * 0.46;
     p.setPen(Qt::NoPen);
-    p.setBrush(radial(sun, sunR * 3.0, {{0.0, QColor(255, 251, 225, 230)}, {0.4, QColor(255, 246, 210, 110)}, {1.0, QColor(255, 246, 210, 0)}}));
+    p.setBrush(radial(
+        sun, sunR * 3.0,
+        {{0.0, QColor(255, 251, 225, 230)}, {0.4, QColor(255, 246, 210, 110)}, {1.0, QColor(255, 246, 210, 0)}}));
     p.drawEllipse(sun, sunR * 3.0, sunR * 3.0);
     for (int i = 0; i < 12; ++i) {
         const double a = i * kPi / 6 + 0.13;
         const QPointF d(std::cos(a), std::sin(a));
         const QPointF n(-d.y(), d.x());
-        fill(p, polygon({sun + d * (sunR * 1.22) + n * 3.2, sun + d * (sunR * 1.62), sun + d * (sunR * 1.22) - n * 3.2}),
+        fill(p,
+             polygon({sun + d * (sunR * 1.22) + n * 3.2, sun + d * (sunR * 1.62), sun + d * (sunR * 1.22) - n * 3.2}),
              QBrush(withAlpha(rgb(0xffe9a0), 200)));
     }
-    fill(p, ellipse(sun, sunR, sunR), radial(sun - QPointF(sunR * 0.3, sunR * 0.3), sunR * 1.3,
-                                             {{0.0, rgb(0xfffdf0)}, {0.6, rgb(0xfff0b8)}, {1.0, rgb(0xffdc80)}}),
+    fill(p, ellipse(sun, sunR, sunR),
+         radial(sun - QPointF(sunR * 0.3, sunR * 0.3), sunR * 1.3,
+                {{0.0, rgb(0xfffdf0)}, {0.6, rgb(0xfff0b8)}, {1.0, rgb(0xffdc80)}}),
          rgb(0xf2c45a), 1.2);
     cloud(p, QPointF(sky.left() + sky.width() * 0.18, sky.top() + 13), 62, 17);
     cloud(p, QPointF(sky.left() + sky.width() * 0.86, sky.top() + 20), 50, 14);
     cloud(p, QPointF(sky.left() + sky.width() * 0.37, sky.top() + 28), 34, 10);
     // Gulls.
-    for (const QPointF g : {QPointF(sky.left() + sky.width() * 0.30, sky.top() + 10), QPointF(sky.left() + sky.width() * 0.34, sky.top() + 17),
+    for (const QPointF g : {QPointF(sky.left() + sky.width() * 0.30, sky.top() + 10),
+                            QPointF(sky.left() + sky.width() * 0.34, sky.top() + 17),
                             QPointF(sky.left() + sky.width() * 0.72, sky.top() + 12)})
-        stroke(p, curve({g + QPointF(-5, 0), g + QPointF(-2.5, -2.5), g, g + QPointF(2.5, -2.5), g + QPointF(5, 0)}, 0.8), rgb(0x55657a), 1.2);
-
+        stroke(p,
+               curve({g + QPointF(-5, 0), g + QPointF(-2.5, -2.5), g, g + QPointF(2.5, -2.5), g + QPointF(5, 0)}, 0.8),
+               rgb(0x55657a), 1.2);
 }
 
 // The sea with its waves and the sun's glitter; the ship and the whale in it.
@@ -446,7 +473,8 @@ void coastSea(QPainter& p, Coast& c, Dice& dice)
     const QPointF sun = c.sun;
     // The sea, deepening towards the shore.
     const QRectF seaBox(0, horizon, W, 200);
-    const QBrush sea = c.sea = QBrush(vertical(seaBox, {{0.0, rgb(0x9ad6ea)}, {0.3, rgb(0x58acd4)}, {1.0, rgb(0x2a78b0)}}));
+    const QBrush sea = c.sea =
+        QBrush(vertical(seaBox, {{0.0, rgb(0x9ad6ea)}, {0.3, rgb(0x58acd4)}, {1.0, rgb(0x2a78b0)}}));
     p.fillRect(QRectF(0, horizon, W, H - horizon), sea);
     for (int row = 0; row < 16; ++row) {
         const double t = row / 15.0;
@@ -454,15 +482,16 @@ void coastSea(QPainter& p, Coast& c, Dice& dice)
         const double len = 5 + t * 10;
         for (int k = 0; k < 9; ++k) {
             const double x = dice.in(0, W);
-            stroke(p, curve({{x, y}, {x + len / 2, y - len * 0.18}, {x + len, y}}), withAlpha(Qt::white, int(110 + 80 * t)), 0.9 + t * 0.6);
+            stroke(p, curve({{x, y}, {x + len / 2, y - len * 0.18}, {x + len, y}}),
+                   withAlpha(Qt::white, int(110 + 80 * t)), 0.9 + t * 0.6);
         }
     }
     // Sun glitter on the water.
     for (int i = 0; i < 7; ++i) {
         const double y = horizon + 3 + i * 3.2;
-        stroke(p, curve({{sun.x() - 10 + dice.in(-6, 6), y}, {sun.x() + 6 + dice.in(-6, 6), y}}), withAlpha(rgb(0xfffbe0), 200), 1.2);
+        stroke(p, curve({{sun.x() - 10 + dice.in(-6, 6), y}, {sun.x() + 6 + dice.in(-6, 6), y}}),
+               withAlpha(rgb(0xfffbe0), 200), 1.2);
     }
-
 
     // Ship and whale in the sea.
     ship(p, c.shipArea.adjusted(3, 2, -3, -2));
@@ -479,20 +508,34 @@ void coastBigHill(QPainter& p, const Coast& c)
     const QRectF bigHill = c.bigHill, pinkTop = c.pinkTop, caveArea = c.caveArea;
     const QPointF peak(bigHill.center().x() + bigHill.width() * 0.04, bigHill.top() + bigHill.height() * 0.08);
     // A far grey ridge behind the hills.
-    const QPainterPath ridge = landBelow({{pinkTop.right() + 10, caveArea.top() + 10}, {pinkTop.right() + 40, horizon + 55},
-                                          {bigHill.left() - 20, horizon + 40}, {bigHill.left() + 12, horizon + 38}, {peak.x(), peak.y() + 30}},
+    const QPainterPath ridge = landBelow({{pinkTop.right() + 10, caveArea.top() + 10},
+                                          {pinkTop.right() + 40, horizon + 55},
+                                          {bigHill.left() - 20, horizon + 40},
+                                          {bigHill.left() + 12, horizon + 38},
+                                          {peak.x(), peak.y() + 30}},
                                          H);
-    fill(p, ridge, vertical(QRectF(0, horizon + 30, W, 120), {{0, rgb(0xc6bfd8)}, {1, rgb(0x9d93b8)}}), rgb(0x6f6590), 1.2);
-    const QPainterPath hill = landBelow({{bigHill.left() - 45, caveArea.top() + 20}, {bigHill.left() - 14, bigHill.bottom() - 16},
-                                         {bigHill.left() + 14, bigHill.top() + bigHill.height() * 0.42}, {peak.x() - 22, peak.y() + 6},
-                                         peak, {peak.x() + 24, peak.y() + 7}, {W + 2, bigHill.top() + bigHill.height() * 0.35}},
+    fill(p, ridge, vertical(QRectF(0, horizon + 30, W, 120), {{0, rgb(0xc6bfd8)}, {1, rgb(0x9d93b8)}}), rgb(0x6f6590),
+         1.2);
+    const QPainterPath hill = landBelow({{bigHill.left() - 45, caveArea.top() + 20},
+                                         {bigHill.left() - 14, bigHill.bottom() - 16},
+                                         {bigHill.left() + 14, bigHill.top() + bigHill.height() * 0.42},
+                                         {peak.x() - 22, peak.y() + 6},
+                                         peak,
+                                         {peak.x() + 24, peak.y() + 7},
+                                         {W + 2, bigHill.top() + bigHill.height() * 0.35}},
                                         H);
-    fill(p, hill, vertical(QRectF(0, peak.y(), W, 180), {{0.0, rgb(0xe2b2de)}, {0.4, rgb(0xb98ac8)}, {1.0, rgb(0x8a68aa)}}), rgb(0x5e4380), 1.5);
+    fill(p, hill,
+         vertical(QRectF(0, peak.y(), W, 180), {{0.0, rgb(0xe2b2de)}, {0.4, rgb(0xb98ac8)}, {1.0, rgb(0x8a68aa)}}),
+         rgb(0x5e4380), 1.5);
     p.save();
     p.setClipPath(hill);
     // Sunlit left face and soft strata.
-    fill(p, blob({{peak.x() - 2, peak.y() - 2}, {peak.x() - 40, peak.y() + 40}, {bigHill.left() - 30, bigHill.bottom() + 60},
-                  {peak.x() - 30, peak.y() + 70}, {peak.x() - 8, peak.y() + 30}}),
+    fill(p,
+         blob({{peak.x() - 2, peak.y() - 2},
+               {peak.x() - 40, peak.y() + 40},
+               {bigHill.left() - 30, bigHill.bottom() + 60},
+               {peak.x() - 30, peak.y() + 70},
+               {peak.x() - 8, peak.y() + 30}}),
          QBrush(withAlpha(rgb(0xf6d8f0), 90)));
     for (int i = 0; i < 4; ++i) {
         const double y = peak.y() + 28 + i * 24;
@@ -501,7 +544,8 @@ void coastBigHill(QPainter& p, const Coast& c)
     }
     p.restore();
     // Little bushes on the big hill.
-    for (const QPointF b : {QPointF(peak.x() - 30, peak.y() + 46), QPointF(peak.x() + 22, peak.y() + 40), QPointF(peak.x() + 42, peak.y() + 58)}) {
+    for (const QPointF b : {QPointF(peak.x() - 30, peak.y() + 46), QPointF(peak.x() + 22, peak.y() + 40),
+                            QPointF(peak.x() + 42, peak.y() + 58)}) {
         body(p, ellipse(b + QPointF(-3, 0.5), 3.6, 3.0), rgb(0x5e9a4c), 0.9);
         body(p, ellipse(b + QPointF(3, 0.5), 3.6, 3.0), rgb(0x5e9a4c), 0.9);
         body(p, ellipse(b + QPointF(0, -2), 3.8, 3.2), rgb(0x74b05a), 0.9);
@@ -514,19 +558,29 @@ void coastPinkHill(QPainter& p, Coast& c)
     const double W = c.W, H = c.H;
     const QRectF pinkTop = c.pinkTop, leftSea = c.leftSea, caveArea = c.caveArea;
     const QPointF pinkPeak = c.pinkPeak = QPointF(pinkTop.center().x(), pinkTop.top() + pinkTop.height() * 0.22);
-    const QPainterPath pink = landBelow({{pinkPeak.x() - 75, leftSea.bottom() + 40}, {pinkPeak.x() - 48, pinkPeak.y() + 42},
-                                         {pinkPeak.x() - 14, pinkPeak.y() + 4}, pinkPeak, {pinkPeak.x() + 16, pinkPeak.y() + 6},
-                                         {pinkPeak.x() + 50, pinkPeak.y() + 36}, {caveArea.left() - 10, caveArea.top() + 30}},
+    const QPainterPath pink = landBelow({{pinkPeak.x() - 75, leftSea.bottom() + 40},
+                                         {pinkPeak.x() - 48, pinkPeak.y() + 42},
+                                         {pinkPeak.x() - 14, pinkPeak.y() + 4},
+                                         pinkPeak,
+                                         {pinkPeak.x() + 16, pinkPeak.y() + 6},
+                                         {pinkPeak.x() + 50, pinkPeak.y() + 36},
+                                         {caveArea.left() - 10, caveArea.top() + 30}},
                                         H);
-    fill(p, pink, vertical(QRectF(0, pinkPeak.y(), W, 110), {{0.0, rgb(0xf9c6d2)}, {0.5, rgb(0xeb9db2)}, {1.0, rgb(0xcf7896)}}), rgb(0x8e3f62), 1.5);
+    fill(p, pink,
+         vertical(QRectF(0, pinkPeak.y(), W, 110), {{0.0, rgb(0xf9c6d2)}, {0.5, rgb(0xeb9db2)}, {1.0, rgb(0xcf7896)}}),
+         rgb(0x8e3f62), 1.5);
     p.save();
     p.setClipPath(pink);
-    fill(p, blob({{pinkPeak.x() - 3, pinkPeak.y()}, {pinkPeak.x() - 50, pinkPeak.y() + 50}, {pinkPeak.x() - 30, pinkPeak.y() + 60},
-                  {pinkPeak.x() - 6, pinkPeak.y() + 20}}),
+    fill(p,
+         blob({{pinkPeak.x() - 3, pinkPeak.y()},
+               {pinkPeak.x() - 50, pinkPeak.y() + 50},
+               {pinkPeak.x() - 30, pinkPeak.y() + 60},
+               {pinkPeak.x() - 6, pinkPeak.y() + 20}}),
          QBrush(withAlpha(rgb(0xfff0f4), 110)));
     for (int i = 0; i < 3; ++i) {
         const double y = pinkPeak.y() + 26 + i * 20;
-        stroke(p, curve({{pinkPeak.x() - 80, y + 18}, {pinkPeak.x(), y}, {pinkPeak.x() + 80, y + 14}}), withAlpha(rgb(0xc46d8c), 110), 2.5);
+        stroke(p, curve({{pinkPeak.x() - 80, y + 18}, {pinkPeak.x(), y}, {pinkPeak.x() + 80, y + 14}}),
+               withAlpha(rgb(0xc46d8c), 110), 2.5);
     }
     p.restore();
 }
@@ -537,16 +591,24 @@ void coastCave(QPainter& p, const Coast& c)
 {
     const double W = c.W, H = c.H;
     const QRectF pinkTop = c.pinkTop, caveArea = c.caveArea;
-    const QPainterPath greyHills = landBelow({{pinkTop.right() + 8, caveArea.top() + 40}, {pinkTop.right() + 34, caveArea.top() + 6},
-                                              {caveArea.left() - 18, caveArea.top() - 4}, {caveArea.left() + 6, caveArea.top() + 10},
+    const QPainterPath greyHills = landBelow({{pinkTop.right() + 8, caveArea.top() + 40},
+                                              {pinkTop.right() + 34, caveArea.top() + 6},
+                                              {caveArea.left() - 18, caveArea.top() - 4},
+                                              {caveArea.left() + 6, caveArea.top() + 10},
                                               {caveArea.left() + 20, caveArea.top() + 40}},
                                              H);
-    fill(p, greyHills, vertical(QRectF(0, caveArea.top() - 4, W, 80), {{0, rgb(0xb3a8c4)}, {1, rgb(0x8a7ea2)}}), rgb(0x5a4f72), 1.4);
-    const QPainterPath rock = landBelow({{caveArea.left() - 8, caveArea.bottom() + 20}, {caveArea.left() + 4, caveArea.top() + 14},
-                                         {caveArea.left() + 30, caveArea.top() + 2}, {caveArea.center().x() + 10, caveArea.top() - 1},
-                                         {caveArea.right() - 6, caveArea.top() + 4}, {W + 2, caveArea.top() + 12}},
+    fill(p, greyHills, vertical(QRectF(0, caveArea.top() - 4, W, 80), {{0, rgb(0xb3a8c4)}, {1, rgb(0x8a7ea2)}}),
+         rgb(0x5a4f72), 1.4);
+    const QPainterPath rock = landBelow({{caveArea.left() - 8, caveArea.bottom() + 20},
+                                         {caveArea.left() + 4, caveArea.top() + 14},
+                                         {caveArea.left() + 30, caveArea.top() + 2},
+                                         {caveArea.center().x() + 10, caveArea.top() - 1},
+                                         {caveArea.right() - 6, caveArea.top() + 4},
+                                         {W + 2, caveArea.top() + 12}},
                                         H);
-    fill(p, rock, vertical(QRectF(0, caveArea.top(), W, 100), {{0, rgb(0xc2b0c0)}, {0.6, rgb(0xa08ea8)}, {1, rgb(0x84749a)}}), rgb(0x4f4266), 1.5);
+    fill(p, rock,
+         vertical(QRectF(0, caveArea.top(), W, 100), {{0, rgb(0xc2b0c0)}, {0.6, rgb(0xa08ea8)}, {1, rgb(0x84749a)}}),
+         rgb(0x4f4266), 1.5);
     cave(p, caveArea);
 }
 
@@ -558,28 +620,42 @@ void coastShore(QPainter& p, Coast& c)
     const QRectF leftSea = c.leftSea, caveArea = c.caveArea, water = c.water, shell = c.shell;
     const QPointF pinkPeak = c.pinkPeak;
     const double shoreY = c.shoreY = leftSea.bottom() + 8;
-    const QPainterPath sand = landBelow({{-2, shoreY}, {40, shoreY + 3}, {90, shoreY + 8}, {pinkPeak.x() - 50, shoreY + 22},
-                                         {pinkPeak.x() + 10, caveArea.top() + 44}, {caveArea.left() - 6, caveArea.bottom() - 12},
-                                         {caveArea.left() + 40, caveArea.bottom() + 6}, {W + 2, caveArea.bottom() + 10}},
+    const QPainterPath sand = landBelow({{-2, shoreY},
+                                         {40, shoreY + 3},
+                                         {90, shoreY + 8},
+                                         {pinkPeak.x() - 50, shoreY + 22},
+                                         {pinkPeak.x() + 10, caveArea.top() + 44},
+                                         {caveArea.left() - 6, caveArea.bottom() - 12},
+                                         {caveArea.left() + 40, caveArea.bottom() + 6},
+                                         {W + 2, caveArea.bottom() + 10}},
                                         H + 2);
-    fill(p, sand, vertical(QRectF(0, shoreY, W, H - shoreY), {{0, rgb(0xf8e6b4)}, {1, rgb(0xe6c688)}}), rgb(0xb08a4a), 1.2);
+    fill(p, sand, vertical(QRectF(0, shoreY, W, H - shoreY), {{0, rgb(0xf8e6b4)}, {1, rgb(0xe6c688)}}), rgb(0xb08a4a),
+         1.2);
     // Foam where the waves meet the sand.
-    stroke(p, curve({{-2, shoreY + 1}, {40, shoreY + 4}, {90, shoreY + 9}, {pinkPeak.x() - 50, shoreY + 23}}), withAlpha(Qt::white, 230), 2.4);
+    stroke(p, curve({{-2, shoreY + 1}, {40, shoreY + 4}, {90, shoreY + 9}, {pinkPeak.x() - 50, shoreY + 23}}),
+           withAlpha(Qt::white, 230), 2.4);
     stroke(p, curve({{10, shoreY - 4}, {30, shoreY - 3}}), withAlpha(Qt::white, 200), 1.4);
     stroke(p, curve({{60, shoreY}, {85, shoreY + 2}}), withAlpha(Qt::white, 200), 1.4);
 
     // The meadow.
     const double meadowTop = c.meadowTop = shoreY + 48;
     const QPainterPath meadow = c.meadow = [&] {
-        QPainterPath m = curve({{-2, meadowTop}, {60, meadowTop - 6}, {130, meadowTop + 2}, {water.left() + 20, meadowTop - 8},
-                                {water.center().x(), caveArea.bottom() + 4}, {water.right() - 10, caveArea.bottom() + 8},
+        QPainterPath m = curve({{-2, meadowTop},
+                                {60, meadowTop - 6},
+                                {130, meadowTop + 2},
+                                {water.left() + 20, meadowTop - 8},
+                                {water.center().x(), caveArea.bottom() + 4},
+                                {water.right() - 10, caveArea.bottom() + 8},
                                 {shell.left() - 10, shell.top() - 30}});
-        m.cubicTo(QPointF(shell.left() - 6, shell.top()), QPointF(shell.left() - 20, shell.bottom()), QPointF(shell.left() - 30, H + 2));
+        m.cubicTo(QPointF(shell.left() - 6, shell.top()), QPointF(shell.left() - 20, shell.bottom()),
+                  QPointF(shell.left() - 30, H + 2));
         m.lineTo(-2, H + 2);
         m.closeSubpath();
         return m;
     }();
-    fill(p, meadow, vertical(QRectF(0, meadowTop - 20, W, H - meadowTop + 20), {{0, rgb(0xb6df7e)}, {0.5, rgb(0x8cc85c)}, {1, rgb(0x5f9e40)}}),
+    fill(p, meadow,
+         vertical(QRectF(0, meadowTop - 20, W, H - meadowTop + 20),
+                  {{0, rgb(0xb6df7e)}, {0.5, rgb(0x8cc85c)}, {1, rgb(0x5f9e40)}}),
          rgb(0x3f7a2e), 1.3);
 }
 
@@ -592,28 +668,38 @@ void coastRiver(QPainter& p, Coast& c, Dice& dice)
     const QPointF source(pinkTop.right() + 34, caveArea.top() + 16);
     const QPointF pool(water.center().x(), water.center().y());
     const QPainterPath riverBed = c.riverBed = [&] {
-        const QPainterPath stream = ribbon({source, source + QPointF(-10, 16), pool + QPointF(14, -44), pool + QPointF(-4, -20), pool}, 4, 34);
-        const QPainterPath lake = blob({{water.left() + 4, water.center().y() + 2}, {water.left() + water.width() * 0.2, water.top() + 8},
-                                        {water.center().x(), water.top() + 5}, {water.right() - water.width() * 0.14, water.top() + 9},
-                                        {water.right() - 4, water.center().y() + 4}, {water.right() - water.width() * 0.2, water.bottom() - 6},
-                                        {water.center().x(), water.bottom() - 3}, {water.left() + water.width() * 0.18, water.bottom() - 8}});
+        const QPainterPath stream =
+            ribbon({source, source + QPointF(-10, 16), pool + QPointF(14, -44), pool + QPointF(-4, -20), pool}, 4, 34);
+        const QPainterPath lake = blob({{water.left() + 4, water.center().y() + 2},
+                                        {water.left() + water.width() * 0.2, water.top() + 8},
+                                        {water.center().x(), water.top() + 5},
+                                        {water.right() - water.width() * 0.14, water.top() + 9},
+                                        {water.right() - 4, water.center().y() + 4},
+                                        {water.right() - water.width() * 0.2, water.bottom() - 6},
+                                        {water.center().x(), water.bottom() - 3},
+                                        {water.left() + water.width() * 0.18, water.bottom() - 8}});
         return stream.united(lake);
     }();
     fill(p, riverBed, QBrush(rgb(0xe8d29a)), rgb(0xa88a50), 3.5);
-    fill(p, riverBed, vertical(QRectF(0, source.y(), W, water.bottom() - source.y()),
-                               {{0.0, rgb(0x9fdcf2)}, {0.5, rgb(0x5eb4de)}, {1.0, rgb(0x3a8cc4)}}),
+    fill(p, riverBed,
+         vertical(QRectF(0, source.y(), W, water.bottom() - source.y()),
+                  {{0.0, rgb(0x9fdcf2)}, {0.5, rgb(0x5eb4de)}, {1.0, rgb(0x3a8cc4)}}),
          rgb(0x2c6a9a), 1.3);
     p.save();
     p.setClipPath(riverBed);
     for (int i = 0; i < 14; ++i) {
-        const double x = water.left() + dice.in(10, water.width() - 24), y = water.top() + dice.in(10, water.height() - 10);
+        const double x = water.left() + dice.in(10, water.width() - 24),
+                     y = water.top() + dice.in(10, water.height() - 10);
         stroke(p, curve({{x, y}, {x + 6, y - 2}, {x + 12, y}}), withAlpha(Qt::white, 170), 1.2);
     }
-    gleam(p, QPointF(water.left() + water.width() * 0.35, water.top() + water.height() * 0.35), water.width() * 0.2, 5, 110, 0);
+    gleam(p, QPointF(water.left() + water.width() * 0.35, water.top() + water.height() * 0.35), water.width() * 0.2, 5,
+          110, 0);
     p.restore();
     // Reeds and a lily pad by the water.
-    body(p, ellipse(water.right() - water.width() * 0.25, water.bottom() - water.height() * 0.3, 9, 3.5), rgb(0x5aa844), 1.0);
-    flower(p, QPointF(water.right() - water.width() * 0.25 + 2, water.bottom() - water.height() * 0.3 - 2), 3, rgb(0xffc0d8), rgb(0xffe066));
+    body(p, ellipse(water.right() - water.width() * 0.25, water.bottom() - water.height() * 0.3, 9, 3.5), rgb(0x5aa844),
+         1.0);
+    flower(p, QPointF(water.right() - water.width() * 0.25 + 2, water.bottom() - water.height() * 0.3 - 2), 3,
+           rgb(0xffc0d8), rgb(0xffe066));
     for (int i = 0; i < 4; ++i) {
         const QPointF base(water.left() + 4 + i * 5, water.bottom() - 6 + (i % 2) * 3);
         stroke(p, curve({base, base + QPointF(-2 + i, -18 - i * 3)}), rgb(0x3f7a2e), 1.6);
@@ -629,7 +715,8 @@ void coastMeadowLife(QPainter& p, const Coast& c, Dice& dice)
     const QPainterPath& meadow = c.meadow;
     const QPainterPath& riverBed = c.riverBed;
     // Bushes on the meadow and the banks.
-    for (const QPointF b : {QPointF(water.left() - 16, water.top() - 4), QPointF(water.right() + 2, water.top() - 22), QPointF(plants.right() + 14, plants.bottom() - 30)}) {
+    for (const QPointF b : {QPointF(water.left() - 16, water.top() - 4), QPointF(water.right() + 2, water.top() - 22),
+                            QPointF(plants.right() + 14, plants.bottom() - 30)}) {
         body(p, ellipse(b + QPointF(-6, 2), 8, 6), rgb(0x4f9a3c), 1.1);
         body(p, ellipse(b + QPointF(5, 1), 9, 7), rgb(0x5cae44), 1.1);
         body(p, ellipse(b + QPointF(0, -4), 8, 7), rgb(0x68bb4c), 1.1);
@@ -639,13 +726,15 @@ void coastMeadowLife(QPainter& p, const Coast& c, Dice& dice)
         body(p, ellipse(b + QPointF(7, 2), 9, 6.5), rgb(0x5cae44), 1.1);
         body(p, ellipse(b + QPointF(0, -4), 9, 7), rgb(0x68bb4c), 1.1);
         for (int i = 0; i < 4; ++i)
-            flower(p, b + QPointF(-8 + i * 5.5, -3 + (i % 2) * 5), 2.4, i % 2 ? rgb(0xffffff) : rgb(0xff7a9a), rgb(0xffc020));
+            flower(p, b + QPointF(-8 + i * 5.5, -3 + (i % 2) * 5), 2.4, i % 2 ? rgb(0xffffff) : rgb(0xff7a9a),
+                   rgb(0xffc020));
     }
     // Grass and flowers over the meadow, clear of the water.
     const QPainterPath meadowInside = meadow.subtracted(riverBed);
     for (int i = 0; i < 60; ++i) {
         const QPointF g(dice.in(0, shell.left() - 10), dice.in(meadowTop + 6, H - 2));
-        if (!meadowInside.contains(g) || !meadowInside.contains(g + QPointF(0, -8)) || riverBed.intersects(QRectF(g.x() - 6, g.y() - 10, 12, 12)))
+        if (!meadowInside.contains(g) || !meadowInside.contains(g + QPointF(0, -8))
+            || riverBed.intersects(QRectF(g.x() - 6, g.y() - 10, 12, 12)))
             continue;
         const double depth = (g.y() - meadowTop) / (H - meadowTop);
         if (i % 3 == 0)
@@ -659,7 +748,9 @@ void coastMeadowLife(QPainter& p, const Coast& c, Dice& dice)
 void coastSandLife(QPainter& p, const Coast& c, Dice& dice)
 {
     const QRectF shell = c.shell, caveArea = c.caveArea;
-    for (const QPointF g : {QPointF(shell.left() + 6, caveArea.bottom() + 26), QPointF(shell.right() - 4, caveArea.bottom() + 18), QPointF(shell.right() + 6, shell.top() + 24)})
+    for (const QPointF g :
+         {QPointF(shell.left() + 6, caveArea.bottom() + 26), QPointF(shell.right() - 4, caveArea.bottom() + 18),
+          QPointF(shell.right() + 6, shell.top() + 24)})
         grassTuft(p, g, 10, rgb(0x8aa84a), dice, 5);
     {
         const QPointF star(shell.center().x() + shell.width() * 0.32, shell.top() - 22);
@@ -706,8 +797,8 @@ void drawNature(QPainter& p, QSize size, const Hotspots& hot)
     shellWithPearl(p, shell.adjusted(3, 4, -3, -3));
 }
 
-} // namespace
+}  // namespace
 
 const SceneRegistration kNature(natureSection, drawNature);
 
-} // namespace ayat::art
+}  // namespace ayat::art

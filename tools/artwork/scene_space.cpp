@@ -20,14 +20,18 @@ void planet(QPainter& p, QPointF c, double r, const QColor& base, QPointF light,
     const double len = std::hypot(d.x(), d.y());
     d = len > 0 ? d / len : QPointF(-0.7, -0.7);
     const QPainterPath disc = ellipse(c, r, r);
-    fill(p, disc, radial(c + d * r * 0.35, r * 1.45, c + d * r * 0.55,
-                         {{0.0, mix(base, Qt::white, 0.45)}, {0.45, base}, {1.0, mix(base.darker(260), rgb(0x0a0a2a), 0.3)}}));
+    fill(p, disc,
+         radial(c + d * r * 0.35, r * 1.45, c + d * r * 0.55,
+                {{0.0, mix(base, Qt::white, 0.45)}, {0.45, base}, {1.0, mix(base.darker(260), rgb(0x0a0a2a), 0.3)}}));
     if (!bands.empty()) {
         p.save();
         p.setClipPath(disc);
         for (std::size_t i = 0; i < bands.size(); ++i) {
             const double y = c.y() - r + (i + 0.7) * 2 * r / (bands.size() + 0.4);
-            QPainterPath band = curve({{c.x() - r - 2, y}, {c.x() - r * 0.3, y - r * 0.05}, {c.x() + r * 0.4, y + r * 0.06}, {c.x() + r + 2, y}});
+            QPainterPath band = curve({{c.x() - r - 2, y},
+                                       {c.x() - r * 0.3, y - r * 0.05},
+                                       {c.x() + r * 0.4, y + r * 0.06},
+                                       {c.x() + r + 2, y}});
             stroke(p, band, withAlpha(bands[i], 150), r * 0.16);
         }
         // Shade the banded disc again so the bands follow the light.
@@ -54,8 +58,10 @@ void ringHalf(QPainter& p, QPointF c, double rx, double ry, double tilt, bool fr
     QPainterPath half;
     half.addRect(QRectF(-rx - 2, front ? 0 : -ry - 2, 2 * rx + 4, ry + 2));
     ring = ring.intersected(half);
-    fill(p, ring, linear(QPointF(-rx, 0), QPointF(rx, 0), {{0.0, colour.lighter(130)}, {0.5, colour}, {1.0, colour.darker(160)}}),
-         withAlpha(colour.darker(220), 220), 0.9);
+    fill(
+        p, ring,
+        linear(QPointF(-rx, 0), QPointF(rx, 0), {{0.0, colour.lighter(130)}, {0.5, colour}, {1.0, colour.darker(160)}}),
+        withAlpha(colour.darker(220), 220), 0.9);
     stroke(p, ellipse(0, 0, rx * 0.86, ry * 0.81).intersected(half), withAlpha(colour.darker(150), 160), 1.0);
     p.restore();
 }
@@ -81,7 +87,9 @@ void earthAndMoon(QPainter& p, const QRectF& area, QPointF light)
     p.setBrush(radial(c, r * 1.35, {{0.7, QColor(120, 190, 255, 120)}, {1.0, QColor(120, 190, 255, 0)}}));
     p.drawEllipse(c, r * 1.35, r * 1.35);
     const QPainterPath disc = ellipse(c, r, r);
-    fill(p, disc, radial(c - QPointF(r * 0.3, r * 0.35), r * 1.4, {{0.0, rgb(0x7fd0ff)}, {0.5, rgb(0x2a7fd4)}, {1.0, rgb(0x0f3a80)}}));
+    fill(p, disc,
+         radial(c - QPointF(r * 0.3, r * 0.35), r * 1.4,
+                {{0.0, rgb(0x7fd0ff)}, {0.5, rgb(0x2a7fd4)}, {1.0, rgb(0x0f3a80)}}));
     p.save();
     p.setClipPath(disc);
     const QColor land = rgb(0x5cb84a);
@@ -92,21 +100,44 @@ void earthAndMoon(QPainter& p, const QRectF& area, QPointF light)
         fill(p, blob(shape, 0.8), lit(box, colour), ink(colour), 0.9);
     };
     // Two large continents, one in the north with a long tail to the south, and an island.
-    continent({{-0.72, -0.42}, {-0.5, -0.7}, {-0.18, -0.78}, {0.05, -0.6}, {-0.02, -0.4}, {0.12, -0.2}, {0.05, 0.08},
-               {-0.12, 0.2}, {-0.08, 0.48}, {-0.22, 0.72}, {-0.36, 0.5}, {-0.42, 0.2}, {-0.6, 0.02}, {-0.8, -0.12}},
+    continent({{-0.72, -0.42},
+               {-0.5, -0.7},
+               {-0.18, -0.78},
+               {0.05, -0.6},
+               {-0.02, -0.4},
+               {0.12, -0.2},
+               {0.05, 0.08},
+               {-0.12, 0.2},
+               {-0.08, 0.48},
+               {-0.22, 0.72},
+               {-0.36, 0.5},
+               {-0.42, 0.2},
+               {-0.6, 0.02},
+               {-0.8, -0.12}},
               land);
-    continent({{0.32, -0.3}, {0.55, -0.5}, {0.85, -0.32}, {1.05, 0.0}, {0.9, 0.3}, {0.7, 0.55}, {0.48, 0.42}, {0.5, 0.15}, {0.3, 0.02}},
+    continent({{0.32, -0.3},
+               {0.55, -0.5},
+               {0.85, -0.32},
+               {1.05, 0.0},
+               {0.9, 0.3},
+               {0.7, 0.55},
+               {0.48, 0.42},
+               {0.5, 0.15},
+               {0.3, 0.02}},
               rgb(0x8cbf4a));
     continent({{0.2, 0.55}, {0.34, 0.5}, {0.4, 0.64}, {0.26, 0.72}}, land);
     // Ice at the top and wisps of cloud.
     fill(p, ellipse(c + QPointF(0, -r * 0.98), r * 0.5, r * 0.14), QBrush(rgb(0xf4fbff)));
-    for (const auto& [x, y, len] : {std::tuple{-0.55, -0.15, 0.5}, std::tuple{0.15, -0.55, 0.45}, std::tuple{0.35, 0.3, 0.4}, std::tuple{-0.45, 0.6, 0.35}}) {
+    for (const auto& [x, y, len] : {std::tuple{-0.55, -0.15, 0.5}, std::tuple{0.15, -0.55, 0.45},
+                                    std::tuple{0.35, 0.3, 0.4}, std::tuple{-0.45, 0.6, 0.35}}) {
         const QPointF s0 = c + QPointF(x * r, y * r);
-        stroke(p, curve({s0, s0 + QPointF(len * r * 0.5, -r * 0.08), s0 + QPointF(len * r, 0)}), withAlpha(Qt::white, 150), r * 0.06);
+        stroke(p, curve({s0, s0 + QPointF(len * r * 0.5, -r * 0.08), s0 + QPointF(len * r, 0)}),
+               withAlpha(Qt::white, 150), r * 0.06);
     }
     // Night side.
     p.setPen(Qt::NoPen);
-    p.setBrush(radial(c - QPointF(r * 0.45, r * 0.5), r * 1.7, {{0.5, QColor(0, 0, 30, 0)}, {1.0, QColor(0, 0, 30, 170)}}));
+    p.setBrush(
+        radial(c - QPointF(r * 0.45, r * 0.5), r * 1.7, {{0.5, QColor(0, 0, 30, 0)}, {1.0, QColor(0, 0, 30, 170)}}));
     p.drawPath(disc);
     p.restore();
     stroke(p, disc, rgb(0x0c2c60), 1.3);
@@ -114,9 +145,11 @@ void earthAndMoon(QPainter& p, const QRectF& area, QPointF light)
 
     // The moon beside it, up and to the right.
     planet(p, mc, mr, rgb(0xc9c6c0), light);
-    for (const auto& [dx, dy, cr] : {std::tuple{-0.3, -0.2, 0.22}, std::tuple{0.35, 0.1, 0.17}, std::tuple{-0.1, 0.45, 0.14}}) {
+    for (const auto& [dx, dy, cr] :
+         {std::tuple{-0.3, -0.2, 0.22}, std::tuple{0.35, 0.1, 0.17}, std::tuple{-0.1, 0.45, 0.14}}) {
         const QPointF cc = mc + QPointF(dx * mr, dy * mr);
-        fill(p, ellipse(cc, cr * mr, cr * mr), QBrush(withAlpha(rgb(0x8e8a84), 200)), withAlpha(rgb(0xe8e4de), 200), 0.6);
+        fill(p, ellipse(cc, cr * mr, cr * mr), QBrush(withAlpha(rgb(0x8e8a84), 200)), withAlpha(rgb(0xe8e4de), 200),
+             0.6);
     }
 }
 
@@ -125,14 +158,18 @@ void shootingStar(QPainter& p, QPointF head, QPointF tail, double r)
     const QPointF d = head - tail;
     const double len = std::hypot(d.x(), d.y());
     const QPointF n = len > 0 ? QPointF(-d.y(), d.x()) / len : QPointF();
-    fill(p, polygon({tail, head + n * r, head - n * r}), linear(tail, head, {{0.0, QColor(255, 255, 255, 0)}, {0.7, QColor(200, 230, 255, 150)}, {1.0, QColor(255, 255, 255, 230)}}));
+    fill(p, polygon({tail, head + n * r, head - n * r}),
+         linear(
+             tail, head,
+             {{0.0, QColor(255, 255, 255, 0)}, {0.7, QColor(200, 230, 255, 150)}, {1.0, QColor(255, 255, 255, 230)}}));
     sparkle(p, head, r * 3.2, rgb(0xfff6c8));
 }
 
 // The night sky with soft glows of far nebulae, and the stars.
 void nightSky(QPainter& p, double W, double H, Dice& dice)
 {
-    p.fillRect(QRectF(0, 0, W, H), vertical(QRectF(0, 0, W, H), {{0.0, rgb(0x0b1440)}, {0.5, rgb(0x14205a)}, {1.0, rgb(0x0a1034)}}));
+    p.fillRect(QRectF(0, 0, W, H),
+               vertical(QRectF(0, 0, W, H), {{0.0, rgb(0x0b1440)}, {0.5, rgb(0x14205a)}, {1.0, rgb(0x0a1034)}}));
     p.setPen(Qt::NoPen);
     for (const auto& [c, r, colour] : {std::tuple{QPointF(W * 0.15, H * 0.12), 110.0, QColor(120, 70, 170, 70)},
                                        std::tuple{QPointF(W * 0.85, H * 0.55), 120.0, QColor(40, 110, 170, 70)},
@@ -173,7 +210,8 @@ Orbits drawOrbits(QPainter& p, const QRectF& centre, const QRectF& orbitsEdge)
     const QPointF sun = o.sun = centre.center();
     const double widest = sun.x() - (orbitsEdge.left() + orbitsEdge.width() * 0.15);
     const double narrowest = centre.width() * 0.55;
-    const QColor orbitColours[] = {rgb(0xffd166), rgb(0xff8fa3), rgb(0x7ee0c0), rgb(0x8fb8ff), rgb(0xd9a0ff), rgb(0x7fdcff), rgb(0xffb070)};
+    const QColor orbitColours[] = {rgb(0xffd166), rgb(0xff8fa3), rgb(0x7ee0c0), rgb(0x8fb8ff),
+                                   rgb(0xd9a0ff), rgb(0x7fdcff), rgb(0xffb070)};
     constexpr int orbits = 7;
     const double flat = o.flat;
     std::vector<double>& radii = o.radii;
@@ -194,7 +232,9 @@ void drawSun(QPainter& p, QPointF sun, const QRectF& centre)
 {
     const double sr = std::min(centre.width(), centre.height()) * 0.34;
     p.setPen(Qt::NoPen);
-    p.setBrush(radial(sun, sr * 2.4, {{0.0, QColor(255, 240, 160, 220)}, {0.45, QColor(255, 180, 60, 110)}, {1.0, QColor(255, 140, 40, 0)}}));
+    p.setBrush(
+        radial(sun, sr * 2.4,
+               {{0.0, QColor(255, 240, 160, 220)}, {0.45, QColor(255, 180, 60, 110)}, {1.0, QColor(255, 140, 40, 0)}}));
     p.drawEllipse(sun, sr * 2.4, sr * 2.4);
     QPainterPath flames;
     const int tongues = 18;
@@ -205,11 +245,15 @@ void drawSun(QPainter& p, QPointF sun, const QRectF& centre)
         if (i == 0)
             flames.moveTo(pt);
         else
-            flames.quadTo(sun + QPointF(std::cos(a - kPi / tongues / 2) * rr * 1.02, std::sin(a - kPi / tongues / 2) * rr * 1.02), pt);
+            flames.quadTo(
+                sun + QPointF(std::cos(a - kPi / tongues / 2) * rr * 1.02, std::sin(a - kPi / tongues / 2) * rr * 1.02),
+                pt);
     }
     flames.closeSubpath();
     fill(p, flames, radial(sun, sr * 1.45, {{0.6, rgb(0xffb02e)}, {1.0, rgb(0xff6a1a)}}), rgb(0xd0501a), 1.2);
-    fill(p, ellipse(sun, sr, sr), radial(sun - QPointF(sr * 0.3, sr * 0.3), sr * 1.2, {{0.0, rgb(0xfffde8)}, {0.35, rgb(0xffe680)}, {0.8, rgb(0xffb830)}, {1.0, rgb(0xff9020)}}),
+    fill(p, ellipse(sun, sr, sr),
+         radial(sun - QPointF(sr * 0.3, sr * 0.3), sr * 1.2,
+                {{0.0, rgb(0xfffde8)}, {0.35, rgb(0xffe680)}, {0.8, rgb(0xffb830)}, {1.0, rgb(0xff9020)}}),
          rgb(0xe07a18), 1.4);
     gleam(p, sun - QPointF(sr * 0.35, sr * 0.4), sr * 0.4, sr * 0.25, 170, -40);
 }
@@ -217,7 +261,8 @@ void drawSun(QPainter& p, QPointF sun, const QRectF& centre)
 void drawSpace(QPainter& p, QSize size, const Hotspots& hot)
 {
     const double W = size.width(), H = size.height();
-    const QRectF upper = hot["baw_i"], bigOne = hot["sun_s"], centre = hot["sun_s2"], orbitsEdge = hot["swin_s"], moonArea = hot["moon_s"];
+    const QRectF upper = hot["baw_i"], bigOne = hot["sun_s"], centre = hot["sun_s2"], orbitsEdge = hot["swin_s"],
+                 moonArea = hot["moon_s"];
     Dice dice(7);
     nightSky(p, W, H, dice);
     const Orbits orbits = drawOrbits(p, centre, orbitsEdge);
@@ -249,7 +294,8 @@ void drawSpace(QPainter& p, QSize size, const Hotspots& hot)
     ringHalf(p, bc, br * 1.75, br * 0.5, -14, false, rgb(0xf0d49a));
     planet(p, bc, br, rgb(0xe8b86a), sun, {rgb(0xfff0cc), rgb(0xc98a48), rgb(0xf6dcaa), rgb(0xb87a40), rgb(0xfff0cc)});
     ringHalf(p, bc, br * 1.75, br * 0.5, -14, true, rgb(0xf0d49a));
-    sparkle(p, QPointF(bigOne.right() - bigOne.width() * 0.14, bigOne.top() + bigOne.height() * 0.14), 11, rgb(0xfff2a0));
+    sparkle(p, QPointF(bigOne.right() - bigOne.width() * 0.14, bigOne.top() + bigOne.height() * 0.14), 11,
+            rgb(0xfff2a0));
 
     // The blue planet and its moon at the lower left.
     earthAndMoon(p, moonArea, sun);
@@ -260,8 +306,8 @@ void drawSpace(QPainter& p, QSize size, const Hotspots& hot)
     shootingStar(p, QPointF(W * 0.96, H * 0.34), QPointF(W * 0.86, H * 0.30), 1.1);
 }
 
-} // namespace
+}  // namespace
 
 const SceneRegistration kSpace(spaceSection, drawSpace);
 
-} // namespace ayat::art
+}  // namespace ayat::art

@@ -55,7 +55,7 @@ QRect sceneInside()
     return toPixels(section_layout::kScene).adjusted(kSingleBorder, kSingleBorder, -kSingleBorder, -kSingleBorder);
 }
 
-} // namespace
+}  // namespace
 
 SceneRegistration::SceneRegistration(const SectionDescription& (*section)(), ScenePainter paint)
 {
@@ -76,8 +76,7 @@ QRectF toScene(const Twips& t, QSize scene)
     const double sx = double(scene.width()) / in.width();
     const double sy = double(scene.height()) / in.height();
     const double px = double(kTwipsPerPixel);
-    return QRectF((t.left / px - in.left()) * sx, (t.top / px - in.top()) * sy, t.width / px * sx,
-                  t.height / px * sy);
+    return QRectF((t.left / px - in.left()) * sx, (t.top / px - in.top()) * sy, t.width / px * sx, t.height / px * sy);
 }
 
 Hotspots::Hotspots(const SectionDescription& section, QSize scene)
@@ -95,10 +94,7 @@ QRectF Hotspots::operator[](std::string_view name) const
     return {};
 }
 
-bool isScene(std::string_view key)
-{
-    return sectionOf(key) != nullptr;
-}
+bool isScene(std::string_view key) { return sectionOf(key) != nullptr; }
 
 std::vector<std::string_view> sceneKeys()
 {
@@ -165,4 +161,4 @@ QImage sceneDebugView(std::string_view key)
     return view;
 }
 
-} // namespace ayat::art
+}  // namespace ayat::art

@@ -87,7 +87,7 @@ void drawLettering(QPainter& p, const QPainterPath& face, qreal depth, QColor gr
     p.restore();
 }
 
-} // namespace
+}  // namespace
 
 QImage drawTitle(std::string_view key, QSize size, int scale)
 {
@@ -105,7 +105,8 @@ QImage drawTitle(std::string_view key, QSize size, int scale)
     QPainterPath path;
     qreal depth;
     if (splash) {
-        path = fitInto(textPath({QStringLiteral("Ayat Explorer")}, font, 0), QRectF(7, 6, size.width() - 19, size.height() - 17));
+        path = fitInto(textPath({QStringLiteral("Ayat Explorer")}, font, 0),
+                       QRectF(7, 6, size.width() - 19, size.height() - 17));
         depth = 5.0;
     } else {
         path = fitInto(textPath({QStringLiteral("Ayat"), QStringLiteral("Explorer")}, font, 14),
@@ -116,4 +117,4 @@ QImage drawTitle(std::string_view key, QSize size, int scale)
     return img;
 }
 
-} // namespace ayat::art
+}  // namespace ayat::art

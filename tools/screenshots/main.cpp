@@ -60,7 +60,8 @@ bool everyObjectChosen(ayat::MainWindow& window, const QDir& folder)
         for (const ayat::SectionItem& item : d->items)
             for (const ayat::HotspotSpec& h : item.hotspots) {
                 const QWidget* spot = ayat::findControl(window.panels().panelNamed(d->panelName), h.name);
-                QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, spot->mapTo(&window, spot->rect().center()));
+                QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
+                                  spot->mapTo(&window, spot->rect().center()));
                 const std::string file = std::string(d->panelName) + "-" + h.name + ".png";
                 ok = save(&window, folder, file.c_str()) && ok;
             }
@@ -69,7 +70,7 @@ bool everyObjectChosen(ayat::MainWindow& window, const QDir& folder)
     return ok;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -84,7 +85,8 @@ int main(int argc, char** argv)
         const std::string_view arg(argv[at]);
         if (arg == "--every-object")
             everyObject = true;
-        else if (arg == "--scale" && at + 2 < argc && (std::string_view(argv[at + 1]) == "1" || std::string_view(argv[at + 1]) == "2"))
+        else if (arg == "--scale" && at + 2 < argc
+                 && (std::string_view(argv[at + 1]) == "1" || std::string_view(argv[at + 1]) == "2"))
             scale = argv[++at][0] - '0';
         else
             break;

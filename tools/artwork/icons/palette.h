@@ -24,4 +24,4 @@ inline std::optional<int> iconPaletteIndex(QRgb argb)
     return std::nullopt;
 }
 
-} // namespace ayat::art
+}  // namespace ayat::art

@@ -54,8 +54,8 @@ void TestArtwork::straightAlphaKeepsTheEdgesOfTheRange()
 {
     QImage pm(4, 1, QImage::Format_ARGB32_Premultiplied);
     auto* px = reinterpret_cast<QRgb*>(pm.scanLine(0));
-    px[0] = 0x00000000u;              // transparent
-    px[1] = 0xFF123456u;              // opaque: unchanged
+    px[0] = 0x00000000u;             // transparent
+    px[1] = 0xFF123456u;             // opaque: unchanged
     px[2] = qRgba(42, 33, 46, 252);  // premultiplied, a halfway blue
     px[3] = qRgba(1, 0, 1, 2);
     pm.setDevicePixelRatio(2);
