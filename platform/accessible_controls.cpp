@@ -31,7 +31,15 @@ constexpr int kShown = 1, kShowing = 2;
 
 bool showing(const QWidget* w) { return w->isVisible() && !isCovered(w); }
 
-QWidget* holderOf(const QWidget* w) { return qobject_cast<QWidget*>(w->property(kHolderProperty).value<QObject*>()); }
+// The control w is presented inside, if any. It lies beside w, and the pointer
+// is only used while it is still among w's siblings: one that is gone is not.
+QWidget* holderOf(const QWidget* w)
+{
+    auto* holder = w->property(kHolderProperty).value<QObject*>();
+    if (!holder || !w->parentWidget() || !w->parentWidget()->children().contains(holder))
+        return nullptr;
+    return static_cast<QWidget*>(holder);
+}
 
 // The controls that screen readers find inside holder, in their order.
 std::vector<QWidget*> membersOf(const QWidget* holder)

@@ -272,6 +272,19 @@ private slots:
         QCOMPARE(nature->role(), QAccessible::Button);
         QCOMPARE(nature->text(QAccessible::Name), QStringLiteral("Nature"));
     }
+
+    // A scene picture gone before its objects: their accessible parent is the
+    // panel again, never the picture that is gone.
+    void objectsOutliveTheirScenePicture()
+    {
+        MainWindow& w = fresh();
+        QWidget* panel = w.panels().panelNamed("nature");
+        QWidget* sky = findControl(panel, "sky_i");
+        delete findControl(panel, "Image1");
+        QAccessibleInterface* object = QAccessible::queryAccessibleInterface(sky);
+        QCOMPARE(object->parent(), QAccessible::queryAccessibleInterface(panel));
+        QVERIFY(QAccessible::queryAccessibleInterface(panel)->indexOfChild(object) >= 0);
+    }
 };
 
 QTEST_MAIN(SceneKeysTest)
