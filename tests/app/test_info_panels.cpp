@@ -56,33 +56,21 @@ private slots:
         QTest::addColumn<int>("maxLines");
         QTest::addColumn<int>("coveredBelow");  // pixel rows an upper label hides at its bottom
         QTest::addColumn<QString>("says");
-        QTest::newRow("splash maker") << "splash"
-                                      << "Label1" << 1 << 1 << "the Ayat Explorer team";
-        QTest::newRow("splash programmer") << "splash"
-                                           << "Label3" << 1 << 0 << "the Ayat Explorer team";
-        QTest::newRow("splash notice") << "splash"
-                                       << "Label2" << 2 << 0 << "free";
-        QTest::newRow("help title") << "help"
-                                    << "Label14" << 1 << 0 << "Help Information";
-        QTest::newRow("help text") << "help"
-                                   << "Label16" << 7 << 1 << "Quran";
-        QTest::newRow("help credit") << "help"
-                                     << "Label21" << 2 << 0 << "the Ayat Explorer team";
-        QTest::newRow("product title") << "aboutprog"
-                                       << "Label20" << 1 << 25 << "Ayat Explorer";
-        QTest::newRow("About") << "aboutprog"
-                               << "Label23" << 1 << 0 << "About";
-        QTest::newRow("title and date") << "aboutprog"
-                                        << "Label28" << 1 << 0 << "Ayat Explorer";
-        QTest::newRow("distribution notice")
-            << "aboutprog"
-            << "Label24" << 5 << 9 << "https://creativecommons.org/licenses/by-sa/4.0/";
-        QTest::newRow("programmer credit") << "aboutprog"
-                                           << "Label25" << 1 << 0 << "the Ayat Explorer team";
-        QTest::newRow("maker") << "aboutprog"
-                               << "Label26" << 1 << 0 << "the Ayat Explorer team";
-        QTest::newRow("web address") << "aboutprog"
-                                     << "Label27" << 1 << 0 << credits::kWebAddress;
+        // clang-format off
+        QTest::newRow("splash maker") << "splash" << "Label1" << 1 << 1 << "the Ayat Explorer team";
+        QTest::newRow("splash programmer") << "splash" << "Label3" << 1 << 0 << "the Ayat Explorer team";
+        QTest::newRow("splash notice") << "splash" << "Label2" << 2 << 0 << "free";
+        QTest::newRow("help title") << "help" << "Label14" << 1 << 0 << "Help Information";
+        QTest::newRow("help text") << "help" << "Label16" << 7 << 1 << "Quran";
+        QTest::newRow("help credit") << "help" << "Label21" << 2 << 0 << "the Ayat Explorer team";
+        QTest::newRow("product title") << "aboutprog" << "Label20" << 1 << 25 << "Ayat Explorer";
+        QTest::newRow("About") << "aboutprog" << "Label23" << 1 << 0 << "About";
+        QTest::newRow("title and date") << "aboutprog" << "Label28" << 1 << 0 << "Ayat Explorer";
+        QTest::newRow("distribution notice") << "aboutprog" << "Label24" << 5 << 9 << "https://creativecommons.org/licenses/by-sa/4.0/";
+        QTest::newRow("programmer credit") << "aboutprog" << "Label25" << 1 << 0 << "the Ayat Explorer team";
+        QTest::newRow("maker") << "aboutprog" << "Label26" << 1 << 0 << "the Ayat Explorer team";
+        QTest::newRow("web address") << "aboutprog" << "Label27" << 1 << 0 << credits::kWebAddress;
+        // clang-format on
     }
 
     void textsFitTheirLabels()
