@@ -1,9 +1,14 @@
 #include "app/splash.h"
 
+#include <span>
+#include <string>
+#include <vector>
+
 #include <QCloseEvent>
 #include <QTimer>
 
 #include "app/main_window.h"
+#include "assets/images_ahead.h"
 
 #include "panels/credits.h"
 #include "platform/controls.h"
@@ -33,9 +38,27 @@ const ControlRow kSplashControls[] = {
 };
 // clang-format on
 
+std::vector<std::string> pictureKeysOf(std::span<const ControlRow> rows)
+{
+    std::vector<std::string> keys;
+    for (const ControlRow& row : rows) {
+        if (row.pictureKey)
+            keys.emplace_back(row.pictureKey);
+    }
+    return keys;
+}
+
+// What the builder is given for the pictures: nothing yet. They are decoded
+// meanwhile and put in at the first paint (see paintEvent).
+class NoImagesYet final : public ImageSource {
+public:
+    QImage image(std::string_view) const override { return {}; }
+    QCursor hotspotPointer() const override { return {}; }
+};
+
 }  // namespace
 
-SplashWindow::SplashWindow()
+SplashWindow::SplashWindow() : imagesAhead_(std::make_unique<ImagesAhead>(pictureKeysOf(kSplashControls)))
 {
     // The design names the splash window "nature", as it names the nature section's
     // panel in the main window; the two are unrelated.
@@ -46,7 +69,7 @@ SplashWindow::SplashWindow()
     afterFirstFrame(this, [this] { setWindowIcon(assets_.windowIcon("splashicon")); });
     setAttribute(Qt::WA_DeleteOnClose);
     setAutoFillBackground(true);
-    buildControls(this, kSplashControls, assets_);
+    buildControls(this, kSplashControls, NoImagesYet());
 
     // A thin fixed frame: the client area keeps its size, and the window opens
     // with it at its designed place.
@@ -90,6 +113,21 @@ void SplashWindow::Timer2_Timer()
 }
 
 void SplashWindow::Timer1_Timer() { close(); }
+
+void SplashWindow::paintEvent(QPaintEvent* event)
+{
+    // The pictures are decoded on a thread of their own while the window is made
+    // and mapped, and put in place here, just before the window's first frame
+    // paints them (a window's children are painted after it).
+    if (imagesAhead_) {
+        for (const ControlRow& row : kSplashControls) {
+            if (row.pictureKey)
+                child<Picture>(this, row.name)->setImage(imagesAhead_->image(row.pictureKey));
+        }
+        imagesAhead_.reset();
+    }
+    QWidget::paintEvent(event);
+}
 
 void SplashWindow::closeEvent(QCloseEvent* event)
 {

@@ -1,6 +1,8 @@
 #pragma once
 // The splash window: shown first, it plays the opening recitation, brings up the
 // main window at its first tick and closes itself after four seconds.
+#include <memory>
+
 #include <QPointer>
 #include <QWidget>
 
@@ -11,6 +13,7 @@ class QTimer;
 
 namespace ayat {
 
+class ImagesAhead;
 class MainWindow;
 
 class SplashWindow : public QWidget {
@@ -37,8 +40,10 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    std::unique_ptr<ImagesAhead> imagesAhead_;  // the pictures, until the first paint puts them in place
     AssetStore assets_;
     QTimer* closeTimer_ = nullptr;  // Timer1
     QTimer* showTimer_ = nullptr;   // Timer2

@@ -3,6 +3,7 @@
 // broken or wrong variant falls back to the catalogue picture with one line on
 // standard error; and at ratio 1 no variant is ever opened.
 #include <cmath>
+#include <map>
 
 #include <fcntl.h>
 #include <sys/inotify.h>
@@ -16,6 +17,7 @@
 
 #include "app/main_window.h"
 #include "app/program.h"
+#include "app/splash.h"
 #include "assets/catalogue.h"
 #include "assets/loader.h"
 #include "common/stderr_capture.h"
@@ -182,6 +184,36 @@ private slots:
             }
         QVERIFY(opaque > 1000);
         QVERIFY2(differ > 20, qPrintable(QStringLiteral("%1 pixels differ from the doubled icon").arg(differ)));
+    }
+
+    // The splash window decodes its pictures while it is made and mapped: its
+    // first frame already draws each from its variant.
+    void theSplashsFirstFrameDrawsTheVariants()
+    {
+        auto* splash = new SplashWindow;
+        struct FirstPaint : QObject {
+            std::map<QString, QImage> seen;
+            bool eventFilter(QObject* o, QEvent* e) override
+            {
+                if (e->type() == QEvent::Paint && !seen.count(o->objectName()))
+                    seen[o->objectName()] = static_cast<Picture*>(o)->image();
+                return false;
+            }
+        } firstPaint;
+        const std::map<QString, QString> variantOf{{"Image1", "splashbook@2x.png"}, {"Image2", "splashtitle@2x.png"}};
+        for (const auto& [name, variant] : variantOf)
+            child<Picture>(splash, name.toStdString())->installEventFilter(&firstPaint);
+        splash->show();
+        QVERIFY(QTest::qWaitForWindowExposed(splash));
+        QTRY_COMPARE(firstPaint.seen.size(), variantOf.size());
+        for (const auto& [name, variant] : variantOf) {
+            const QImage& drawn = firstPaint.seen[name];
+            QVERIFY2(!drawn.isNull(), qPrintable(name + " was drawn empty"));
+            QCOMPARE(drawn.devicePixelRatio(), 2.0);
+            QCOMPARE(drawn.convertToFormat(QImage::Format_ARGB32), committed(variant));
+        }
+        delete splash->mainWindow();
+        delete splash;
     }
 
     // The magnifier pointer is the 64-pixel variant with its click point at the

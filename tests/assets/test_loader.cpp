@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include "assets/catalogue.h"
+#include "assets/images_ahead.h"
 #include "assets/loader.h"
 #include "common/files.h"
 #include "common/stderr_capture.h"
@@ -125,6 +126,39 @@ private slots:
         QCOMPARE(store.failures(), std::vector<std::string>{"cave"});
         // Without the magnifier the hotspots still get a pointer that shows they can be clicked.
         QCOMPARE(store.hotspotPointer().shape(), Qt::PointingHandCursor);
+    }
+
+    // Decoded on a thread of their own, the pictures are those the store gives,
+    // a missing one reported once as the store reports it; a store dropped
+    // before it was asked for anything waits for its thread and goes.
+    void imagesDecodedAheadAreTheStores()
+    {
+        const QString committedFolder = QStringLiteral(AYAT_SOURCE_DIR "/assets/pictures");
+        for (const qreal ratio : {1.0, 2.0}) {
+            const AssetStore store(committedFolder, ratio);
+            ImagesAhead ahead({"splashbook", "splashtitle", "magnifier"}, committedFolder, ratio);
+            for (const char* key : {"splashbook", "splashtitle", "magnifier"}) {
+                const QImage image = ahead.image(key);
+                QVERIFY2(!image.isNull(), key);
+                QCOMPARE(image, store.image(key));
+                QCOMPARE(image.devicePixelRatio(), ratio);
+            }
+            QVERIFY(ahead.image("sky").isNull());  // not asked for
+        }
+
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath("splashbook.bmp"), committed("splashbook.bmp")));
+        StderrCapture err;
+        {
+            ImagesAhead ahead({"splashbook", "splashtitle"}, dir.path(), 1);
+            QVERIFY(!ahead.image("splashbook").isNull());
+            QVERIFY(ahead.image("splashtitle").isNull());
+            QVERIFY(ahead.image("splashtitle").isNull());
+            ImagesAhead dropped({"splashbook"}, dir.path(), 1);
+        }
+        const QStringList lines = err.lines();
+        QCOMPARE(lines.size(), 1);
+        QVERIFY(lines.front().contains(QLatin1String("'splashtitle'")));
     }
 
     void aDirectoryOrFifoInAFilesPlaceNeverBlocks()
