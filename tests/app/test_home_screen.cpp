@@ -111,18 +111,14 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("panel");
         QTest::addColumn<bool>("takesFocus");
-        QTest::newRow("Nature") << "b1nature"
-                                << "nature" << false;
-        QTest::newRow("Foods") << "b2foods"
-                               << "foods" << false;
-        QTest::newRow("Space") << "b3space"
-                               << "space" << false;
-        QTest::newRow("Animals") << "b4animals"
-                                 << "animals" << false;
-        QTest::newRow("Help") << "about"
-                              << "help" << true;
-        QTest::newRow("title") << "CommandButton9"
-                               << "aboutprog" << false;
+        // clang-format off
+        QTest::newRow("Nature")  << "b1nature"       << "nature"    << false;
+        QTest::newRow("Foods")   << "b2foods"        << "foods"     << false;
+        QTest::newRow("Space")   << "b3space"        << "space"     << false;
+        QTest::newRow("Animals") << "b4animals"      << "animals"   << false;
+        QTest::newRow("Help")    << "about"          << "help"      << true;
+        QTest::newRow("title")   << "CommandButton9" << "aboutprog" << false;
+        // clang-format on
     }
     void buttonsOpenTheirPanels()
     {

@@ -153,27 +153,22 @@ private slots:
         QTest::addColumn<QStringList>("after");  // visible panels, topmost first
         QTest::addColumn<QString>("seen");
 
-        QTest::newRow("nature") << QStringList{} << "naturemnu" << QStringList{"nature"} << "nature";
-        QTest::newRow("space hides nature") << QStringList{"nature"} << "spacemnu" << QStringList{"space"} << "space";
-        QTest::newRow("foods hides the rest")
-            << QStringList{"nature", "space", "animals"} << "foodsmnu" << QStringList{"foods"} << "foods";
-        QTest::newRow("animals") << QStringList{"foods"} << "animalsmnu" << QStringList{"animals"} << "animals";
-        QTest::newRow("same section again")
-            << QStringList{"nature"} << "naturemnu" << QStringList{"nature"} << "nature";
-        QTest::newRow("main hides sections") << QStringList{"space"} << "mainmnu" << QStringList{} << "home";
-        QTest::newRow("help") << QStringList{} << "proghelpmnu" << QStringList{"help"} << "help";
-        QTest::newRow("about") << QStringList{} << "aboutmnu" << QStringList{"aboutprog"} << "aboutprog";
-        QTest::newRow("section under help")
-            << QStringList{"help"} << "spacemnu" << QStringList{"help", "space"} << "help";
-        QTest::newRow("section under about")
-            << QStringList{"nature", "aboutprog"} << "animalsmnu" << QStringList{"aboutprog", "animals"} << "aboutprog";
-        QTest::newRow("main over help") << QStringList{"nature", "help"} << "mainmnu" << QStringList{"help"} << "help";
-        QTest::newRow("help under about")
-            << QStringList{"aboutprog"} << "proghelpmnu" << QStringList{"aboutprog", "help"} << "aboutprog";
-        QTest::newRow("about over help") << QStringList{"help"} << "aboutmnu" << QStringList{"aboutprog", "help"}
-                                         << "aboutprog";
-        QTest::newRow("main leaves info panels") << QStringList{"foods", "help", "aboutprog"} << "mainmnu"
-                                                 << QStringList{"aboutprog", "help"} << "aboutprog";
+        // clang-format off
+        QTest::newRow("nature")                  << QStringList{}                             << "naturemnu"   << QStringList{"nature"}               << "nature";
+        QTest::newRow("space hides nature")      << QStringList{"nature"}                     << "spacemnu"    << QStringList{"space"}                << "space";
+        QTest::newRow("foods hides the rest")    << QStringList{"nature", "space", "animals"} << "foodsmnu"    << QStringList{"foods"}                << "foods";
+        QTest::newRow("animals")                 << QStringList{"foods"}                      << "animalsmnu"  << QStringList{"animals"}              << "animals";
+        QTest::newRow("same section again")      << QStringList{"nature"}                     << "naturemnu"   << QStringList{"nature"}               << "nature";
+        QTest::newRow("main hides sections")     << QStringList{"space"}                      << "mainmnu"     << QStringList{}                       << "home";
+        QTest::newRow("help")                    << QStringList{}                             << "proghelpmnu" << QStringList{"help"}                 << "help";
+        QTest::newRow("about")                   << QStringList{}                             << "aboutmnu"    << QStringList{"aboutprog"}            << "aboutprog";
+        QTest::newRow("section under help")      << QStringList{"help"}                       << "spacemnu"    << QStringList{"help", "space"}        << "help";
+        QTest::newRow("section under about")     << QStringList{"nature", "aboutprog"}        << "animalsmnu"  << QStringList{"aboutprog", "animals"} << "aboutprog";
+        QTest::newRow("main over help")          << QStringList{"nature", "help"}             << "mainmnu"     << QStringList{"help"}                 << "help";
+        QTest::newRow("help under about")        << QStringList{"aboutprog"}                  << "proghelpmnu" << QStringList{"aboutprog", "help"}    << "aboutprog";
+        QTest::newRow("about over help")         << QStringList{"help"}                       << "aboutmnu"    << QStringList{"aboutprog", "help"}    << "aboutprog";
+        QTest::newRow("main leaves info panels") << QStringList{"foods", "help", "aboutprog"} << "mainmnu"     << QStringList{"aboutprog", "help"}    << "aboutprog";
+        // clang-format on
     }
 
     void menuCommandsFollowTheNavigationTable()

@@ -183,35 +183,42 @@ private slots:
     {
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<QString>("message");
-        QTest::newRow("not JSON") << json("{'verses': [{'picture': 'sky' 'recitation': 'sky.exp'}]}")
-                                  << "failed parsing";
-        QTest::newRow("truncated") << json("{'verses': [{'picture': 'sky', 'recitation': 'sky.exp'")
-                                   << "failed parsing";
-        QTest::newRow("empty file") << QByteArray() << "not a verse file";
-        QTest::newRow("no verse list") << json("{'verse': []}") << "not a verse file";
-        QTest::newRow("empty list") << json("{'verses': []}") << "list is empty";
-        QTest::newRow("no English") << json("{'verses': [{'picture': 'sky', 'recitation': 'sky.exp'}]}")
-                                    << "verses[0] has no \"english\"";
-        QTest::newRow("empty English") << json(
-            "{'verses': [{'picture': 'sky', 'recitation': 'sky.exp', 'english': ''}]}")
-                                       << "\"english\" of verses[0] is empty";
+        // clang-format off
+        QTest::newRow("not JSON")
+            << json("{'verses': [{'picture': 'sky' 'recitation': 'sky.exp'}]}")
+            << "failed parsing";
+        QTest::newRow("truncated")
+            << json("{'verses': [{'picture': 'sky', 'recitation': 'sky.exp'")
+            << "failed parsing";
+        QTest::newRow("empty file")    << QByteArray()           << "not a verse file";
+        QTest::newRow("no verse list") << json("{'verse': []}")  << "not a verse file";
+        QTest::newRow("empty list")    << json("{'verses': []}") << "list is empty";
+        QTest::newRow("no English")
+            << json("{'verses': [{'picture': 'sky', 'recitation': 'sky.exp'}]}")
+            << "verses[0] has no \"english\"";
+        QTest::newRow("empty English")
+            << json("{'verses': [{'picture': 'sky', 'recitation': 'sky.exp', 'english': ''}]}")
+            << "\"english\" of verses[0] is empty";
         QTest::newRow("number for a name")
-            << json("{'verses': [{'picture': 'sky', 'recitation': 3, 'english': 'x'}]}") << "not a string";
+            << json("{'verses': [{'picture': 'sky', 'recitation': 3, 'english': 'x'}]}")
+            << "not a string";
         QTest::newRow("path for a recitation")
             << json("{'verses': [{'picture': 'sky', 'recitation': '../sky.exp', 'english': 'x'}]}")
             << "not a bare file name";
-        QTest::newRow("key given twice") << json(
-            "{'verses': [{'picture': 'sky', 'recitation': 'a.exp', 'english': 'x', 'surah_name': 'A',"
-            " 'surah': 1, 'ayah': 1, 'arabic_shown': 'y'},"
-            " {'picture': 'sky', 'recitation': 'b.exp', 'english': 'y'}]}")
-                                         << "given to two verses";
-        QTest::newRow("no reference") << json(
-            "{'verses': [{'picture': 'sky', 'recitation': 'a.exp', 'english': 'x', 'surah': 15, 'ayah': 16,"
-            " 'arabic_shown': 'y'}]}") << "verses[0] has no \"surah_name\"";
+        QTest::newRow("key given twice")
+            << json("{'verses': [{'picture': 'sky', 'recitation': 'a.exp', 'english': 'x', 'surah_name': 'A',"
+                    " 'surah': 1, 'ayah': 1, 'arabic_shown': 'y'},"
+                    " {'picture': 'sky', 'recitation': 'b.exp', 'english': 'y'}]}")
+            << "given to two verses";
+        QTest::newRow("no reference")
+            << json("{'verses': [{'picture': 'sky', 'recitation': 'a.exp', 'english': 'x', 'surah': 15, 'ayah': 16,"
+                    " 'arabic_shown': 'y'}]}")
+            << "verses[0] has no \"surah_name\"";
         QTest::newRow("verse number not a whole number")
             << json("{'verses': [{'picture': 'sky', 'recitation': 'a.exp', 'english': 'x', 'surah_name': 'A',"
                     " 'surah': 15, 'ayah': 1.5, 'arabic_shown': 'y'}]}")
             << "\"ayah\" of verses[0] is not a whole number";
+        // clang-format on
     }
 
     void brokenFilesStopTheBuild()
