@@ -31,12 +31,6 @@ ImagesAhead::ImagesAhead(std::vector<std::string> keys, QString folder, qreal ra
     }
 }
 
-ImagesAhead::~ImagesAhead()
-{
-    if (pending_.valid())
-        pending_.wait();
-}
-
 QImage ImagesAhead::image(std::string_view key)
 {
     if (pending_.valid())

@@ -1,7 +1,8 @@
 #pragma once
 // Images decoded on a thread of their own, for a window that has other work to do
 // before it first draws them: its controls to make, its window to map. The
-// decoding starts when the object is made; the first image() waits for it.
+// decoding starts when the object is made; the first image() waits for it, and so
+// does the object's end if nothing asked (the future of std::async waits).
 #include <future>
 #include <map>
 #include <string>
@@ -20,10 +21,6 @@ public:
     // keys: the pictures to decode, as an AssetStore(folder, ratio) gives them.
     explicit ImagesAhead(std::vector<std::string> keys, QString folder = AssetStore::defaultFolder(),
                          qreal ratio = AssetStore::screenRatio());
-    // Waits for the decoding if it is still going on.
-    ~ImagesAhead();
-    ImagesAhead(const ImagesAhead&) = delete;
-    ImagesAhead& operator=(const ImagesAhead&) = delete;
 
     // The decoded picture of one of the keys given, as AssetStore::image has it
     // (a missing or broken file reported once, a null image); a key not given is
