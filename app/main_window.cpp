@@ -84,7 +84,7 @@ MainWindow::MainWindow() : assets_()
 
     buildMenuBar();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    setFixedFrame(this);
     home_->takeInitialFocus();
 
     // The window opens with its client area, below the menu bar, at its designed place.

@@ -34,6 +34,13 @@ FontSpec defaultFontSpec()
     return FontSpec{.family = "Arial", .points = 8.25};
 }
 
+void setFixedFrame(QWidget* window)
+{
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
+                           | Qt::MSWindowsFixedSizeDialogHint);
+}
+
 QPalette classicPalette()
 {
     QPalette p;
