@@ -114,14 +114,6 @@ void MainWindow::buildMenuBar()
     }
 }
 
-SectionScreen& MainWindow::section(PanelId id) const
-{
-    for (std::size_t i = 0; i < kSectionCount; ++i)
-        if (sectionPanel(i) == id)
-            return *sections_[i];
-    qFatal("the panel %d holds no section", int(id));
-}
-
 QWidget* MainWindow::seenScreen() const
 {
     for (PanelId id : PanelStack::kTopmostFirst)

@@ -107,7 +107,6 @@ public:
 
     void setImage(const QImage& image);
     const QImage& image() const { return image_; }
-    Use use() const { return use_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -148,7 +147,6 @@ public:
     void setImage(const QImage& image);
     const QImage& image() const { return image_; }
     void setTransparentFace(bool on);
-    bool transparentFace() const { return transparentFace_; }
     void setFocusOnClick(bool on);
 
     // Where the picture is drawn (unscaled, centred), in the button's coordinates.

@@ -152,7 +152,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.devicePixelRatioF(), 2.0);
-        const Panel* nature = window.panels().panelNamed("nature");
+        const Panel* nature = child<Panel>(window.client(), "nature");
 
         for (const char* key : {"Image1", "sky"}) {
             QWidget* picture = findControl(nature, key);
