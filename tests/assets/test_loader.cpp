@@ -15,6 +15,7 @@
 #include "assets/catalogue.h"
 #include "assets/images_ahead.h"
 #include "assets/loader.h"
+#include "platform/pointer_size.h"
 #include "common/files.h"
 #include "common/stderr_capture.h"
 
@@ -190,6 +191,59 @@ private slots:
         QVERIFY(store.image("sky").isNull());
         QCOMPARE(store.image("Image1").size(), QSize(443, 392));
         QCOMPARE(err.finish().count(QLatin1Char('\n')), 1);
+    }
+
+    // The magnifier is as large as the desktop's pointer where that is larger
+    // than its own 32 pixels, never smaller, with its hot spot at the centre,
+    // made at the screen's ratio from the picture of twice the size.
+    void thePointerIsAsLargeAsTheDesktopsPointer_data()
+    {
+        QTest::addColumn<QByteArray>("size");
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<int>("pixels");
+        QTest::addColumn<int>("centre");
+        // clang-format off
+        QTest::newRow("no size set")            << QByteArray()       << 1.0 << 32 << 16;
+        QTest::newRow("no size set, ratio 2")   << QByteArray()       << 2.0 << 64 << 16;
+        QTest::newRow("48")                     << QByteArray("48")   << 1.0 << 48 << 24;
+        QTest::newRow("48 at ratio 2")          << QByteArray("48")   << 2.0 << 96 << 24;
+        QTest::newRow("64 at ratio 1.5")        << QByteArray("64")   << 1.5 << 96 << 32;
+        QTest::newRow("24: never smaller")      << QByteArray("24")   << 1.0 << 32 << 16;
+        QTest::newRow("not a number")           << QByteArray("big")  << 1.0 << 32 << 16;
+        QTest::newRow("beyond any theme")       << QByteArray("9000") << 1.0 << 32 << 16;
+        // clang-format on
+    }
+
+    void thePointerIsAsLargeAsTheDesktopsPointer()
+    {
+        QFETCH(QByteArray, size);
+        QFETCH(qreal, ratio);
+        QFETCH(int, pixels);
+        QFETCH(int, centre);
+        const QByteArray before = qgetenv("XCURSOR_SIZE");
+        qputenv("XCURSOR_SIZE", size);
+        const AssetStore store(QStringLiteral(AYAT_SOURCE_DIR "/assets/pictures"), ratio);
+        const QCursor pointer = store.hotspotPointer();
+        qputenv("XCURSOR_SIZE", before);
+        QCOMPARE(pointer.pixmap().size(), QSize(pixels, pixels));
+        QCOMPARE(pointer.hotSpot(), QPoint(centre, centre));
+        QVERIFY(store.failures().empty());
+        // The hot spot lies on the lens's glass (cyan or white) at every size.
+        const QColor atHotSpot = pointer.pixmap().toImage().pixelColor(pixels / 2, pixels / 2);
+        QVERIFY2(atHotSpot.alpha() == 255 && atHotSpot.green() > 240 && atHotSpot.blue() > 240,
+                 qPrintable(atHotSpot.name()));
+    }
+
+    // The size as the X resources give it (xrdb's text on the root window).
+    void theXResourcesGiveThePointerSize()
+    {
+        using platform::xcursorSizeIn;
+        QCOMPARE(xcursorSizeIn("Xft.dpi:\t96\nXcursor.theme:\tAdwaita\nXcursor.size:\t48\n"), 48);
+        QCOMPARE(xcursorSizeIn("Xcursor*size: 64"), 64);
+        QCOMPARE(xcursorSizeIn("Xcursor.theme:\tAdwaita\n"), std::nullopt);
+        QCOMPARE(xcursorSizeIn("Xcursor.size:\t0\n"), std::nullopt);
+        QCOMPARE(xcursorSizeIn("Xcursor.size:\n"), std::nullopt);
+        QCOMPARE(xcursorSizeIn(""), std::nullopt);
     }
 };
 
