@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <string>
 #include <utility>
 
@@ -10,6 +9,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QLoggingCategory>
 #include <QPixmap>
 #include <QScreen>
 
@@ -27,10 +27,14 @@ constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
 // The magnifier pointer's size in the catalogue, in pixels.
 constexpr int kPointerSize = 32;
 
+// The program's diagnostics; Qt writes each as one line on standard error,
+// "ayat-explorer: " before it.
+Q_LOGGING_CATEGORY(lcPictures, "ayat-explorer")
+
 void report(std::string_view key, const QString& path, const std::string& reason)
 {
-    std::fprintf(stderr, "ayat-explorer: picture '%.*s' could not be loaded from %s: %s\n", int(key.size()), key.data(),
-                 QFile::encodeName(path).constData(), reason.c_str());
+    qCWarning(lcPictures, "picture '%.*s' could not be loaded from %s: %s", int(key.size()), key.data(),
+              qUtf8Printable(path), reason.c_str());
 }
 
 // What a file must decode to: its encoding's decoder, and the size of its image
@@ -137,13 +141,13 @@ QString AssetStore::pathOf(std::string_view key) const
 {
     const auto asset = findAsset(key);
     const std::string_view ext = asset ? extension(asset->encoding) : std::string_view("png");
-    return folder_ + QLatin1Char('/') + QString::fromLatin1(key.data(), qsizetype(key.size())) + QLatin1Char('.')
-        + QString::fromLatin1(ext.data(), qsizetype(ext.size()));
+    return folder_ + QLatin1Char('/') + QString::fromUtf8(key.data(), qsizetype(key.size())) + QLatin1Char('.')
+        + QString::fromUtf8(ext.data(), qsizetype(ext.size()));
 }
 
 QString AssetStore::variantPathOf(std::string_view key) const
 {
-    return folder_ + QLatin1Char('/') + QString::fromLatin1(key.data(), qsizetype(key.size()))
+    return folder_ + QLatin1Char('/') + QString::fromUtf8(key.data(), qsizetype(key.size()))
         + QStringLiteral("@2x.png");
 }
 
@@ -188,7 +192,7 @@ const QImage& AssetStore::variant(std::string_view key) const
     if (image.isNull()) {
         const std::string name = std::string(key) + "@2x";
         report(name, path,
-               reason + "; the picture is drawn from " + QFile::encodeName(pathOf(key)).toStdString() + " instead");
+               reason + "; the picture is drawn from " + pathOf(key).toStdString() + " instead");
     }
     return variants_.emplace(std::string(key), std::move(image)).first->second;
 }

@@ -20,7 +20,7 @@
 #include "app/splash.h"
 #include "assets/catalogue.h"
 #include "assets/loader.h"
-#include "common/stderr_capture.h"
+#include "common/message_capture.h"
 #include "platform/controls.h"
 
 using namespace ayat;
@@ -272,7 +272,7 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(content);
         }
-        StderrCapture err;
+        MessageCapture err;
         AssetStore store(dir.path(), 2);
         const QImage shown = store.image("sky");
         QCOMPARE(store.image("sky").size(), QSize(200, 131));  // asked again: not reported again
@@ -292,7 +292,7 @@ private slots:
         copyCatalogue(QDir(dir.path()), {"gold", "sea"});
         QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("gold@2x.png")).constData(), 0600) == 0);
         QVERIFY(QDir(dir.path()).mkdir("sea@2x.png"));
-        StderrCapture err;
+        MessageCapture err;
         AssetStore store(dir.path(), 2);
         QCOMPARE(store.image("gold").size(), QSize(200, 135));
         QCOMPARE(store.image("sea").size(), QSize(200, 134));
@@ -316,7 +316,7 @@ private slots:
         }
         auto loadAll = [&](qreal ratio) {
             OpenWatch watch(dir.path());
-            StderrCapture err;
+            MessageCapture err;
             AssetStore store(dir.path(), ratio);
             for (const Asset& a : catalogue())
                 if (store.image(a.key).devicePixelRatio() != (ratio > 1 ? 2.0 : 1.0))

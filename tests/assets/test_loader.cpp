@@ -17,7 +17,7 @@
 #include "assets/loader.h"
 #include "platform/pointer_size.h"
 #include "common/files.h"
-#include "common/stderr_capture.h"
+#include "common/message_capture.h"
 
 using namespace ayat;
 
@@ -103,7 +103,7 @@ private slots:
         QTemporaryDir dir;
         for (const char* name : {"sky.bmp", "Image1.gif", "main.jpg", "tape.ico"})
             QVERIFY(writeFile(dir.filePath(QLatin1String(name)), content));
-        StderrCapture err;
+        MessageCapture err;
         AssetStore store(dir.path());
         for (const char* key : {"sky", "Image1", "main", "tape"})
             QVERIFY2(store.image(key).isNull(), key);  // refused whole, never shown in part
@@ -116,7 +116,7 @@ private slots:
     void missingFileIsReportedWithItsKeyAndPathOnce()
     {
         QTemporaryDir dir;
-        StderrCapture err;
+        MessageCapture err;
         AssetStore store(dir.path());
         QVERIFY(store.image("cave").isNull());
         QVERIFY(store.image("cave").isNull());  // asked again: not reported again
@@ -149,7 +149,7 @@ private slots:
 
         QTemporaryDir dir;
         QVERIFY(writeFile(dir.filePath("splashbook.bmp"), committed("splashbook.bmp")));
-        StderrCapture err;
+        MessageCapture err;
         {
             ImagesAhead ahead({"splashbook", "splashtitle"}, dir.path(), 1);
             QVERIFY(!ahead.image("splashbook").isNull());
@@ -168,7 +168,7 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir("sea.bmp"));
         QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("gold.bmp")).constData(), 0600) == 0);
         QVERIFY(QFile::link(dir.filePath("nowhere.bmp"), dir.filePath("hill.bmp")));  // dangling link
-        StderrCapture err;
+        MessageCapture err;
         QElapsedTimer clock;
         clock.start();
         AssetStore store(dir.path());
@@ -186,7 +186,7 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(writeFile(dir.filePath("sky.bmp"), committed("Image1.gif")));
         QVERIFY(writeFile(dir.filePath("Image1.gif"), committed("Image1.gif")));
-        StderrCapture err;
+        MessageCapture err;
         AssetStore store(dir.path());
         QVERIFY(store.image("sky").isNull());
         QCOMPARE(store.image("Image1").size(), QSize(443, 392));
