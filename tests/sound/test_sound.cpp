@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <thread>
 
@@ -20,6 +21,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
 #include "common/files.h"
@@ -92,7 +94,8 @@ void report(long longestRequestUs)
 
 // Child: p:NAME requests NAME; c:N waits until the device has written N ms
 // more sound (or closed); q waits until the device has closed; w:N waits N ms;
-// i waits until the service has settled; x ends the program at once. Prints
+// i waits until the service has settled; e:TEXT says TEXT on standard output;
+// f:PATH waits until the file PATH exists; x ends the program at once. Prints
 // the longest request time and the peak resident memory.
 int runSteps(int argc, char** argv)
 {
@@ -115,6 +118,11 @@ int runSteps(int argc, char** argv)
             std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(step + 2)));
         } else if (std::strcmp(step, "i") == 0) {
             ayat::sound::waitUntilIdleForTesting();
+        } else if (std::strncmp(step, "e:", 2) == 0) {
+            std::printf("%s\n", step + 2);
+            std::fflush(stdout);
+        } else if (std::strncmp(step, "f:", 2) == 0) {
+            waitUntil([&] { return ::access(step + 2, F_OK) == 0; });
         } else if (std::strcmp(step, "x") == 0) {
             report(longest);
             return 0;
@@ -462,6 +470,92 @@ private slots:
         const auto b = std::find_if(heard.begin(), heard.end(), [](const Run& r) { return r.id == 2; });
         QVERIFY2(b != heard.end() && b->first == 0 && b->length == kLength, qPrintable(describe(heard)));
         QVERIFY(std::count_if(heard.begin(), b, [](const Run& r) { return r.id != 0; }) > 2205);
+    }
+
+    // A sound server that comes up after the first request, as on a desktop
+    // whose PulseAudio starts after its autostarted programs: that request is
+    // silent, the next one plays through the server, as the program's own
+    // stream (not through raw ALSA's bridge to it).
+    void findsASoundServerThatStartsLate()
+    {
+        QString program;
+        const QString cwd = prepare({"a.exp=2"}, {}, &program);
+        QVERIFY(writeFile(cwd + "/long.exp", pattern(1, 22050 * 20)));
+        const QString root = temp.filePath("server");
+        QVERIFY(QDir().mkpath(root + "/run") && QDir().mkpath(root + "/home"));
+        QVERIFY(writeFile(root + "/client.conf", "autospawn = no\n"));  // the first request must not start it
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"SDL_AUDIODRIVER", "PULSE_SERVER", "PULSE_RUNTIME_PATH", "PIPEWIRE_REMOTE"})
+            env.remove(name);
+        env.insert("XDG_RUNTIME_DIR", root + "/run");
+        env.insert("HOME", root + "/home");
+        env.insert("PULSE_CLIENTCONFIG", root + "/client.conf");
+        const auto tool = [&](const QString& name, const QStringList& args, int ms = 5000) {
+            QProcess p;
+            p.setProcessEnvironment(env);
+            p.start(name, args);
+            const bool done = p.waitForFinished(ms);
+            return done && p.exitCode() == 0 ? p.readAllStandardOutput() : QByteArray();
+        };
+        const auto within = [](int ms, const std::function<bool()>& done) {
+            QElapsedTimer clock;
+            clock.start();
+            for (;;) {
+                if (done())
+                    return true;
+                if (clock.elapsed() > ms)
+                    return false;
+                QThread::msleep(100);
+            }
+        };
+
+        QProcess child;
+        child.setProcessEnvironment(env);
+        child.setWorkingDirectory(cwd);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {"--play", "p:a.exp", "i", "e:first", "f:" + root + "/go", "p:long.exp", "i", "w:8000"});
+        QByteArray said;
+        QVERIFY2(within(20000, [&] {
+                     child.waitForReadyRead(100);
+                     return (said += child.readAllStandardOutput()).contains("first");
+                 }),
+                 "the first request did not settle");
+
+        QProcess server;
+        server.setProcessEnvironment(env);
+        server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        server.start("pulseaudio", {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--disallow-exit",
+                                    "--load=module-native-protocol-unix auth-anonymous=1",
+                                    "--load=module-null-sink sink_name=null"});
+        QVERIFY2(server.waitForStarted(5000), "pulseaudio could not be started");
+        QVERIFY2(within(10000, [&] { return !tool("pactl", {"info"}).isEmpty(); }), "pulseaudio did not answer");
+        QVERIFY(tool("pactl", {"list", "sink-inputs"}).trimmed().isEmpty());  // nothing of the first request
+        QVERIFY(writeFile(root + "/go", "go"));
+
+        QByteArray inputs;
+        QVERIFY2(within(10000, [&] { return (inputs = tool("pactl", {"list", "sink-inputs"})).contains("Ayat Explorer"); }),
+                 inputs.constData());
+        QVERIFY2(inputs.contains("media.name = \"Recitation\""), inputs.constData());
+        // And what it sends is heard: the null sink's monitor is not silent.
+        const QByteArray recorded = [&] {
+            QProcess p;
+            p.setProcessEnvironment(env);
+            p.start("parec", {"--device=null.monitor", "--raw", "--format=s16le", "--channels=1", "--rate=22050"});
+            QByteArray got;
+            within(3000, [&] {
+                p.waitForReadyRead(100);
+                return (got += p.readAllStandardOutput()).size() > 22050 * 2;
+            });
+            p.kill();
+            p.waitForFinished();
+            return got;
+        }();
+        QVERIFY2(recorded.size() > 22050 && recorded.count('\0') < recorded.size() / 2,
+                 qPrintable(QStringLiteral("%1 bytes recorded, %2 of them zero").arg(recorded.size()).arg(recorded.count('\0'))));
+        child.waitForFinished(15000);
+        QCOMPARE(child.exitCode(), 0);
+        server.terminate();
+        server.waitForFinished(5000);
     }
 
     // The program ends at once however it ends: while a long sound plays, while
