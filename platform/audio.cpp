@@ -171,6 +171,7 @@ std::unique_ptr<Wave> Wave::open(std::span<const std::byte> file)
         || wave->frameBytes_ == 0 || length < wave->frameBytes_)
         return nullptr;
     const std::size_t frames = length / wave->frameBytes_;
+    wave->bytes_ = frames * wave->frameBytes_;  // a part of a frame at the end is no sample
     wave->length_ = std::size_t(std::llround(double(frames) * kAudioRate / info.freq));
     if (wave->length_ == 0 || wave->length_ > kMaxDecodedSamples)
         return nullptr;

@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include <dlfcn.h>
+#include <unistd.h>
 
 #include "app/main_window.h"
 #include "app/program.h"
@@ -323,6 +324,47 @@ private slots:
         QCOMPARE(program.state(), QProcess::Running);
         program.kill();
         QVERIFY(program.waitForFinished(5000));
+    }
+
+    // Under limits too tight for the windowing and audio libraries (which would
+    // crash or freeze), the program says so and ends; where it may raise its own
+    // limit, it does and starts.
+    void tightLimitsEndWithAMessage_data()
+    {
+        QTest::addColumn<QStringList>("limit");
+        QTest::addColumn<bool>("starts");
+        QTest::newRow("20 file handles") << QStringList{"prlimit", "--nofile=20"} << false;
+        QTest::newRow("20 file handles, raisable") << QStringList{"prlimit", "--nofile=20:4096"} << true;
+        // The limit on threads binds only users without the right to exceed it.
+        const QStringList user = ::geteuid() == 0
+            ? QStringList{"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"}
+            : QStringList{};
+        QTest::newRow("no new threads") << user + QStringList{"prlimit", "--nproc=1"} << false;
+    }
+
+    void tightLimitsEndWithAMessage()
+    {
+        QFETCH(QStringList, limit);
+        QFETCH(bool, starts);
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+        program.setProcessEnvironment(env);
+        program.setWorkingDirectory(QStringLiteral(AYAT_RUNTIME_DIR));
+        program.start(limit.first(), limit.mid(1) << QStringLiteral(AYAT_RUNTIME_DIR "/ayat-explorer"));
+        QVERIFY(program.waitForStarted(5000));
+        if (starts) {
+            QVERIFY2(!program.waitForFinished(1000), program.readAllStandardError().constData());
+            program.kill();
+            QVERIFY(program.waitForFinished(5000));
+            return;
+        }
+        // Ends, however busy the machine: a frozen program would not in a minute.
+        QVERIFY2(program.waitForFinished(60000), "it did not end");
+        QCOMPARE(program.exitCode(), 1);
+        const QByteArray said = program.readAllStandardError();
+        QVERIFY2(said.contains("ayat-explorer: cannot start: "), said.constData());
     }
 };
 
