@@ -473,15 +473,24 @@ private slots:
     }
 
     // A sound server that comes up after the first request, as on a desktop
-    // whose PulseAudio starts after its autostarted programs: that request is
-    // silent, the next one plays through the server, as the program's own
-    // stream (not through raw ALSA's bridge to it).
+    // whose PulseAudio starts after its autostarted programs: the next request
+    // plays through the server, as the program's own stream (not through raw
+    // ALSA's bridge to it). The first found no output at all, or only raw ALSA
+    // (here its null device), which a desktop's programs do not share.
+    void findsASoundServerThatStartsLate_data()
+    {
+        QTest::addColumn<bool>("rawAlsa");
+        QTest::newRow("no output at first") << false;
+        QTest::newRow("raw ALSA at first") << true;
+    }
+
     void findsASoundServerThatStartsLate()
     {
+        QFETCH(bool, rawAlsa);
         QString program;
         const QString cwd = prepare({"a.exp=2"}, {}, &program);
         QVERIFY(writeFile(cwd + "/long.exp", pattern(1, 22050 * 20)));
-        const QString root = temp.filePath("server");
+        const QString root = temp.filePath(rawAlsa ? "server-after-alsa" : "server");
         QVERIFY(QDir().mkpath(root + "/run") && QDir().mkpath(root + "/home"));
         QVERIFY(writeFile(root + "/client.conf", "autospawn = no\n"));  // the first request must not start it
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -490,6 +499,10 @@ private slots:
         env.insert("XDG_RUNTIME_DIR", root + "/run");
         env.insert("HOME", root + "/home");
         env.insert("PULSE_CLIENTCONFIG", root + "/client.conf");
+        if (rawAlsa) {
+            QVERIFY(writeFile(root + "/asound.conf", "pcm.!default { type null }\n"));
+            env.insert("ALSA_CONFIG_PATH", root + "/asound.conf");
+        }
         const auto tool = [&](const QString& name, const QStringList& args, int ms = 5000) {
             QProcess p;
             p.setProcessEnvironment(env);
@@ -512,8 +525,10 @@ private slots:
         QProcess child;
         child.setProcessEnvironment(env);
         child.setWorkingDirectory(cwd);
+        // After a sound through raw ALSA, the device closes a second after its
+        // end (half a second of sound): the next request opens it anew.
         child.start(QCoreApplication::applicationFilePath(),
-                    {"--play", "p:a.exp", "i", "e:first", "f:" + root + "/go", "p:long.exp", "i", "w:8000"});
+                    {"--play", "p:a.exp", "i", "w:2500", "e:first", "f:" + root + "/go", "p:long.exp", "i", "w:8000"});
         QByteArray said;
         QVERIFY2(within(20000, [&] {
                      child.waitForReadyRead(100);
