@@ -9,9 +9,9 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <string>
 #include <string_view>
-#include <mutex>
 
 namespace ayat::platform {
 
@@ -37,6 +37,11 @@ void setLoaderHints()
 // service, then PipeWire itself.
 constexpr std::string_view kServers[] = {"pulseaudio", "pipewire"};
 
+bool isServer(std::string_view driver)
+{
+    return std::find(std::begin(kServers), std::end(kServers), driver) != std::end(kServers);
+}
+
 // Whether SDL_AUDIODRIVER chose the output: then SDL goes by it alone.
 bool driverChosen()
 {
@@ -54,7 +59,7 @@ std::string driverOrder()
         order.append(server).append(",");
     for (int i = 0, n = sdl().SDL_GetNumAudioDrivers(); i < n; ++i) {
         const std::string_view name = sdl().SDL_GetAudioDriver(i);
-        if (name != "disk" && name != "dummy" && std::find(std::begin(kServers), std::end(kServers), name) == std::end(kServers))
+        if (name != "disk" && name != "dummy" && !isServer(name))
             order.append(name).append(",");
     }
     order.pop_back();
@@ -86,7 +91,15 @@ void quietAlsa()
 }
 
 // The formats of a WAVE file's "fmt " chunk that a recitation can come in.
-enum : std::uint16_t { kPcm = 1, kMsAdpcm = 2, kFloat = 3, kAlaw = 6, kMulaw = 7, kImaAdpcm = 0x11, kExtensible = 0xfffe };
+enum : std::uint16_t {
+    kPcm = 1,
+    kMsAdpcm = 2,
+    kFloat = 3,
+    kAlaw = 6,
+    kMulaw = 7,
+    kImaAdpcm = 0x11,
+    kExtensible = 0xfffe
+};
 constexpr int kMinRate = 8000;
 constexpr int kMaxRate = 192000;
 constexpr int kMaxChannels = 8;
@@ -223,8 +236,7 @@ std::size_t Wave::read(std::int16_t* out, std::size_t count)
     }
     std::size_t done = 0;
     while (done < count) {
-        const int got = sdl().SDL_AudioStreamGet(convert_, out + done,
-                                                 int((count - done) * 2));
+        const int got = sdl().SDL_AudioStreamGet(convert_, out + done, int((count - done) * 2));
         if (got > 0)
             done += std::size_t(got) / 2;
         else if (got < 0 || !feed())
@@ -311,7 +323,7 @@ void AudioOutput::release()
     // since is used, as every other program of the desktop uses it.
     if (subsystem_ && !driverChosen()) {
         const char* current = sdl().SDL_GetCurrentAudioDriver();
-        if (!current || std::find(std::begin(kServers), std::end(kServers), current) == std::end(kServers))
+        if (!current || !isServer(current))
             quitSubsystem();
     }
 }

@@ -59,9 +59,9 @@ private:
 
     std::uint8_t* data_ = nullptr;  // the samples as SDL's loader gives them
     std::size_t bytes_ = 0;
-    std::size_t fed_ = 0;           // bytes of data_ given to the converter
+    std::size_t fed_ = 0;  // bytes of data_ given to the converter
     std::size_t frameBytes_ = 0;
-    std::size_t tail_ = 0;          // bytes of silence still to give after them
+    std::size_t tail_ = 0;  // bytes of silence still to give after them
     std::uint8_t silence_ = 0;
     _SDL_AudioStream* convert_ = nullptr;  // null when data_ is in the output's format already
     std::size_t length_ = 0;

@@ -434,8 +434,8 @@ private slots:
                                   return 0.5 * std::sin(2 * M_PI * 440 * f / rate);
                               })));
         } else {
-            const QStringList args{"-n", "-r", QString::number(rate), "-c", QString::number(channels), "-e", encoding,
-                                   cwd + "/tone.wav", "synth", "0.4", "sine", "440", "vol", "0.5"};
+            QStringList args = QStringLiteral("-n -r %1 -c %2 -e %3").arg(rate).arg(channels).arg(encoding).split(' ');
+            args << cwd + "/tone.wav" << QStringLiteral("synth 0.4 sine 440 vol 0.5").split(' ');
             QVERIFY2(QProcess::execute("sox", args) == 0, "sox could not make the file");
             QVERIFY(QFile::rename(cwd + "/tone.wav", cwd + "/tone.exp"));
         }
@@ -547,26 +547,26 @@ private slots:
         child.start(QCoreApplication::applicationFilePath(),
                     {"--play", "p:a.exp", "i", "w:2500", "e:first", "f:" + root + "/go", "p:long.exp", "i", "w:8000"});
         QByteArray said;
-        QVERIFY2(within(20000, [&] {
-                     child.waitForReadyRead(100);
-                     return (said += child.readAllStandardOutput()).contains("first");
-                 }),
-                 "the first request did not settle");
+        const auto settled = [&] {
+            child.waitForReadyRead(100);
+            return (said += child.readAllStandardOutput()).contains("first");
+        };
+        QVERIFY2(within(20000, settled), "the first request did not settle");
 
         QProcess server;
         server.setProcessEnvironment(env);
         server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        server.start("pulseaudio", {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--disallow-exit",
-                                    "--load=module-native-protocol-unix auth-anonymous=1",
-                                    "--load=module-null-sink sink_name=null"});
+        server.start("pulseaudio",
+                     {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--disallow-exit",
+                      "--load=module-native-protocol-unix auth-anonymous=1", "--load=module-null-sink sink_name=null"});
         QVERIFY2(server.waitForStarted(5000), "pulseaudio could not be started");
         QVERIFY2(within(10000, [&] { return !tool("pactl", {"info"}).isEmpty(); }), "pulseaudio did not answer");
         QVERIFY(tool("pactl", {"list", "sink-inputs"}).trimmed().isEmpty());  // nothing of the first request
         QVERIFY(writeFile(root + "/go", "go"));
 
         QByteArray inputs;
-        QVERIFY2(within(10000, [&] { return (inputs = tool("pactl", {"list", "sink-inputs"})).contains("Ayat Explorer"); }),
-                 inputs.constData());
+        const auto ours = [&] { return (inputs = tool("pactl", {"list", "sink-inputs"})).contains("Ayat Explorer"); };
+        QVERIFY2(within(10000, ours), inputs.constData());
         QVERIFY2(inputs.contains("media.name = \"Recitation\""), inputs.constData());
         // And what it sends is heard: the null sink's monitor is not silent.
         const QByteArray recorded = [&] {
@@ -582,8 +582,8 @@ private slots:
             p.waitForFinished();
             return got;
         }();
-        QVERIFY2(recorded.size() > 22050 && recorded.count('\0') < recorded.size() / 2,
-                 qPrintable(QStringLiteral("%1 bytes recorded, %2 of them zero").arg(recorded.size()).arg(recorded.count('\0'))));
+        const QString zeros = QStringLiteral("%1 of %2 bytes zero").arg(recorded.count('\0')).arg(recorded.size());
+        QVERIFY2(recorded.size() > 22050 && recorded.count('\0') < recorded.size() / 2, qPrintable(zeros));
         child.waitForFinished(15000);
         QCOMPARE(child.exitCode(), 0);
         server.terminate();
