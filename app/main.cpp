@@ -1,10 +1,10 @@
 // Ayat Explorer starts with its splash window, which hands over to the main window.
-#include <cstdio>
 #include <string>
 
 #include <QApplication>
 
 #include "app/program.h"
+#include "platform/diagnostics.h"
 #include "platform/process_limits.h"
 #include "sound/sound.h"
 
@@ -23,7 +23,7 @@ int main(int argc, char** argv)
     // Short of either, the program would crash or freeze on its way up: it
     // says so and ends instead.
     if (const std::string shortage = ayat::platform::shortOfResources(kFileHandles, kThreads); !shortage.empty()) {
-        std::fprintf(stderr, "ayat-explorer: cannot start: %s\n", shortage.c_str());
+        qCCritical(ayat::lcProgram, "cannot start: %s", shortage.c_str());
         return 1;
     }
     ayat::prepareStart();

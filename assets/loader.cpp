@@ -9,12 +9,12 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
-#include <QLoggingCategory>
 #include <QPixmap>
 #include <QScreen>
 
 #include "assets/catalogue.h"
 #include "assets/integrity.h"
+#include "platform/diagnostics.h"
 #include "platform/files.h"
 #include "platform/pointer_size.h"
 
@@ -27,13 +27,9 @@ constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
 // The magnifier pointer's size in the catalogue, in pixels.
 constexpr int kPointerSize = 32;
 
-// The program's diagnostics; Qt writes each as one line on standard error,
-// "ayat-explorer: " before it.
-Q_LOGGING_CATEGORY(lcPictures, "ayat-explorer")
-
 void report(std::string_view key, const QString& path, const std::string& reason)
 {
-    qCWarning(lcPictures, "picture '%.*s' could not be loaded from %s: %s", int(key.size()), key.data(),
+    qCWarning(lcProgram, "picture '%.*s' could not be loaded from %s: %s", int(key.size()), key.data(),
               qUtf8Printable(path), reason.c_str());
 }
 
@@ -191,8 +187,7 @@ const QImage& AssetStore::variant(std::string_view key) const
     }
     if (image.isNull()) {
         const std::string name = std::string(key) + "@2x";
-        report(name, path,
-               reason + "; the picture is drawn from " + pathOf(key).toStdString() + " instead");
+        report(name, path, reason + "; the picture is drawn from " + pathOf(key).toStdString() + " instead");
     }
     return variants_.emplace(std::string(key), std::move(image)).first->second;
 }

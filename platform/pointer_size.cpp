@@ -48,8 +48,7 @@ std::string resourcesOfX11()
         return {};
     xcb_get_property_reply_t* reply = xcb_get_property_reply(
         connection,
-        xcb_get_property(connection, 0, screen->root, XCB_ATOM_RESOURCE_MANAGER, XCB_ATOM_STRING, 0, 1 << 16),
-        nullptr);
+        xcb_get_property(connection, 0, screen->root, XCB_ATOM_RESOURCE_MANAGER, XCB_ATOM_STRING, 0, 1 << 16), nullptr);
     if (!reply)
         return {};
     std::string text(static_cast<const char*>(xcb_get_property_value(reply)),
@@ -85,8 +84,8 @@ std::optional<int> desktopPointerSize()
     // Settings > Accessibility > Mouse pointer: 32 pixels, or larger (Windows 10 1903 on).
     DWORD size = 0;
     DWORD bytes = sizeof size;
-    if (RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\Cursors", L"CursorBaseSize", RRF_RT_REG_DWORD, nullptr,
-                     &size, &bytes)
+    if (RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\Cursors", L"CursorBaseSize", RRF_RT_REG_DWORD, nullptr, &size,
+                     &bytes)
         != ERROR_SUCCESS)
         return std::nullopt;
     return pointerSize(size);

@@ -327,8 +327,11 @@ private slots:
         const char* caption = "Sayings in the Qur\u2019an \u2014 \u0622\u064a\u0627\u062a";
         const char* tip = "Exit to main \u2192";
         Screen s({ControlRow{.name = "label", .kind = ControlKind::Label, .rect = {0, 0, 6000, 600}, .text = caption},
-                  ControlRow{.name = "button", .kind = ControlKind::Button, .rect = {0, 900, 1500, 600},
-                             .text = caption, .tooltip = tip}},
+                  ControlRow{.name = "button",
+                             .kind = ControlKind::Button,
+                             .rect = {0, 900, 1500, 600},
+                             .text = caption,
+                             .tooltip = tip}},
                  images);
         QCOMPARE(child<Label>(&s.container, "label")->text(), QString::fromUtf8(caption));
         auto* button = child<PictureButton>(&s.container, "button");
