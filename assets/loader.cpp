@@ -6,7 +6,7 @@
 #include <utility>
 
 #include <QBuffer>
-#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPixmap>
@@ -22,10 +22,13 @@ namespace {
 // No picture of the catalogue comes near this; a larger file is not read.
 constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
 
-void report(std::string_view key, const QString& path, const std::string& reason)
+// A path as shown to people: UTF-8.
+std::string shown(const std::filesystem::path& path) { return QFileInfo(path).filePath().toStdString(); }
+
+void report(std::string_view key, const std::filesystem::path& path, const std::string& reason)
 {
     std::fprintf(stderr, "ayat-explorer: picture '%.*s' could not be loaded from %s: %s\n", int(key.size()), key.data(),
-                 QFile::encodeName(path).constData(), reason.c_str());
+                 shown(path).c_str(), reason.c_str());
 }
 
 // What a file must decode to: its encoding's decoder, and the size of its image
@@ -104,10 +107,10 @@ std::vector<QImage> decode(const QByteArray& data, const Expected& expected, std
 }
 
 // A content file read whole through the program's one non-blocking reader.
-bool readFile(const QString& path, QByteArray* data, std::string* reason)
+bool readFile(const std::filesystem::path& path, QByteArray* data, std::string* reason)
 {
     std::vector<std::byte> bytes;
-    if (!platform::readRegularFile(QFile::encodeName(path).constData(), kMaxFileBytes, bytes, reason))
+    if (!platform::readRegularFile(path, kMaxFileBytes, bytes, reason))
         return false;
     *data = QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
     return true;
@@ -115,10 +118,9 @@ bool readFile(const QString& path, QByteArray* data, std::string* reason)
 
 }  // namespace
 
-QString AssetStore::defaultFolder()
-{
-    return QFile::decodeName(QByteArray::fromStdString(platform::programFolder())) + QStringLiteral("assets");
-}
+std::filesystem::path AssetStore::defaultFolder() { return platform::programFolder() / "assets"; }
+
+std::filesystem::path AssetStore::folderOf(const QString& folder) { return folder.toStdU16String(); }
 
 qreal AssetStore::screenRatio()
 {
@@ -126,27 +128,29 @@ qreal AssetStore::screenRatio()
     return screen ? screen->devicePixelRatio() : 1.0;
 }
 
-AssetStore::AssetStore(QString folder, qreal ratio) : folder_(std::move(folder)), ratio_(ratio) {}
+AssetStore::AssetStore(std::filesystem::path folder, qreal ratio) : folder_(std::move(folder)), ratio_(ratio) {}
 
-QString AssetStore::pathOf(std::string_view key) const
+std::filesystem::path AssetStore::fileOf(std::string_view key) const
 {
     const auto asset = findAsset(key);
     const std::string_view ext = asset ? extension(asset->encoding) : std::string_view("png");
-    return folder_ + QLatin1Char('/') + QString::fromLatin1(key.data(), qsizetype(key.size())) + QLatin1Char('.')
-        + QString::fromLatin1(ext.data(), qsizetype(ext.size()));
+    return folder_ / (std::string(key) + '.' + std::string(ext));
 }
 
-QString AssetStore::variantPathOf(std::string_view key) const
+std::filesystem::path AssetStore::variantFileOf(std::string_view key) const
 {
-    return folder_ + QLatin1Char('/') + QString::fromLatin1(key.data(), qsizetype(key.size()))
-        + QStringLiteral("@2x.png");
+    return folder_ / (std::string(key) + "@2x.png");
 }
+
+QString AssetStore::pathOf(std::string_view key) const { return QFileInfo(fileOf(key)).filePath(); }
+
+QString AssetStore::variantPathOf(std::string_view key) const { return QFileInfo(variantFileOf(key)).filePath(); }
 
 const std::vector<QImage>& AssetStore::images(std::string_view key) const
 {
     if (auto it = cache_.find(key); it != cache_.end())
         return it->second;
-    const QString path = pathOf(key);
+    const std::filesystem::path path = fileOf(key);
     QByteArray data;
     std::string reason;
     std::vector<QImage> decoded;
@@ -167,7 +171,7 @@ const QImage& AssetStore::variant(std::string_view key) const
 {
     if (auto it = variants_.find(key); it != variants_.end())
         return it->second;
-    const QString path = variantPathOf(key);
+    const std::filesystem::path path = variantFileOf(key);
     QByteArray data;
     std::string reason;
     QImage image;
@@ -182,8 +186,7 @@ const QImage& AssetStore::variant(std::string_view key) const
     }
     if (image.isNull()) {
         const std::string name = std::string(key) + "@2x";
-        report(name, path,
-               reason + "; the picture is drawn from " + QFile::encodeName(pathOf(key)).toStdString() + " instead");
+        report(name, path, reason + "; the picture is drawn from " + shown(fileOf(key)) + " instead");
     }
     return variants_.emplace(std::string(key), std::move(image)).first->second;
 }

@@ -11,7 +11,9 @@
 #include <thread>
 
 #include <dirent.h>
+#include <linux/capability.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -117,6 +119,16 @@ int runSteps(int argc, char** argv)
     return 0;
 }
 
+// Child: gives up every capability of its user (root's included), so that a
+// folder's permissions hold for it as they do for any user. Before any thread
+// is made: each thread keeps the capabilities it was made with.
+bool dropCapabilities()
+{
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct none[2]{};
+    return ::syscall(SYS_capset, &header, none) == 0;
+}
+
 struct Child {
     QByteArray capture;
     long longestRequestUs = -1;
@@ -182,7 +194,7 @@ class TestSound : public QObject {
     QTemporaryDir temp;
 
     Child run(const QStringList& steps, const QString& cwd, const QString& program = {},
-              const QString& driver = QStringLiteral("disk"))
+              const QString& driver = QStringLiteral("disk"), bool unprivileged = false)
     {
         const QString capture = temp.filePath("capture.raw");
         QFile::remove(capture);
@@ -190,6 +202,8 @@ class TestSound : public QObject {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("SDL_AUDIODRIVER", driver);
         env.insert("SDL_DISKAUDIOFILE", capture);
+        if (unprivileged)
+            env.insert("AYAT_TEST_UNPRIVILEGED", "1");
         p.setProcessEnvironment(env);
         p.setWorkingDirectory(cwd);
         QElapsedTimer clock;
@@ -369,6 +383,27 @@ private slots:
         }
     }
 
+    // A program folder that may be entered but not listed (--x: the folder of
+    // a program installed by another user, say) still gives a sound under its
+    // exact name; the other spellings need a listing, and stay silent.
+    void findsSoundsInAFolderThatCannotBeListed()
+    {
+        QString program;
+        const QString cwd = prepare({}, {"p.exp=4", "Q.exp=5"}, &program);
+        QVERIFY(!cwd.isEmpty());
+        const QString bin = QFileInfo(program).path();
+        const auto enterOnly = QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+        QVERIFY(QFile::setPermissions(bin, enterOnly));
+        const Child c = run({"p:p.exp", "i", "c:650", "p:q.exp", "i", "c:650"}, cwd, program, "disk", true);
+        QVERIFY(QFile::setPermissions(bin, enterOnly | QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QCOMPARE(c.exitCode, 0);
+        const std::vector<Run> all = runs(c.capture);
+        std::vector<Run> heard;
+        std::copy_if(all.begin(), all.end(), std::back_inserter(heard), [](const Run& r) { return r.id != 0; });
+        QVERIFY2(heard.size() == 1 && heard[0].id == 4 && heard[0].first == 0 && heard[0].length == kLength,
+                 qPrintable(describe(all)));
+    }
+
     // Other rates, depths and channel counts are converted: a 440 Hz tone of
     // 0.4 s at half scale stays one.
     void convertsOtherFormats_data()
@@ -445,8 +480,13 @@ private slots:
 
 int main(int argc, char** argv)
 {
-    if (argc > 1 && std::strcmp(argv[1], "--play") == 0)
+    if (argc > 1 && std::strcmp(argv[1], "--play") == 0) {
+        if (std::getenv("AYAT_TEST_UNPRIVILEGED") && !dropCapabilities()) {
+            std::perror("capset");
+            return 1;
+        }
         return runSteps(argc - 2, argv + 2);
+    }
     QCoreApplication app(argc, argv);
     TestSound test;
     return QTest::qExec(&test, argc, argv);
