@@ -5,12 +5,14 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#ifndef _WIN32
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
+#endif
 #include <QEvent>
 #include <QFontMetrics>
 
@@ -65,6 +67,13 @@ int placeOf(const std::vector<QWidget*>& children, const QAccessibleInterface* w
     return -1;
 }
 
+#ifdef _WIN32
+// Windows has no accessibility bus: Qt's UI Automation bridge serves its screen
+// readers, which ask whether a control is on screen each time they need it
+// (its IsOffscreen property) rather than keeping what they were once told, so
+// there is no stale state to mend.
+void reportVisible(QWidget*, bool) {}
+#else
 // An object on the accessibility bus: the bus name of its program and its path.
 struct BusObject {
     QString service;
@@ -113,6 +122,7 @@ void reportVisible(QWidget* w, bool visible)
            << QVariant::fromValue(QDBusVariant(QVariant::fromValue(source))) << QVariant::fromValue(program);
     bus.send(signal);
 }
+#endif
 
 // Every control of the program: showing (and so visible) while it is seen.
 class ControlAccessible : public QAccessibleWidget {

@@ -2,7 +2,9 @@
 
 #include "platform/sdl_audio.h"
 
+#ifndef _WIN32
 #include <dlfcn.h>
+#endif
 
 #include <algorithm>
 #include <climits>
@@ -30,6 +32,11 @@ void setLoaderHints()
     });
 }
 
+#ifdef _WIN32
+// Windows: SDL's own order there, the one output that every Windows has first.
+constexpr char kDriverOrder[] = "wasapi,directsound,winmm";
+void quietAlsa() {}  // no ALSA on Windows
+#else
 // Without a choice made in the environment (SDL_AUDIODRIVER), the desktop's sound
 // server is asked first: PulseAudio, or PipeWire through its PulseAudio service,
 // then PipeWire itself, and the sound card through raw ALSA only after both.
@@ -58,6 +65,7 @@ void quietAlsa()
         // The library stays loaded: it holds a pointer to the handler above.
     });
 }
+#endif
 
 struct WaveBuffer {
     Uint8* data = nullptr;
