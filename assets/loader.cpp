@@ -6,6 +6,7 @@
 #include <utility>
 
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -22,13 +23,10 @@ namespace {
 // No picture of the catalogue comes near this; a larger file is not read.
 constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
 
-// A path as shown to people: UTF-8.
-std::string shown(const std::filesystem::path& path) { return QFileInfo(path).filePath().toStdString(); }
-
-void report(std::string_view key, const std::filesystem::path& path, const std::string& reason)
+void report(std::string_view key, const QString& path, const std::string& reason)
 {
     std::fprintf(stderr, "ayat-explorer: picture '%.*s' could not be loaded from %s: %s\n", int(key.size()), key.data(),
-                 shown(path).c_str(), reason.c_str());
+                 QFile::encodeName(path).constData(), reason.c_str());
 }
 
 // What a file must decode to: its encoding's decoder, and the size of its image
@@ -161,7 +159,7 @@ const std::vector<QImage>& AssetStore::images(std::string_view key) const
         decoded = decode(data, expectedOf(*asset), &reason);
     }
     if (decoded.empty()) {
-        report(key, path, reason);
+        report(key, pathOf(key), reason);
         failures_.emplace_back(key);
     }
     return cache_.emplace(std::string(key), std::move(decoded)).first->second;
@@ -186,7 +184,8 @@ const QImage& AssetStore::variant(std::string_view key) const
     }
     if (image.isNull()) {
         const std::string name = std::string(key) + "@2x";
-        report(name, path, reason + "; the picture is drawn from " + shown(fileOf(key)) + " instead");
+        report(name, variantPathOf(key),
+               reason + "; the picture is drawn from " + QFile::encodeName(pathOf(key)).toStdString() + " instead");
     }
     return variants_.emplace(std::string(key), std::move(image)).first->second;
 }
