@@ -5,7 +5,7 @@
 #include <cstring>
 #include <filesystem>
 
-#ifndef Q_OS_WIN
+#ifndef _WIN32
 #include <sys/stat.h>
 #endif
 
@@ -179,7 +179,7 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir("sea.bmp"));
         QStringList keys{"sea"};
-#ifndef Q_OS_WIN
+#ifndef _WIN32
         QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("gold.bmp")).constData(), 0600) == 0);
         QVERIFY(QFile::link(dir.filePath("nowhere.bmp"), dir.filePath("hill.bmp")));  // dangling link
         keys << "gold"
@@ -195,7 +195,7 @@ private slots:
         QCOMPARE(err.finish().count(QLatin1Char('\n')), keys.size());
     }
 
-#ifndef Q_OS_WIN
+#ifndef _WIN32
     // Installed in a folder whose name is not UTF-8 (a name in Latin-1, made
     // before the system was UTF-8), the program finds its pictures all the same:
     // the name's bytes are kept as they are.

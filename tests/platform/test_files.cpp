@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#ifdef Q_OS_WIN
+#ifdef _WIN32
 #include <windows.h>
 #else
 #include <sys/stat.h>
@@ -54,7 +54,7 @@ private slots:
         std::vector<Case> cases = {
             {"empty", "empty file"},
             {"folder", "not a regular file"},
-#ifdef Q_OS_WIN
+#ifdef _WIN32
             {"gone", nullptr},  // the system's own words
             // Devices, whatever folder they are named in.
             {"NUL", nullptr},
@@ -66,7 +66,7 @@ private slots:
             {"fifo", "not a regular file"},  // no writer: an open that waited would hang here
 #endif
         };
-#ifndef Q_OS_WIN
+#ifndef _WIN32
         QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600) == 0);
 #endif
         for (const Case& c : cases) {
@@ -105,7 +105,7 @@ private slots:
                 return QByteArray("(none)");
             return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
         };
-#ifdef Q_OS_WIN
+#ifdef _WIN32
         QVERIFY(writeFile(dir.filePath("Clip.exp"), "title"));
         QCOMPARE(found("Clip.exp"), QByteArray("title"));
         QCOMPARE(found("cLiP.eXp"), QByteArray("title"));
@@ -128,7 +128,7 @@ private slots:
         QCOMPARE(found("\xff.exp"), QByteArray("(none)"));
     }
 
-#ifdef Q_OS_WIN
+#ifdef _WIN32
     // A file that another program holds without sharing it, or whose bytes it
     // has locked, is not read, and nothing waits for it.
     void refusesALockedFile()
