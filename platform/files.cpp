@@ -29,7 +29,7 @@ bool equalsIgnoringCase(std::basic_string_view<Char> a, std::basic_string_view<C
 
 }  // namespace
 
-OpenFile& OpenFile::operator=(OpenFile&& other) noexcept
+OpenedFile& OpenedFile::operator=(OpenedFile&& other) noexcept
 {
     if (this != &other) {
         if (native_ != kNone)
@@ -40,13 +40,13 @@ OpenFile& OpenFile::operator=(OpenFile&& other) noexcept
     return *this;
 }
 
-OpenFile::~OpenFile()
+OpenedFile::~OpenedFile()
 {
     if (native_ != kNone)
         system::close(native_);
 }
 
-OpenFile openRegularFileAnyCase(const Path& folder, std::string_view name)
+OpenedFile openRegularFileAnyCase(const Path& folder, std::string_view name)
 {
     Path exact;
     try {
@@ -56,7 +56,7 @@ OpenFile openRegularFileAnyCase(const Path& folder, std::string_view name)
     }
     if (exact.empty() || exact != exact.filename())
         return {};  // a folder or a drive in the name ("sub/x", "C:x"): not in this folder
-    if (OpenFile file = openRegularFile(folder / exact))
+    if (OpenedFile file = openRegularFile(folder / exact))
         return file;
     // The other spellings come from a listing of the folder; where the folder
     // may be entered but not listed, the exact spelling was all there is.
@@ -70,13 +70,13 @@ OpenFile openRegularFileAnyCase(const Path& folder, std::string_view name)
     }
     std::sort(others.begin(), others.end(), [](const Path& a, const Path& b) { return a.native() < b.native(); });
     for (const Path& other : others) {
-        if (OpenFile file = openRegularFile(folder / other))
+        if (OpenedFile file = openRegularFile(folder / other))
             return file;
     }
     return {};
 }
 
-bool readOpenFile(const OpenFile& file, std::size_t maxBytes, std::vector<std::byte>& out, std::string* reason,
+bool readOpenFile(const OpenedFile& file, std::size_t maxBytes, std::vector<std::byte>& out, std::string* reason,
                   const std::function<bool()>& cancelled)
 {
     const std::int64_t size = system::sizeOf(file, reason);
@@ -120,7 +120,7 @@ bool readOpenFile(const OpenFile& file, std::size_t maxBytes, std::vector<std::b
 
 bool readRegularFile(const Path& path, std::size_t maxBytes, std::vector<std::byte>& out, std::string* reason)
 {
-    const OpenFile file = openRegularFile(path, reason);
+    const OpenedFile file = openRegularFile(path, reason);
     return file && readOpenFile(file, maxBytes, out, reason);
 }
 

@@ -18,13 +18,13 @@ using Path = std::filesystem::path;
 
 // A file open for reading, closed when it goes: a descriptor on Linux, a handle
 // on Windows. Empty when nothing could be opened.
-class OpenFile {
+class OpenedFile {
 public:
-    OpenFile() = default;
-    explicit OpenFile(std::intptr_t native) : native_(native) {}
-    OpenFile(OpenFile&& other) noexcept : native_(other.native_) { other.native_ = kNone; }
-    OpenFile& operator=(OpenFile&& other) noexcept;
-    ~OpenFile();
+    OpenedFile() = default;
+    explicit OpenedFile(std::intptr_t native) : native_(native) {}
+    OpenedFile(OpenedFile&& other) noexcept : native_(other.native_) { other.native_ = kNone; }
+    OpenedFile& operator=(OpenedFile&& other) noexcept;
+    ~OpenedFile();
     explicit operator bool() const { return native_ != kNone; }
     std::intptr_t native() const { return native_; }
 
@@ -37,19 +37,19 @@ private:
 // (a folder, a FIFO, a device, Windows' reserved names such as NUL and CON) is
 // passed over without being read, and the open never waits. Empty, with *reason
 // saying why, otherwise.
-OpenFile openRegularFile(const Path& path, std::string* reason = nullptr);
+OpenedFile openRegularFile(const Path& path, std::string* reason = nullptr);
 
 // openRegularFile on the entry of `folder` whose name is `name` (UTF-8, a bare
 // name) regardless of ASCII case: the exact spelling first, then the other
 // spellings found in the folder, in sorted order, until one is a regular file.
 // A folder that can be entered but not listed still gives the exact spelling.
-OpenFile openRegularFileAnyCase(const Path& folder, std::string_view name);
+OpenedFile openRegularFileAnyCase(const Path& folder, std::string_view name);
 
 // Reads the whole of an open regular file of 1 to maxBytes bytes into `out`.
 // False, with *reason, for an empty file, a larger one (also one that grows past
-// maxBytes while it is read), a read error (a locked range on Windows), or when
+// maxBytes while it is read), a read error (a range another program has locked, on Windows), or when
 // `cancelled` answers true (asked between chunks).
-bool readOpenFile(const OpenFile& file, std::size_t maxBytes, std::vector<std::byte>& out,
+bool readOpenFile(const OpenedFile& file, std::size_t maxBytes, std::vector<std::byte>& out,
                   std::string* reason = nullptr, const std::function<bool()>& cancelled = {});
 
 // openRegularFile and readOpenFile on a path; the file is closed again.

@@ -27,7 +27,7 @@ namespace system {
 
 void close(std::intptr_t native) { ::close(int(native)); }
 
-std::int64_t sizeOf(const OpenFile& file, std::string* reason)
+std::int64_t sizeOf(const OpenedFile& file, std::string* reason)
 {
     struct stat st {};
     if (::fstat(int(file.native()), &st) != 0 || st.st_size < 0) {
@@ -37,7 +37,7 @@ std::int64_t sizeOf(const OpenFile& file, std::string* reason)
     return st.st_size;
 }
 
-std::int64_t readSome(const OpenFile& file, std::byte* into, std::size_t size, std::string* reason)
+std::int64_t readSome(const OpenedFile& file, std::byte* into, std::size_t size, std::string* reason)
 {
     for (;;) {
         const ssize_t got = ::read(int(file.native()), into, size);
@@ -52,7 +52,7 @@ std::int64_t readSome(const OpenFile& file, std::byte* into, std::size_t size, s
 
 }  // namespace system
 
-OpenFile openRegularFile(const Path& path, std::string* reason)
+OpenedFile openRegularFile(const Path& path, std::string* reason)
 {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
@@ -63,7 +63,7 @@ OpenFile openRegularFile(const Path& path, std::string* reason)
         say(reason, "not a regular file");
         return {};
     }
-    OpenFile file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    OpenedFile file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (!file) {
         say(reason, std::strerror(errno));
         return {};

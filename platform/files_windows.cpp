@@ -30,7 +30,7 @@ std::string describe(DWORD error)
     return s.empty() ? "error " + std::to_string(error) : s;
 }
 
-HANDLE handleOf(const OpenFile& file) { return reinterpret_cast<HANDLE>(file.native()); }
+HANDLE handleOf(const OpenedFile& file) { return reinterpret_cast<HANDLE>(file.native()); }
 
 }  // namespace
 
@@ -38,7 +38,7 @@ namespace system {
 
 void close(std::intptr_t native) { ::CloseHandle(reinterpret_cast<HANDLE>(native)); }
 
-std::int64_t sizeOf(const OpenFile& file, std::string* reason)
+std::int64_t sizeOf(const OpenedFile& file, std::string* reason)
 {
     LARGE_INTEGER size{};
     if (!::GetFileSizeEx(handleOf(file), &size)) {
@@ -48,7 +48,7 @@ std::int64_t sizeOf(const OpenFile& file, std::string* reason)
     return size.QuadPart;
 }
 
-std::int64_t readSome(const OpenFile& file, std::byte* into, std::size_t size, std::string* reason)
+std::int64_t readSome(const OpenedFile& file, std::byte* into, std::size_t size, std::string* reason)
 {
     DWORD got = 0;
     const DWORD ask = DWORD(std::min<std::size_t>(size, std::size_t{1} << 30));
@@ -61,7 +61,7 @@ std::int64_t readSome(const OpenFile& file, std::byte* into, std::size_t size, s
 
 }  // namespace system
 
-OpenFile openRegularFile(const Path& path, std::string* reason)
+OpenedFile openRegularFile(const Path& path, std::string* reason)
 {
     // A folder is refused before it is opened (without backup semantics it could
     // not be opened anyway). A reserved name such as NUL, CON or COM1 names a
@@ -78,7 +78,7 @@ OpenFile openRegularFile(const Path& path, std::string* reason)
         say(reason, "not a regular file");
         return {};
     }
-    OpenFile file(reinterpret_cast<std::intptr_t>(
+    OpenedFile file(reinterpret_cast<std::intptr_t>(
         ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr)));
     if (!file) {

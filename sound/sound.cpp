@@ -73,7 +73,7 @@ std::optional<std::vector<std::byte>> readSound(std::string_view name, const std
     for (const platform::Path& folder : {platform::Path("."), platform::programFolder()}) {
         if (folder.empty())
             continue;
-        const platform::OpenFile file = platform::openRegularFileAnyCase(folder, name);
+        const platform::OpenedFile file = platform::openRegularFileAnyCase(folder, name);
         if (!file)
             continue;
         std::vector<std::byte> bytes;
