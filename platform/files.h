@@ -47,8 +47,8 @@ OpenedFile openRegularFileAnyCase(const Path& folder, std::string_view name);
 
 // Reads the whole of an open regular file of 1 to maxBytes bytes into `out`.
 // False, with *reason, for an empty file, a larger one (also one that grows past
-// maxBytes while it is read), a read error (a range another program has locked, on Windows), or when
-// `cancelled` answers true (asked between chunks).
+// maxBytes while it is read), a read error (on Windows, a range that another
+// program has locked), or when `cancelled` answers true (asked between chunks).
 bool readOpenFile(const OpenedFile& file, std::size_t maxBytes, std::vector<std::byte>& out,
                   std::string* reason = nullptr, const std::function<bool()>& cancelled = {});
 
