@@ -1,36 +1,18 @@
 #include "app/program.h"
 
-#include <system_error>
-#include <thread>
-
-#include <dlfcn.h>
-
 #include <QApplication>
 #include <QStyleFactory>
 #include <QTimer>
 #include <QWidget>
 
 #include "app/splash.h"
+#include "platform/fonts.h"
 #include "platform/widgets.h"
 #include "sound/sound.h"
 
 namespace ayat {
 
-void prepareStart()
-{
-    // Qt's font database on Linux is fontconfig's: it calls FcInit() when the
-    // first text is laid out, which reads the configuration and the font caches.
-    // Done here first, the font database finds it done. fontconfig comes with
-    // Qt's libraries, so it is looked up rather than linked; without it, or
-    // without a thread, the font database reads it as before.
-    using Init = int (*)();
-    if (const auto init = reinterpret_cast<Init>(::dlsym(RTLD_DEFAULT, "FcInit"))) {
-        try {
-            std::thread([init] { init(); }).detach();
-        } catch (const std::system_error&) {
-        }
-    }
-}
+void prepareStart() { platform::prepareFonts(); }
 
 void setUpApplication(QApplication& app)
 {

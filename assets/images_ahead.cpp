@@ -8,8 +8,8 @@ namespace {
 
 // The store lives on the decoding thread alone: an AssetStore is not shared
 // between threads.
-std::map<std::string, QImage, std::less<>> decodeAll(const std::vector<std::string>& keys, const QString& folder,
-                                                     qreal ratio)
+std::map<std::string, QImage, std::less<>> decodeAll(const std::vector<std::string>& keys,
+                                                     const std::filesystem::path& folder, qreal ratio)
 {
     const AssetStore store(folder, ratio);
     std::map<std::string, QImage, std::less<>> decoded;
@@ -20,7 +20,7 @@ std::map<std::string, QImage, std::less<>> decodeAll(const std::vector<std::stri
 
 }  // namespace
 
-ImagesAhead::ImagesAhead(std::vector<std::string> keys, QString folder, qreal ratio)
+ImagesAhead::ImagesAhead(std::vector<std::string> keys, std::filesystem::path folder, qreal ratio)
 {
     auto work = [keys = std::move(keys), folder = std::move(folder), ratio] { return decodeAll(keys, folder, ratio); };
     try {

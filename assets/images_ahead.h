@@ -3,6 +3,7 @@
 // before it first draws them: its controls to make, its window to map. The
 // decoding starts when the object is made; the first image() waits for it, and so
 // does the object's end if nothing asked (the future of std::async waits).
+#include <filesystem>
 #include <future>
 #include <map>
 #include <string>
@@ -10,7 +11,6 @@
 #include <vector>
 
 #include <QImage>
-#include <QString>
 
 #include "assets/loader.h"
 
@@ -19,7 +19,7 @@ namespace ayat {
 class ImagesAhead {
 public:
     // keys: the pictures to decode, as an AssetStore(folder, ratio) gives them.
-    explicit ImagesAhead(std::vector<std::string> keys, QString folder = AssetStore::defaultFolder(),
+    explicit ImagesAhead(std::vector<std::string> keys, std::filesystem::path folder = AssetStore::defaultFolder(),
                          qreal ratio = AssetStore::screenRatio());
 
     // The decoded picture of one of the keys given, as AssetStore::image has it

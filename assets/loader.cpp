@@ -7,6 +7,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPixmap>
@@ -109,10 +110,10 @@ std::vector<QImage> decode(const QByteArray& data, const Expected& expected, std
 }
 
 // A content file read whole through the program's one non-blocking reader.
-bool readFile(const QString& path, QByteArray* data, std::string* reason)
+bool readFile(const std::filesystem::path& path, QByteArray* data, std::string* reason)
 {
     std::vector<std::byte> bytes;
-    if (!platform::readRegularFile(QFile::encodeName(path).constData(), kMaxFileBytes, bytes, reason))
+    if (!platform::readRegularFile(path, kMaxFileBytes, bytes, reason))
         return false;
     *data = QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
     return true;
@@ -120,10 +121,9 @@ bool readFile(const QString& path, QByteArray* data, std::string* reason)
 
 }  // namespace
 
-QString AssetStore::defaultFolder()
-{
-    return QFile::decodeName(QByteArray::fromStdString(platform::programFolder())) + QStringLiteral("assets");
-}
+std::filesystem::path AssetStore::defaultFolder() { return platform::programFolder() / "assets"; }
+
+std::filesystem::path AssetStore::folderOf(const QString& folder) { return folder.toStdU16String(); }
 
 qreal AssetStore::screenRatio()
 {
@@ -131,27 +131,29 @@ qreal AssetStore::screenRatio()
     return screen ? screen->devicePixelRatio() : 1.0;
 }
 
-AssetStore::AssetStore(QString folder, qreal ratio) : folder_(std::move(folder)), ratio_(ratio) {}
+AssetStore::AssetStore(std::filesystem::path folder, qreal ratio) : folder_(std::move(folder)), ratio_(ratio) {}
 
-QString AssetStore::pathOf(std::string_view key) const
+std::filesystem::path AssetStore::fileOf(std::string_view key) const
 {
     const auto asset = findAsset(key);
     const std::string_view ext = asset ? extension(asset->encoding) : std::string_view("png");
-    return folder_ + QLatin1Char('/') + QString::fromUtf8(key.data(), qsizetype(key.size())) + QLatin1Char('.')
-        + QString::fromUtf8(ext.data(), qsizetype(ext.size()));
+    return folder_ / (std::string(key) + '.' + std::string(ext));
 }
 
-QString AssetStore::variantPathOf(std::string_view key) const
+std::filesystem::path AssetStore::variantFileOf(std::string_view key) const
 {
-    return folder_ + QLatin1Char('/') + QString::fromUtf8(key.data(), qsizetype(key.size()))
-        + QStringLiteral("@2x.png");
+    return folder_ / (std::string(key) + "@2x.png");
 }
+
+QString AssetStore::pathOf(std::string_view key) const { return QFileInfo(fileOf(key)).filePath(); }
+
+QString AssetStore::variantPathOf(std::string_view key) const { return QFileInfo(variantFileOf(key)).filePath(); }
 
 const std::vector<QImage>& AssetStore::images(std::string_view key) const
 {
     if (auto it = cache_.find(key); it != cache_.end())
         return it->second;
-    const QString path = pathOf(key);
+    const std::filesystem::path path = fileOf(key);
     QByteArray data;
     std::string reason;
     std::vector<QImage> decoded;
@@ -162,7 +164,7 @@ const std::vector<QImage>& AssetStore::images(std::string_view key) const
         decoded = decode(data, expectedOf(*asset), &reason);
     }
     if (decoded.empty()) {
-        report(key, path, reason);
+        report(key, pathOf(key), reason);
         failures_.emplace_back(key);
     }
     return cache_.emplace(std::string(key), std::move(decoded)).first->second;
@@ -172,7 +174,7 @@ const QImage& AssetStore::variant(std::string_view key) const
 {
     if (auto it = variants_.find(key); it != variants_.end())
         return it->second;
-    const QString path = variantPathOf(key);
+    const std::filesystem::path path = variantFileOf(key);
     QByteArray data;
     std::string reason;
     QImage image;
@@ -187,7 +189,8 @@ const QImage& AssetStore::variant(std::string_view key) const
     }
     if (image.isNull()) {
         const std::string name = std::string(key) + "@2x";
-        report(name, path, reason + "; the picture is drawn from " + pathOf(key).toStdString() + " instead");
+        report(name, variantPathOf(key),
+               reason + "; the picture is drawn from " + pathOf(key).toStdString() + " instead");
     }
     return variants_.emplace(std::string(key), std::move(image)).first->second;
 }

@@ -2,7 +2,9 @@
 
 #include "platform/sdl_audio.h"
 
+#ifndef _WIN32
 #include <dlfcn.h>
+#endif
 
 #include <algorithm>
 #include <climits>
@@ -33,9 +35,15 @@ void setLoaderHints()
     });
 }
 
+#ifdef _WIN32
+// Windows' own output, WASAPI; DirectSound and the old waveform calls are its
+// fallbacks.
+constexpr std::string_view kServers[] = {"wasapi"};
+#else
 // The desktop's sound servers: PulseAudio, or PipeWire through its PulseAudio
 // service, then PipeWire itself.
 constexpr std::string_view kServers[] = {"pulseaudio", "pipewire"};
+#endif
 
 bool isServer(std::string_view driver)
 {
@@ -66,6 +74,10 @@ std::string driverOrder()
     return order;
 }
 
+#ifdef _WIN32
+void quietAlsa() {}  // no ALSA on Windows
+#else
+
 // ALSA prints its own complaints on standard error: with no sound card, eight
 // lines each time a device is opened. They are routed away, for the life of the
 // process: the handler is one global of the library, which SDL's threads may be
@@ -89,6 +101,7 @@ void quietAlsa()
         // The library stays loaded: it holds a pointer to the handler above.
     });
 }
+#endif
 
 // The formats of a WAVE file's "fmt " chunk that a recitation can come in.
 enum : std::uint16_t {

@@ -1,14 +1,9 @@
 #include "platform/files.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
+#include <system_error>
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <limits.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "platform/files_system.h"
 
 namespace ayat::platform {
 
@@ -23,94 +18,82 @@ void say(std::string* reason, std::string text)
         *reason = std::move(text);
 }
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
+// ASCII letters only: a Turkish or any other locale changes nothing.
+template <class Char>
+bool equalsIgnoringCase(std::basic_string_view<Char> a, std::basic_string_view<Char> b)
 {
-    auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : char(c); };
+    auto lower = [](Char c) { return c >= 'A' && c <= 'Z' ? Char(c - 'A' + 'a') : c; };
     return a.size() == b.size()
-        && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+        && std::equal(a.begin(), a.end(), b.begin(), [&](Char x, Char y) { return lower(x) == lower(y); });
 }
 
 }  // namespace
 
-UniqueFd::~UniqueFd()
+OpenedFile& OpenedFile::operator=(OpenedFile&& other) noexcept
 {
-    if (fd >= 0)
-        ::close(fd);
+    if (this != &other) {
+        if (native_ != kNone)
+            system::close(native_);
+        native_ = other.native_;
+        other.native_ = kNone;
+    }
+    return *this;
 }
 
-int openRegularFile(int folder, const char* name, std::string* reason)
+OpenedFile::~OpenedFile()
 {
-    struct stat st {};
-    if (::fstatat(folder, name, &st, 0) != 0) {
-        say(reason, std::strerror(errno));
-        return -1;
-    }
-    if (!S_ISREG(st.st_mode)) {
-        say(reason, "not a regular file");
-        return -1;
-    }
-    const int fd = ::openat(folder, name, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) {
-        say(reason, std::strerror(errno));
-        return -1;
-    }
-    // Checked again on what was opened: the name may have been replaced meanwhile.
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        say(reason, "not a regular file");
-        return -1;
-    }
-    return fd;
+    if (native_ != kNone)
+        system::close(native_);
 }
 
-int openRegularFileAnyCase(int folder, std::string_view name)
+OpenedFile openRegularFileAnyCase(const Path& folder, std::string_view name)
 {
-    const std::string exact(name);
-    if (const int fd = openRegularFile(folder, exact.c_str()); fd >= 0)
-        return fd;
-    // The folder is listed through a descriptor of its own: closedir() closes it.
-    const int listing = ::dup(folder);
-    if (listing < 0)
-        return -1;
-    DIR* dir = ::fdopendir(listing);
-    if (!dir) {
-        ::close(listing);
-        return -1;
+    Path exact;
+    try {
+        exact = Path(std::u8string(name.begin(), name.end()));  // bytes as they are on Linux
+    } catch (const std::system_error&) {
+        return {};  // not UTF-8: Windows has no file of that name
     }
-    std::vector<std::string> others;
-    while (const dirent* entry = ::readdir(dir)) {
-        if (equalsIgnoringCase(entry->d_name, name) && exact != entry->d_name)
-            others.emplace_back(entry->d_name);
+    if (exact.empty() || exact != exact.filename())
+        return {};  // a folder or a drive in the name ("sub/x", "C:x"): not in this folder
+    if (OpenedFile file = openRegularFile(folder / exact))
+        return file;
+    // The other spellings come from a listing of the folder; where the folder
+    // may be entered but not listed, the exact spelling was all there is.
+    using View = std::basic_string_view<Path::value_type>;
+    std::vector<Path> others;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const Path entry = it->path().filename();
+        if (equalsIgnoringCase(View(entry.native()), View(exact.native())) && entry != exact)
+            others.push_back(entry);
     }
-    ::closedir(dir);
-    std::sort(others.begin(), others.end());
-    for (const std::string& other : others) {
-        if (const int fd = openRegularFile(folder, other.c_str()); fd >= 0)
-            return fd;
+    std::sort(others.begin(), others.end(), [](const Path& a, const Path& b) { return a.native() < b.native(); });
+    for (const Path& other : others) {
+        if (OpenedFile file = openRegularFile(folder / other))
+            return file;
     }
-    return -1;
+    return {};
 }
 
-bool readOpenFile(int fd, std::size_t maxBytes, std::vector<std::byte>& out, std::string* reason,
+bool readOpenFile(const OpenedFile& file, std::size_t maxBytes, std::vector<std::byte>& out, std::string* reason,
                   const std::function<bool()>& cancelled)
 {
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || st.st_size < 0) {
-        say(reason, std::strerror(errno));
+    const std::int64_t size = system::sizeOf(file, reason);
+    if (size < 0)
         return false;
-    }
-    const auto tooLarge = [&](std::size_t size) {
-        say(reason, "file of " + std::to_string(size) + " bytes is too large");
+    const auto tooLarge = [&](std::size_t bytes) {
+        say(reason, "file of " + std::to_string(bytes) + " bytes is too large");
         return false;
     };
-    if (std::size_t(st.st_size) > maxBytes)
-        return tooLarge(std::size_t(st.st_size));
+    if (std::uint64_t(size) > maxBytes)
+        return tooLarge(std::size_t(size));
     out.clear();
     // The whole file in one read where it can be: its size and one byte more,
     // which shows a file that grew meanwhile. A file that did grow (every byte
     // asked for came) is read on in large chunks; otherwise a small read finds
     // the end. The buffer is zeroed as it grows, so it grows no more than that.
-    std::size_t ask = std::min(std::size_t(st.st_size), kReadChunk) + 1;
+    std::size_t ask = std::min(std::size_t(size), kReadChunk) + 1;
     for (;;) {
         const std::size_t at = out.size();
         if (at > maxBytes)
@@ -120,17 +103,13 @@ bool readOpenFile(int fd, std::size_t maxBytes, std::vector<std::byte>& out, std
             return false;
         }
         out.resize(at + ask);
-        const ssize_t got = ::read(fd, out.data() + at, ask);
-        ask = got == ssize_t(ask) ? kReadChunk : kEndProbe;
+        const std::int64_t got = system::readSome(file, out.data() + at, ask, reason);
         out.resize(at + std::size_t(got > 0 ? got : 0));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            say(reason, std::strerror(errno));
+        if (got < 0)
             return false;
-        }
         if (got == 0)
             break;
+        ask = std::uint64_t(got) == ask ? kReadChunk : kEndProbe;
     }
     if (out.empty()) {
         say(reason, "empty file");
@@ -139,23 +118,10 @@ bool readOpenFile(int fd, std::size_t maxBytes, std::vector<std::byte>& out, std
     return true;
 }
 
-bool readRegularFile(const char* path, std::size_t maxBytes, std::vector<std::byte>& out, std::string* reason)
+bool readRegularFile(const Path& path, std::size_t maxBytes, std::vector<std::byte>& out, std::string* reason)
 {
-    const UniqueFd file(openRegularFile(AT_FDCWD, path, reason));
-    return file.fd >= 0 && readOpenFile(file.fd, maxBytes, out, reason);
-}
-
-const std::string& programFolder()
-{
-    // Left alive at exit: the sound worker may still look here meanwhile.
-    static const std::string* const folder = [] {
-        char path[PATH_MAX];
-        const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
-        const std::string exe(path, std::size_t(n > 0 ? n : 0));
-        const auto slash = exe.rfind('/');
-        return new std::string(slash == std::string::npos ? std::string() : exe.substr(0, slash + 1));
-    }();
-    return *folder;
+    const OpenedFile file = openRegularFile(path, reason);
+    return file && readOpenFile(file, maxBytes, out, reason);
 }
 
 }  // namespace ayat::platform

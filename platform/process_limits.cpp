@@ -6,12 +6,19 @@
 #include <thread>
 #include <vector>
 
+#ifndef _WIN32
 #include <sys/resource.h>
+#endif
 
 namespace ayat::platform {
 
 namespace {
 
+#ifdef _WIN32
+// Windows sets a program no limit of handles that it could come near (some 16
+// million per process).
+bool enoughHandles(int) { return true; }
+#else
 bool enoughHandles(int handles)
 {
     rlimit limit{};
@@ -22,6 +29,7 @@ bool enoughHandles(int handles)
     limit.rlim_cur = rlim_t(handles);
     return ::setrlimit(RLIMIT_NOFILE, &limit) == 0;
 }
+#endif
 
 // Starts the threads, all waiting at once, then lets them go.
 bool enoughThreads(int threads)

@@ -1,11 +1,23 @@
 #include "platform/sdl_audio.h"
 
+#ifndef _WIN32
 #include <dlfcn.h>
+#endif
 
 namespace ayat::platform {
 
 namespace {
 
+#ifdef _WIN32
+const SdlAudio* load()
+{
+    static SdlAudio functions;
+#define AYAT_SDL_LINKED(name) functions.name = &::name;
+    AYAT_SDL_AUDIO_FUNCTIONS(AYAT_SDL_LINKED)
+#undef AYAT_SDL_LINKED
+    return &functions;
+}
+#else
 // The name the package's library is installed under (its soname), the one the
 // program would have been linked with.
 constexpr const char* kLibrary = "libSDL2-2.0.so.0";
@@ -25,6 +37,7 @@ const SdlAudio* load()
 #undef AYAT_SDL_RESOLVE
     return complete ? &functions : nullptr;
 }
+#endif
 
 }  // namespace
 

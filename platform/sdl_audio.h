@@ -1,11 +1,13 @@
 #pragma once
-// The part of SDL2 that the audio output uses, loaded when it is first needed
-// rather than when the program starts: SDL2 as the system builds it brings some
-// thirty libraries of its own (sound servers, codecs, display protocols), and
-// loading them at exec would delay the first window. The audio output is their
-// only user, and it first runs on the sound service's worker.
+// The part of SDL2 that the audio output uses. On Linux it is loaded when it is
+// first needed rather than when the program starts: SDL2 as the system builds it
+// brings some thirty libraries of its own (sound servers, codecs, display
+// protocols), and loading them at exec would delay the first window. The audio
+// output is their only user, and it first runs on the sound service's worker.
+// On Windows the program ships its own SDL2, built for audio, and links it.
 //
 // The functions keep their SDL names, taken from SDL's own header.
+#define SDL_MAIN_HANDLED  // the program's main() is its own, not SDL's (SDL_main.h on Windows)
 #include <SDL.h>
 
 namespace ayat::platform {
@@ -42,7 +44,8 @@ struct SdlAudio {
 
 // The library's functions, loaded at the first call (from any thread; later
 // calls return at once). Null when the library or one of its functions cannot
-// be found: then there is no audio, and every sound is silent.
+// be found: then there is no audio, and every sound is silent. On Windows, the
+// linked functions.
 const SdlAudio* sdlAudio();
 
 }  // namespace ayat::platform

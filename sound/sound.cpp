@@ -1,7 +1,6 @@
 #include "sound/sound.h"
 
 #include <chrono>
-#include <climits>
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
@@ -12,8 +11,6 @@
 #include <system_error>
 #include <thread>
 #include <vector>
-
-#include <fcntl.h>
 
 #include "platform/audio.h"
 #include "platform/files.h"
@@ -55,10 +52,14 @@ Service& service()
     return *s;
 }
 
+// The longest file name either system has: 255 bytes on Linux, 255 UTF-16
+// units on Windows.
+constexpr std::size_t kMaxNameLength = 255;
+
 // A name is looked up only as a file directly in a folder.
 bool isBareName(std::string_view name)
 {
-    return !name.empty() && name.size() <= NAME_MAX
+    return !name.empty() && name.size() <= kMaxNameLength
         && name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos
         && name.find("..") == std::string_view::npos;
 }
@@ -69,17 +70,14 @@ std::optional<std::vector<std::byte>> readSound(std::string_view name, const std
 {
     if (!isBareName(name))
         return std::nullopt;
-    for (const std::string& folder : {std::string("."), platform::programFolder()}) {
+    for (const platform::Path& folder : {platform::Path("."), platform::programFolder()}) {
         if (folder.empty())
             continue;
-        const platform::UniqueFd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        if (dir.fd < 0)
-            continue;
-        const platform::UniqueFd file(platform::openRegularFileAnyCase(dir.fd, name));
-        if (file.fd < 0)
+        const platform::OpenedFile file = platform::openRegularFileAnyCase(folder, name);
+        if (!file)
             continue;
         std::vector<std::byte> bytes;
-        if (!platform::readOpenFile(file.fd, kMaxFileBytes, bytes, nullptr, cancelled))
+        if (!platform::readOpenFile(file, kMaxFileBytes, bytes, nullptr, cancelled))
             return std::nullopt;
         return bytes;
     }

@@ -8,10 +8,12 @@
 #include <cstdio>
 #include <vector>
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include "paint.h"
@@ -270,6 +272,94 @@ bool writeHicolorIcons(const QString& dirName, const QString& name, QString* err
     const QString path = QDir(f).filePath(name + QStringLiteral(".svg"));
     if (!writeAppIconSvg(path, error))
         return false;
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+namespace {
+
+void put16(QByteArray& out, quint32 v)
+{
+    out.append(char(v & 0xFF));
+    out.append(char((v >> 8) & 0xFF));
+}
+
+void put32(QByteArray& out, quint32 v)
+{
+    put16(out, v & 0xFFFF);
+    put16(out, v >> 16);
+}
+
+// One image of the icon file as Windows reads it: BITMAPINFOHEADER (its height
+// counts the mask too), the BGRA rows bottom-up, then the 1-bit mask rows (set
+// where transparent), each padded to 4 bytes; at 256 px a PNG file.
+QByteArray iconImage(const QImage& drawn)
+{
+    QByteArray out;
+    const int px = drawn.width();
+    if (px >= 256) {
+        QBuffer buffer(&out);
+        buffer.open(QIODevice::WriteOnly);
+        drawn.save(&buffer, "PNG");
+        return out;
+    }
+    const QImage image = drawn.convertToFormat(QImage::Format_ARGB32);
+    put32(out, 40);
+    put32(out, quint32(px));
+    put32(out, quint32(px * 2));
+    put16(out, 1);
+    put16(out, 32);
+    for (int i = 0; i < 6; ++i)
+        put32(out, 0);  // BI_RGB, sizes and colours not given
+    for (int y = px - 1; y >= 0; --y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < px; ++x)
+            put32(out, line[x]);  // 0xAARRGGBB, little-endian: B, G, R, A
+    }
+    const int maskRow = (px + 31) / 32 * 4;
+    for (int y = px - 1; y >= 0; --y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        QByteArray row(maskRow, '\0');
+        for (int x = 0; x < px; ++x)
+            if (qAlpha(line[x]) == 0)
+                row[x / 8] = char(row[x / 8] | (0x80 >> (x % 8)));
+        out.append(row);
+    }
+    return out;
+}
+
+}  // namespace
+
+bool writeWindowsIcon(const QString& path, QString* error)
+{
+    std::vector<QByteArray> images;
+    for (const int px : kWindowsIconSizes)
+        images.push_back(iconImage(renderAppIcon(px)));
+    QByteArray file;
+    put16(file, 0);
+    put16(file, 1);  // an icon
+    put16(file, quint32(images.size()));
+    quint32 offset = quint32(6 + 16 * images.size());
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        const int px = kWindowsIconSizes[i];
+        file.append(char(px >= 256 ? 0 : px));  // 0 stands for 256
+        file.append(char(px >= 256 ? 0 : px));
+        file.append('\0');  // no palette
+        file.append('\0');
+        put16(file, 1);   // planes
+        put16(file, 32);  // bits per pixel
+        put32(file, quint32(images[i].size()));
+        put32(file, offset);
+        offset += quint32(images[i].size());
+    }
+    for (const QByteArray& image : images)
+        file.append(image);
+    QDir().mkpath(QFileInfo(path).path());
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(file) != file.size() || !out.commit()) {
+        *error = QStringLiteral("cannot write %1").arg(path);
+        return false;
+    }
     std::printf("%s\n", qPrintable(path));
     return true;
 }

@@ -23,4 +23,13 @@ inline constexpr int kAppIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 // <dir>/hicolor/scalable/apps/<name>.svg; prints each path written.
 bool writeHicolorIcons(const QString& dir, const QString& name, QString* error);
 
+// The sizes of the Windows icon: the small (16) and large (32) icons at 100, 125,
+// 150 and 200 % (20, 24, 40, 48, 64), and the shell's large views (128, 256).
+inline constexpr int kWindowsIconSizes[] = {16, 20, 24, 32, 40, 48, 64, 128, 256};
+
+// Writes the Windows icon file (.ico) with an image at each of those sizes: a
+// 32-bit bitmap with its mask below 256 px, a PNG at 256 px (as Windows keeps its
+// largest icons). Prints the path written.
+bool writeWindowsIcon(const QString& path, QString* error);
+
 }  // namespace ayat::art

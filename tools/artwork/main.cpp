@@ -6,6 +6,8 @@
 //   ayat-artwork debug <dir>               PNG views for checking the artwork by eye
 //   ayat-artwork app-icons <dir>           the desktop's icons at every size and scalable,
 //                                          as <dir>/hicolor/<size>/apps/ayat-explorer.*
+//   ayat-artwork windows-icon <file>       the same drawing as a Windows icon file at every
+//                                          size the Windows desktop shows it
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -347,7 +349,8 @@ int usage()
     std::fprintf(stderr,
                  "usage: ayat-artwork generate <dir> [key...]\n"
                  "       ayat-artwork debug <dir>\n"
-                 "       ayat-artwork app-icons <dir>\n");
+                 "       ayat-artwork app-icons <dir>\n"
+                 "       ayat-artwork windows-icon <file>\n");
     return 2;
 }
 
@@ -379,6 +382,13 @@ int main(int argc, char** argv)
     if (args[1] == QLatin1String("app-icons") && args.size() == 3) {
         QString error;
         if (art::writeHicolorIcons(args[2], QStringLiteral("ayat-explorer"), &error))
+            return 0;
+        complain(error);
+        return 1;
+    }
+    if (args[1] == QLatin1String("windows-icon") && args.size() == 3) {
+        QString error;
+        if (art::writeWindowsIcon(args[2], &error))
             return 0;
         complain(error);
         return 1;
