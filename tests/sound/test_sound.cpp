@@ -585,7 +585,8 @@ private slots:
         const QString zeros = QStringLiteral("%1 of %2 bytes zero").arg(recorded.count('\0')).arg(recorded.size());
         QVERIFY2(recorded.size() > 22050 && recorded.count('\0') < recorded.size() / 2, qPrintable(zeros));
         child.waitForFinished(15000);
-        QCOMPARE(child.exitCode(), 0);
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                 child.readAllStandardError().right(3000).constData());
         server.terminate();
         server.waitForFinished(5000);
     }
