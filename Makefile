@@ -21,7 +21,9 @@ $(BUILD)/CMakeCache.txt: | packages
 build: packages $(BUILD)/CMakeCache.txt
 	cmake --build --preset $(PRESET) -j $(JOBS)
 
-run: build
+# The program and the files it reads, not the tests.
+run: packages $(BUILD)/CMakeCache.txt
+	cmake --build --preset $(PRESET) -j $(JOBS) --target ayat-explorer
 	./$(BUILD)/ayat-explorer
 
 test: build

@@ -59,7 +59,7 @@ MainWindow::MainWindow() : assets_()
 {
     installAccessibleControls();  // screen reader: before any control exists
     setObjectName(QStringLiteral("main"));
-    setWindowTitle(QString::fromLatin1(credits::kProductTitle));
+    setWindowTitle(QString::fromUtf8(credits::kProductTitle));
     setWindowIcon(assets_.windowIcon("mainicon"));
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -84,7 +84,7 @@ MainWindow::MainWindow() : assets_()
 
     buildMenuBar();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    setFixedFrame(this);
     home_->takeInitialFocus();
 
     // The window opens with its client area, below the menu bar, at its designed place.
@@ -99,27 +99,19 @@ void MainWindow::buildMenuBar()
 {
     QMenu* menu = nullptr;
     for (const MenuItem& item : kMenu) {
-        const QString name = QString::fromLatin1(item.name);
+        const QString name = QString::fromUtf8(item.name);
         if (item.level == 1) {
-            menu = menuBar()->addMenu(QString::fromLatin1(item.caption));
+            menu = menuBar()->addMenu(QString::fromUtf8(item.caption));
             menu->setObjectName(name);
             menu->menuAction()->setObjectName(name);
             continue;
         }
         QAction* action = std::string_view(item.caption) == "-" ? menu->addSeparator()
-                                                                : menu->addAction(QString::fromLatin1(item.caption));
+                                                                : menu->addAction(QString::fromUtf8(item.caption));
         action->setObjectName(name);
         if (item.handler)
             connect(action, &QAction::triggered, this, item.handler);
     }
-}
-
-SectionScreen& MainWindow::section(PanelId id) const
-{
-    for (std::size_t i = 0; i < kSectionCount; ++i)
-        if (sectionPanel(i) == id)
-            return *sections_[i];
-    qFatal("the panel %d holds no section", int(id));
 }
 
 QWidget* MainWindow::seenScreen() const

@@ -29,7 +29,6 @@ public:
     QWidget* client() const { return client_; }
     const PanelStack& panels() const { return *stack_; }
     const AssetStore& assets() const { return assets_; }
-    SectionScreen& section(PanelId id) const;
     // What the user sees: the topmost visible panel, else the client area with
     // the home screen.
     QWidget* seenScreen() const;

@@ -34,13 +34,4 @@ void PanelStack::show(PanelId id) const { panel(id)->show(); }
 
 void PanelStack::hide(PanelId id) const { panel(id)->hide(); }
 
-Panel* PanelStack::panelNamed(std::string_view objectName) const
-{
-    const QString wanted = QString::fromLatin1(objectName.data(), qsizetype(objectName.size()));
-    for (Panel* p : panels_)
-        if (p->objectName() == wanted)
-            return p;
-    qFatal("no panel named %s", qPrintable(wanted));
-}
-
 }  // namespace ayat

@@ -3,7 +3,6 @@
 // a fixed order. Navigation is nothing but showing and hiding them.
 #include <array>
 #include <cstddef>
-#include <string_view>
 
 class QWidget;
 
@@ -27,10 +26,6 @@ public:
     Panel* panel(PanelId id) const { return panels_[std::size_t(id)]; }
     void show(PanelId id) const;
     void hide(PanelId id) const;
-
-    // The panel with this object name, for code that holds only the name; a name
-    // that no panel has is a programming error: it aborts with a message.
-    Panel* panelNamed(std::string_view objectName) const;
 
 private:
     std::array<Panel*, kTopmostFirst.size()> panels_{};

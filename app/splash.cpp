@@ -75,7 +75,7 @@ SplashWindow::SplashWindow() : imagesAhead_(std::make_unique<ImagesAhead>(pictur
     // with it at its designed place.
     const QRect client = toPixels(kClientArea);
     setFixedSize(client.size());
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    setFixedFrame(this);
     setGeometry(client);
 
     // Both timers count from the window's creation. A tick that falls due while

@@ -1,7 +1,7 @@
 #include "assets/loader.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <cmath>
 #include <string>
 #include <utility>
 
@@ -15,7 +15,9 @@
 
 #include "assets/catalogue.h"
 #include "assets/integrity.h"
+#include "platform/diagnostics.h"
 #include "platform/files.h"
+#include "platform/pointer_size.h"
 
 namespace ayat {
 namespace {
@@ -23,10 +25,13 @@ namespace {
 // No picture of the catalogue comes near this; a larger file is not read.
 constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
 
+// The magnifier pointer's size in the catalogue, in pixels.
+constexpr int kPointerSize = 32;
+
 void report(std::string_view key, const QString& path, const std::string& reason)
 {
-    std::fprintf(stderr, "ayat-explorer: picture '%.*s' could not be loaded from %s: %s\n", int(key.size()), key.data(),
-                 QFile::encodeName(path).constData(), reason.c_str());
+    qCWarning(lcProgram, "picture '%.*s' could not be loaded from %s: %s", int(key.size()), key.data(),
+              qUtf8Printable(path), reason.c_str());
 }
 
 // What a file must decode to: its encoding's decoder, and the size of its image
@@ -185,7 +190,7 @@ const QImage& AssetStore::variant(std::string_view key) const
     if (image.isNull()) {
         const std::string name = std::string(key) + "@2x";
         report(name, variantPathOf(key),
-               reason + "; the picture is drawn from " + QFile::encodeName(pathOf(key)).toStdString() + " instead");
+               reason + "; the picture is drawn from " + pathOf(key).toStdString() + " instead");
     }
     return variants_.emplace(std::string(key), std::move(image)).first->second;
 }
@@ -209,12 +214,19 @@ QImage AssetStore::image(std::string_view key) const
 QCursor AssetStore::hotspotPointer() const
 {
     if (!pointerMade_) {
-        QImage image = this->image("magnifier");
-        if (!image.isNull() && ratio_ > 1 && image.devicePixelRatio() != ratio_) {
+        // The magnifier is drawn for 32 pixels; where the desktop's own pointer is
+        // larger, it is as large as that, so that it is never the smaller one.
+        const int logical = std::max(kPointerSize, platform::desktopPointerSize().value_or(kPointerSize));
+        const int wanted = int(std::lround(logical * ratio_));
+        // Larger than the catalogue's picture: drawn from the picture of twice the size.
+        QImage image = wanted > kPointerSize ? variant("magnifier") : QImage();
+        if (image.isNull())
+            image = this->image("magnifier");
+        if (!image.isNull()) {
             // The pointer is shown as many device pixels as it has: it is made at
-            // the screen's own ratio, from the larger picture where there is one.
-            const QSize logical = image.deviceIndependentSize().toSize();
-            image = image.scaled(logical * ratio_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            // the screen's own ratio.
+            if (image.width() != wanted || image.height() != wanted)
+                image = image.scaled(wanted, wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             image.setDevicePixelRatio(ratio_);
         }
         // The hot spot is the image's centre. Qt takes it in the window's
@@ -223,11 +235,10 @@ QCursor AssetStore::hotspotPointer() const
         // with the hot spot in its pixels, so that either reading of it is right.
         if (QGuiApplication::platformName() == QLatin1String("xcb"))
             image.setDevicePixelRatio(1);
-        const QSizeF logical = image.deviceIndependentSize();
+        const QSizeF size = image.deviceIndependentSize();
         // Without its picture the hotspots still show that they can be clicked.
-        pointer_ = image.isNull()
-            ? QCursor(Qt::PointingHandCursor)
-            : QCursor(QPixmap::fromImage(image), int(logical.width() / 2), int(logical.height() / 2));
+        pointer_ = image.isNull() ? QCursor(Qt::PointingHandCursor)
+                                  : QCursor(QPixmap::fromImage(image), int(size.width() / 2), int(size.height() / 2));
         pointerMade_ = true;
     }
     return pointer_;

@@ -29,7 +29,8 @@ public:
 
     // ratio: the device pixel ratio the pictures are wanted for. Above 1, every
     // picture is taken from its variant drawn at twice the size, <key>@2x.png,
-    // where that can be had; at 1 no variant is ever opened.
+    // where that can be had; at 1 no variant is opened, but the magnifier's where
+    // the desktop's pointer is larger than it.
     explicit AssetStore(std::filesystem::path folder = defaultFolder(), qreal ratio = screenRatio());
     explicit AssetStore(const QString& folder, qreal ratio = screenRatio()) : AssetStore(folderOf(folder), ratio) {}
 
@@ -39,7 +40,8 @@ public:
     // variant is missing or broken (reported once too), the catalogue's picture.
     QImage image(std::string_view key) const override;
     // The magnifier pointer with its hot spot at the image's centre (16, 16),
-    // in the window's coordinates at every ratio.
+    // in the window's coordinates at every ratio; as large as the desktop's own
+    // pointer where that is larger than 32 pixels, with the hot spot at its centre.
     QCursor hotspotPointer() const override;
     // Every image of an icon, for a window icon; above ratio 1 the variant too.
     QIcon windowIcon(std::string_view key) const;

@@ -293,7 +293,7 @@ int uiFigures(int argc, char** argv)
     for (int round = 0; round < 4; ++round) {
         for (const ayat::SectionDescription* d : ayat::allSections()) {
             QAction* action = menuAction(main, d->menuItem);
-            QWidget* panel = main->panels().panelNamed(d->panelName);
+            QWidget* panel = ayat::child<ayat::Panel>(main->client(), d->panelName);
             const std::int64_t t = timeToFrame(
                 main, panel, [action] { action->trigger(); }, &switchCpu);
             (round == 0 ? switchFirst : switchAgain).push_back(t);
@@ -310,7 +310,7 @@ int uiFigures(int argc, char** argv)
     int unreachable = 0;
     for (const ayat::SectionDescription* d : ayat::allSections()) {
         QAction* action = menuAction(main, d->menuItem);
-        QWidget* panel = main->panels().panelNamed(d->panelName);
+        QWidget* panel = ayat::child<ayat::Panel>(main->client(), d->panelName);
         timeToFrame(main, panel, [action] { action->trigger(); });
         settle();
         for (int round = 0; round < 3; ++round) {

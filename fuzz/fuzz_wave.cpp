@@ -1,15 +1,17 @@
-// Fuzz target: the WAVE decoder that every sound goes through
-// (platform::decodeWave), over a file held in memory. The first byte of an
-// input says after how many of the decoder's questions it is told to give up
-// (0: never); the rest is the file.
+// Fuzz target: a WAVE file held in memory, from its bytes to the samples the
+// audio device would be given (platform::Wave, as the output's callback reads
+// it), SDL's loader and converter included. The first byte of an input sets
+// how many samples each read asks for (times 7, plus 1: as the device's buffer
+// size varies); the rest is the file.
 //
-// Beyond crashes, it checks the decoder's promises: a buffer it returns holds
-// samples, at most kMaxDecodedSamples of them, and a decoder told to give up
-// returns nothing.
+// Beyond crashes, it checks the decoder's promises: a sound it opens lasts at
+// least one sample and at most kMaxDecodedSamples, and gives exactly the
+// samples its length says, each read all it asks for until the end.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <span>
+#include <vector>
 
 #include "platform/audio.h"
 
@@ -29,17 +31,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size < 1)
         return 0;
-    const int giveUpAfter = data[0];
-    int asked = 0;
-    bool gaveUp = false;
-    const auto cancelled = [&] {
-        gaveUp = giveUpAfter != 0 && ++asked >= giveUpAfter;
-        return gaveUp;
-    };
-    const auto samples = ayat::platform::decodeWave(std::as_bytes(std::span(data + 1, size - 1)), cancelled);
-    if (samples && (samples->empty() || samples->size() > ayat::platform::kMaxDecodedSamples))
-        broken("a buffer without samples, or with more than kMaxDecodedSamples");
-    if (samples && gaveUp)
-        broken("a buffer from a decoder told to give up");
+    const std::size_t step = std::size_t(data[0]) * 7 + 1;
+    const auto wave = ayat::platform::Wave::open(std::as_bytes(std::span(data + 1, size - 1)));
+    if (!wave)
+        return 0;
+    const std::size_t length = wave->length();
+    if (length == 0 || length > ayat::platform::kMaxDecodedSamples)
+        broken("a sound without samples, or with more than kMaxDecodedSamples");
+    std::vector<std::int16_t> out(step);
+    std::size_t total = 0;
+    for (std::size_t got; (got = wave->read(out.data(), step)) > 0;) {
+        total += got;
+        if (got < step && wave->read(out.data(), step) != 0)
+            broken("samples after a read that came short");
+    }
+    if (total != length)
+        broken("a sound that gave other than its length");
     return 0;
 }

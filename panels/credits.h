@@ -26,7 +26,7 @@ inline constexpr char kDistributionNotice[] =
     "Encyclopedia, comes from quran-json 3.1.2 by Risan Bagja Pradana; it and the "
     "pictures drawn from it are under CC BY-SA 4.0: "
     "https://creativecommons.org/licenses/by-sa/4.0/ English: Yusuf Ali (1934).";
-inline QString webAddressLine() { return QStringLiteral("Visit our web site: ") + QLatin1String(kWebAddress); }
+inline QString webAddressLine() { return QStringLiteral("Visit our web site: ") + QString::fromUtf8(kWebAddress); }
 
 // Splash window: the same credits, in the shorter forms its narrower labels hold.
 inline constexpr char kSplashMakerLine[] = "Made by the Ayat Explorer team";

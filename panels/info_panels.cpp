@@ -18,8 +18,8 @@ const char kHelpText[] = "There are 4 sections, each dealing on an aspect. When 
                          "object. To listen to the Quran, click on the tape button. To stop the recitation, click the "
                          "button beside it. Click the arrow on the bottom right hand side to exit section.";
 
-// The web address line, in the plain characters that a table row holds.
-const QByteArray kWebAddressLine = credits::webAddressLine().toLatin1();
+// The web address line, as the UTF-8 text that a table row holds.
+const QByteArray kWebAddressLine = credits::webAddressLine().toUtf8();
 
 // The controls that the panels' code finds by name, each named once here.
 constexpr const char* kHelpTitle = "Label14";
@@ -83,7 +83,7 @@ void Command6_Click(QWidget* aboutprog) { closeInformationPanel(aboutprog); }
 void buildInformationPanel(QWidget* panel, const char* panelName, std::span<const ControlRow> rows, const char* title,
                            const char* exitButton, void (*exitClick)(QWidget*), const ImageSource& images)
 {
-    panel->setObjectName(QString::fromLatin1(panelName));
+    panel->setObjectName(QString::fromUtf8(panelName));
     buildControls(panel, rows, images);
     panel->setAccessibleName(child<Label>(panel, title)->text());
     QObject::connect(child<PictureButton>(panel, exitButton), &QAbstractButton::clicked, panel,

@@ -5,17 +5,10 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#ifndef _WIN32
-#include <QDBusArgument>
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusMetaType>
-#include <QDBusObjectPath>
-#include <QDBusVariant>
-#endif
 #include <QEvent>
 #include <QFontMetrics>
 
+#include "platform/screen_reader_bus.h"
 #include "platform/widgets.h"
 
 namespace ayat {
@@ -66,63 +59,6 @@ int placeOf(const std::vector<QWidget*>& children, const QAccessibleInterface* w
             return int(i);
     return -1;
 }
-
-#ifdef _WIN32
-// Windows has no accessibility bus: Qt's UI Automation bridge serves its screen
-// readers, which ask whether a control is on screen each time they need it
-// (its IsOffscreen property) rather than keeping what they were once told, so
-// there is no stale state to mend.
-void reportVisible(QWidget*, bool) {}
-#else
-// An object on the accessibility bus: the bus name of its program and its path.
-struct BusObject {
-    QString service;
-    QDBusObjectPath path;
-};
-
-QDBusArgument& operator<<(QDBusArgument& out, const BusObject& o)
-{
-    out.beginStructure();
-    out << o.service << o.path;
-    out.endStructure();
-    return out;
-}
-
-const QDBusArgument& operator>>(const QDBusArgument& in, BusObject& o)
-{
-    in.beginStructure();
-    in >> o.service >> o.path;
-    in.endStructure();
-    return in;
-}
-
-// Qt's bridge reports a control "visible" exactly while it is showing, but
-// tells screen readers only of changes of "showing": one that first met a
-// control while it was hidden would count it invisible ever after. This sends
-// the change of "visible" that goes with a change of "showing", as the bridge
-// sends its own events: on its connection to the accessibility bus, from the
-// control's object there.
-void reportVisible(QWidget* w, bool visible)
-{
-    QDBusConnection bus(QStringLiteral("a11y"));  // the bridge's connection, once it is made
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
-    if (!bus.isConnected() || !face)
-        return;
-    static const bool registered = [] {
-        qDBusRegisterMetaType<BusObject>();
-        return true;
-    }();
-    Q_UNUSED(registered);
-    const QString path = QStringLiteral("/org/a11y/atspi/accessible/") + QString::number(QAccessible::uniqueId(face));
-    const BusObject source{bus.baseService(), QDBusObjectPath(path)};
-    const BusObject program{bus.baseService(), QDBusObjectPath(QStringLiteral("/org/a11y/atspi/accessible/root"))};
-    QDBusMessage signal =
-        QDBusMessage::createSignal(path, QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("StateChanged"));
-    signal << QStringLiteral("visible") << int(visible) << 0
-           << QVariant::fromValue(QDBusVariant(QVariant::fromValue(source))) << QVariant::fromValue(program);
-    bus.send(signal);
-}
-#endif
 
 // Every control of the program: showing (and so visible) while it is seen.
 class ControlAccessible : public QAccessibleWidget {
@@ -285,8 +221,9 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
 
 // Sends screen readers every change of what is showing in a container, once
 // the show or hide at hand is handled (Qt's own events for it come after the
-// Show and Hide events): what a panel or a picture now covers or uncovers, and
-// what Qt reported showing although it lies covered.
+// Show and Hide events, before what is queued then: platform/screen_reader_bus.h
+// fences that in): what a panel or a picture now covers or uncovers, and what
+// Qt reported showing although it lies covered.
 class ShowingReporter : public QObject {
 public:
     explicit ShowingReporter(QWidget* container) : QObject(container), container_(container)
@@ -335,7 +272,7 @@ private:
                 QAccessible::updateAccessibility(&e);
             }
             if (showingChanged)
-                reportVisible(w, now & kShowing);
+                reportVisibleToScreenReaders(w, now & kShowing);
         }
     }
 

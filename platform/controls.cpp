@@ -7,7 +7,7 @@
 namespace ayat {
 namespace {
 
-QString latin1(const char* s) { return s ? QString::fromLatin1(s) : QString(); }
+QString utf8(const char* s) { return s ? QString::fromUtf8(s) : QString(); }
 
 QWidget* makeWidget(QWidget* container, const ControlRow& c, const ImageSource& images)
 {
@@ -18,7 +18,7 @@ QWidget* makeWidget(QWidget* container, const ControlRow& c, const ImageSource& 
         label->setColours(c.foreground, c.background);
         label->setTransparent(c.transparent);
         label->setBordered(c.bordered);
-        label->setText(latin1(c.text));
+        label->setText(utf8(c.text));
         return label;
     }
     case ControlKind::Picture: {
@@ -40,13 +40,13 @@ QWidget* makeWidget(QWidget* container, const ControlRow& c, const ImageSource& 
             p.setColor(QPalette::ButtonText, QColor::fromRgb(QRgb(c.foreground)));
             button->setPalette(p);
         }
-        button->setText(latin1(c.text));
+        button->setText(utf8(c.text));
         if (c.pictureKey)
             button->setImage(images.image(c.pictureKey));
         button->setTransparentFace(c.transparent);
         button->setFocusOnClick(c.focusOnClick);
         if (c.tooltip)
-            button->setToolTip(latin1(c.tooltip));
+            button->setToolTip(utf8(c.tooltip));
         return button;
     }
     }
@@ -61,19 +61,19 @@ void buildControls(QWidget* container, std::span<const ControlRow> topmostFirst,
     // from its last row up.
     for (const ControlRow& c : std::views::reverse(topmostFirst)) {
         QWidget* w = makeWidget(container, c, images);
-        w->setObjectName(latin1(c.name));
+        w->setObjectName(utf8(c.name));
         w->setGeometry(toPixels(c.rect));
         if (c.accessibleName)
-            w->setAccessibleName(latin1(c.accessibleName));
+            w->setAccessibleName(utf8(c.accessibleName));
         else if (c.tooltip)
-            w->setAccessibleName(latin1(c.tooltip));
+            w->setAccessibleName(utf8(c.tooltip));
         w->setVisible(!c.hidden);
     }
 }
 
 QWidget* findControl(const QWidget* container, std::string_view name)
 {
-    const QString wanted = QString::fromLatin1(name.data(), qsizetype(name.size()));
+    const QString wanted = QString::fromUtf8(name.data(), qsizetype(name.size()));
     for (QObject* o : container->children()) {
         if (o->isWidgetType() && o->objectName() == wanted)
             return static_cast<QWidget*>(o);

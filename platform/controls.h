@@ -24,7 +24,7 @@ struct ControlRow {
     const char* name = "";
     ControlKind kind = ControlKind::Label;
     Twips rect{};
-    const char* text = nullptr;       // label text, or button caption (none for most buttons)
+    const char* text = nullptr;       // label text, or button caption (none for most buttons); UTF-8, as every text
     FontSpec font{};                  // empty family: the window's default font
     int foreground = kDefaultColour;  // 0xRRGGBB
     int background = kDefaultColour;  // 0xRRGGBB

@@ -17,6 +17,9 @@ namespace ayat::platform {
     X(SDL_SetHintWithPriority)                                                                                         \
     X(SDL_InitSubSystem)                                                                                               \
     X(SDL_QuitSubSystem)                                                                                               \
+    X(SDL_GetNumAudioDrivers)                                                                                          \
+    X(SDL_GetAudioDriver)                                                                                              \
+    X(SDL_GetCurrentAudioDriver)                                                                                       \
     X(SDL_RWFromConstMem)                                                                                              \
     X(SDL_LoadWAV_RW)                                                                                                  \
     X(SDL_FreeWAV)                                                                                                     \

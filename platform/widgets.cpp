@@ -19,7 +19,7 @@ QFont makeFont(const FontSpec& spec)
         ? spec
         : FontSpec{defaultFontSpec().family, spec.points > 0 ? spec.points : defaultFontSpec().points, spec.bold,
                    spec.italic};
-    QFont font(QString::fromLatin1(s.family));
+    QFont font(QString::fromUtf8(s.family));
     // Points at the design resolution of 96 dots per inch: 18 pt is 24 pixels.
     font.setPixelSize(int(std::lround(s.points * 96.0 / 72.0)));
     font.setBold(s.bold);
@@ -32,6 +32,13 @@ FontSpec defaultFontSpec()
 {
     // A small sans serif, as desktop dialogs use; the longest verse fits its box in it.
     return FontSpec{.family = "Arial", .points = 8.25};
+}
+
+void setFixedFrame(QWidget* window)
+{
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
+                           | Qt::MSWindowsFixedSizeDialogHint);
 }
 
 QPalette classicPalette()

@@ -47,6 +47,12 @@ QPalette classicPalette();
 // work a window's first frame does not need.
 void afterFirstFrame(QWidget* window, std::function<void()> then);
 
+// The thin fixed frame of a top-level window: a title with the window menu,
+// minimise and close, and no maximise (the window keeps its size). Window
+// systems that honour the hints (X11's window managers through the Motif hints,
+// Windows, Qt's own decoration on Wayland) offer no maximise then.
+void setFixedFrame(QWidget* window);
+
 // Full-window container: opaque in the face colour, with the single border.
 class Panel : public QWidget {
     Q_OBJECT
@@ -101,7 +107,6 @@ public:
 
     void setImage(const QImage& image);
     const QImage& image() const { return image_; }
-    Use use() const { return use_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -142,7 +147,6 @@ public:
     void setImage(const QImage& image);
     const QImage& image() const { return image_; }
     void setTransparentFace(bool on);
-    bool transparentFace() const { return transparentFace_; }
     void setFocusOnClick(bool on);
 
     // Where the picture is drawn (unscaled, centred), in the button's coordinates.

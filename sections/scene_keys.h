@@ -31,11 +31,6 @@ public:
     // panel: a section panel already built from description; parent owns this.
     SceneKeys(const SectionDescription& description, QWidget* panel, QObject* parent);
 
-    // The hotspots that stand for the objects, in reading order.
-    const std::vector<QWidget*>& objects() const { return objects_; }
-    // The object that holds the scene's Tab stop.
-    QWidget* tabStop() const { return objects_[current_]; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

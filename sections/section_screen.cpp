@@ -97,7 +97,7 @@ std::vector<ControlRow> inStackingOrder(const SectionDescription& d)
 SectionScreen::SectionScreen(const SectionDescription& description, QWidget* panel, const ImageSource& images)
     : description_(description), panel_(panel)
 {
-    panel->setObjectName(QString::fromLatin1(description.panelName));
+    panel->setObjectName(QString::fromUtf8(description.panelName));
     buildControls(panel, inStackingOrder(description), images);
 
     const SectionControlNames& n = description.names;
@@ -138,14 +138,14 @@ void SectionScreen::select(std::size_t item)
         if (j != item)
             itemPictures_[j]->hide();
     const Verse& chosen = *description_.items[item].verse;
-    recitationLabel_->setText(QString::fromLatin1(chosen.recitation));
+    recitationLabel_->setText(QString::fromUtf8(chosen.recitation));
     verseBox_->setText(QString::fromUtf8(chosen.english));
 }
 
 void SectionScreen::play()
 {
     // The label's text exactly as it stands, the empty text too.
-    RequestSound(recitationLabel_->text().toLatin1().toStdString());
+    RequestSound(recitationLabel_->text().toStdString());
 }
 
 void SectionScreen::stop() { RequestSound("stop.exp"); }
@@ -155,7 +155,7 @@ void SectionScreen::exit()
     panel_->hide();
     for (QWidget* picture : itemPictures_)
         picture->hide();
-    verseBox_->setText(QString::fromLatin1(kNoVerse));
+    verseBox_->setText(QString::fromUtf8(kNoVerse));
     recitationLabel_->clear();
     RequestSound("clip.exp");
 }

@@ -91,13 +91,13 @@ std::chrono::milliseconds play(Service& s, const std::string& name, std::uint64_
     if (!s.output.open())
         return {};  // no device: every request is silent
     const std::function<bool()> overtaken = [&] { return s.output.voided(ticket); };
-    std::shared_ptr<const platform::Samples> samples;
+    std::unique_ptr<platform::Wave> sound;
     if (const auto bytes = readSound(name, overtaken))
-        samples = platform::decodeWave(*bytes, overtaken);
+        sound = platform::Wave::open(*bytes);
     if (overtaken())
         return {};
-    const auto length = std::chrono::milliseconds(samples ? samples->size() * 1000 / platform::kAudioRate : 0);
-    s.output.play(std::move(samples), ticket);  // null: silence in place of the sound in progress
+    const auto length = std::chrono::milliseconds(sound ? sound->length() * 1000 / platform::kAudioRate : 0);
+    s.output.play(std::move(sound), ticket);  // null: silence in place of the sound in progress
     return length;
 }
 

@@ -29,7 +29,7 @@ void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(
 // The item whose picture a section shows, or -1.
 int shownItem(const MainWindow& w, const SectionDescription& d)
 {
-    QWidget* panel = w.panels().panelNamed(d.panelName);
+    QWidget* panel = child<Panel>(w.client(), d.panelName);
     int shown = -1;
     for (std::size_t i = 0; i < d.items.size(); ++i)
         if (!findControl(panel, d.items[i].pictureKey())->isHidden()) {
@@ -102,7 +102,7 @@ private slots:
                 saveShot(w.client(), "home-space-focused.png");
             sounds_.clear();
             key(Qt::Key_Space);
-            QCOMPARE(w.seenScreen(), w.panels().panelNamed(d.panelName));
+            QCOMPARE(w.seenScreen(), child<Panel>(w.client(), d.panelName));
             QCOMPARE(sounds_, QStringList{"clip.exp"});
 
             // The scene is the stop after the three buttons.
@@ -120,7 +120,7 @@ private slots:
                 walk << focused()->objectName();
                 key(n % 2 ? Qt::Key_Return : Qt::Key_Space);
                 QCOMPARE(shownItem(w, d), item);
-                const auto* verse = child<Label>(w.panels().panelNamed(d.panelName), d.names.verseBox);
+                const auto* verse = child<Label>(child<Panel>(w.client(), d.panelName), d.names.verseBox);
                 QCOMPARE(verse->text(), QString::fromLatin1(d.items[std::size_t(item)].verse->english));
                 chosen.insert(item);
                 key(n % 2 ? Qt::Key_Down : Qt::Key_Right);
@@ -161,7 +161,7 @@ private slots:
     {
         MainWindow& w = fresh();
         w.naturemnu_Click();
-        QWidget* panel = w.panels().panelNamed("nature");
+        QWidget* panel = child<Panel>(w.client(), "nature");
         auto* sky = findControl(panel, "sky_i");
         auto* ship = findControl(panel, "Image2");
         QTest::mouseClick(ship, Qt::LeftButton, {}, ship->rect().center());
@@ -201,7 +201,7 @@ private slots:
     {
         MainWindow& w = fresh();
         for (const SectionDescription* d : allSections()) {
-            QWidget* panel = w.panels().panelNamed(d->panelName);
+            QWidget* panel = child<Panel>(w.client(), d->panelName);
             panel->show();
             QAccessibleInterface* face = QAccessible::queryAccessibleInterface(panel);
             QCOMPARE(face->text(QAccessible::Name), QString::fromUtf8(d->title));
@@ -251,7 +251,7 @@ private slots:
             panel->hide();
         }
         QCOMPARE(
-            QAccessible::queryAccessibleInterface(findControl(w.panels().panelNamed("nature"), "sky"))
+            QAccessible::queryAccessibleInterface(findControl(child<Panel>(w.client(), "nature"), "sky"))
                 ->text(QAccessible::Name),
             QStringLiteral("Al-Hijr 15:16. It is We Who have set out the Zodiacal Signs in the heavens, and made them "
                            "fair-seeming to (all) beholders;"));
@@ -261,7 +261,7 @@ private slots:
         w.foodsmnu_Click();
         QAccessibleInterface* nature = QAccessible::queryAccessibleInterface(findControl(w.client(), "b1nature"));
         QAccessibleInterface* exit =
-            QAccessible::queryAccessibleInterface(findControl(w.panels().panelNamed("foods"), "Command3"));
+            QAccessible::queryAccessibleInterface(findControl(child<Panel>(w.client(), "foods"), "Command3"));
         QVERIFY(nature->state().offscreen);
         QVERIFY(!exit->state().offscreen && !exit->state().invisible);
         w.proghelpmnu_Click();
@@ -278,7 +278,7 @@ private slots:
     void objectsOutliveTheirScenePicture()
     {
         MainWindow& w = fresh();
-        QWidget* panel = w.panels().panelNamed("nature");
+        QWidget* panel = child<Panel>(w.client(), "nature");
         QWidget* sky = findControl(panel, "sky_i");
         delete findControl(panel, "Image1");
         QAccessibleInterface* object = QAccessible::queryAccessibleInterface(sky);

@@ -23,7 +23,7 @@
 #include "app/splash.h"
 #include "assets/catalogue.h"
 #include "assets/loader.h"
-#include "common/stderr_capture.h"
+#include "common/message_capture.h"
 #include "platform/controls.h"
 
 using namespace ayat;
@@ -157,7 +157,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.devicePixelRatioF(), 2.0);
-        const Panel* nature = window.panels().panelNamed("nature");
+        const Panel* nature = child<Panel>(window.client(), "nature");
 
         for (const char* key : {"Image1", "sky"}) {
             QWidget* picture = findControl(nature, key);
@@ -277,7 +277,7 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(content);
         }
-        StderrCapture err;
+        MessageCapture err;
         AssetStore store(dir.path(), 2);
         const QImage shown = store.image("sky");
         QCOMPARE(store.image("sky").size(), QSize(200, 131));  // asked again: not reported again
@@ -298,7 +298,7 @@ private slots:
         copyCatalogue(QDir(dir.path()), {"gold", "sea"});
         QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("gold@2x.png")).constData(), 0600) == 0);
         QVERIFY(QDir(dir.path()).mkdir("sea@2x.png"));
-        StderrCapture err;
+        MessageCapture err;
         AssetStore store(dir.path(), 2);
         QCOMPARE(store.image("gold").size(), QSize(200, 135));
         QCOMPARE(store.image("sea").size(), QSize(200, 134));
@@ -322,7 +322,7 @@ private slots:
         }
         auto loadAll = [&](qreal ratio) {
             OpenWatch watch(dir.path());
-            StderrCapture err;
+            MessageCapture err;
             AssetStore store(dir.path(), ratio);
             for (const Asset& a : catalogue())
                 if (store.image(a.key).devicePixelRatio() != (ratio > 1 ? 2.0 : 1.0))

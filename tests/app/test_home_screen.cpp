@@ -62,7 +62,7 @@ private:
     // Clicks a control of a panel at its centre.
     void clickIn(const char* panel, const char* name) const
     {
-        QWidget* w = findControl(window_->panels().panelNamed(panel), name);
+        QWidget* w = findControl(child<Panel>(window_->client(), panel), name);
         clickAt(*window_, w->mapTo(window_->client(), w->rect().center()));
     }
 
@@ -70,8 +70,7 @@ private:
 
     QString verseOf(PanelId id) const
     {
-        const SectionScreen& s = window_->section(id);
-        return child<Label>(s.panel(), s.description().names.verseBox)->text();
+        return child<Label>(window_->panels().panel(id), descriptionOf(*window_, id).names.verseBox)->text();
     }
 
 private slots:
@@ -135,7 +134,7 @@ private slots:
         QCOMPARE(requestedNames(), QStringList({"clip.exp"}));
         QCOMPARE(requests_.front().visiblePanels, QStringList({panel}));
         // Then the focus follows onto the screen that is seen.
-        QVERIFY(window_->panels().panelNamed(panel.toStdString())->isAncestorOf(QApplication::focusWidget()));
+        QVERIFY(child<Panel>(window_->client(), panel.toStdString())->isAncestorOf(QApplication::focusWidget()));
     }
 
     // The quit button asks for the cue sound while the window is still there,

@@ -87,7 +87,7 @@ private slots:
             container = owner.get();
         } else {
             auto w = std::make_unique<MainWindow>();
-            container = w->panels().panelNamed(window.toStdString());
+            container = child<Panel>(w->client(), window.toStdString());
             owner = std::move(w);
         }
         auto* l = child<Label>(container, label.toStdString());
@@ -107,7 +107,7 @@ private slots:
         choose(w, "naturemnu");
         QWidget* nature = w.panels().panel(PanelId::Nature);
         clickAt(w, findControl(nature, "sky_i")->geometry().center());
-        auto* verse = child<Label>(nature, w.section(PanelId::Nature).description().names.verseBox);
+        auto* verse = child<Label>(nature, descriptionOf(w, PanelId::Nature).names.verseBox);
         QVERIFY(verse->text() != QLatin1String(SectionScreen::kNoVerse));
         const QImage before = w.client()->grab().toImage();
 

@@ -26,7 +26,7 @@ QStringList visiblePanels(const MainWindow& w)
 {
     QStringList shown;
     for (const QString& name : kPanels)
-        if (w.panels().panelNamed(name.toStdString())->isVisibleTo(w.client()))
+        if (child<Panel>(w.client(), name.toStdString())->isVisibleTo(w.client()))
             shown << name;
     return shown;
 }
@@ -143,7 +143,7 @@ private slots:
         QCOMPARE(order, kPanels);
         QVERIFY(visiblePanels(w).isEmpty());
         for (const QString& name : kPanels)
-            QCOMPARE(w.panels().panelNamed(name.toStdString())->geometry(), QRect(0, 0, 633, 425));
+            QCOMPARE(child<Panel>(w.client(), name.toStdString())->geometry(), QRect(0, 0, 633, 425));
     }
 
     void menuCommandsFollowTheNavigationTable_data()
@@ -182,7 +182,7 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         for (const QString& name : before)
-            w.panels().panelNamed(name.toStdString())->show();
+            child<Panel>(w.client(), name.toStdString())->show();
         action(w, command.toLatin1().constData())->trigger();
         QCOMPARE(visiblePanels(w), after);
         // What a click reaches, in the middle and near the corners of the client area.

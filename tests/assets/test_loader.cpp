@@ -18,8 +18,9 @@
 #include "assets/catalogue.h"
 #include "assets/images_ahead.h"
 #include "assets/loader.h"
+#include "platform/pointer_size.h"
 #include "common/files.h"
-#include "common/stderr_capture.h"
+#include "common/message_capture.h"
 
 using namespace ayat;
 
@@ -115,7 +116,7 @@ private slots:
         QTemporaryDir dir;
         for (const char* name : {"sky.bmp", "Image1.gif", "main.jpg", "tape.ico"})
             QVERIFY(writeFile(dir.filePath(QLatin1String(name)), content));
-        StderrCapture err;
+        MessageCapture err;
         AssetStore store(dir.path());
         for (const char* key : {"sky", "Image1", "main", "tape"})
             QVERIFY2(store.image(key).isNull(), key);  // refused whole, never shown in part
@@ -128,7 +129,7 @@ private slots:
     void missingFileIsReportedWithItsKeyAndPathOnce()
     {
         QTemporaryDir dir;
-        StderrCapture err;
+        MessageCapture err;
         AssetStore store(dir.path());
         QVERIFY(store.image("cave").isNull());
         QVERIFY(store.image("cave").isNull());  // asked again: not reported again
@@ -161,7 +162,7 @@ private slots:
 
         QTemporaryDir dir;
         QVERIFY(writeFile(dir.filePath("splashbook.bmp"), committed("splashbook.bmp")));
-        StderrCapture err;
+        MessageCapture err;
         {
             ImagesAhead ahead({"splashbook", "splashtitle"}, AssetStore::folderOf(dir.path()), 1);
             QVERIFY(!ahead.image("splashbook").isNull());
@@ -185,7 +186,7 @@ private slots:
         keys << "gold"
              << "hill";
 #endif
-        StderrCapture err;
+        MessageCapture err;
         QElapsedTimer clock;
         clock.start();
         AssetStore store(dir.path());
@@ -233,11 +234,64 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(writeFile(dir.filePath("sky.bmp"), committed("Image1.gif")));
         QVERIFY(writeFile(dir.filePath("Image1.gif"), committed("Image1.gif")));
-        StderrCapture err;
+        MessageCapture err;
         AssetStore store(dir.path());
         QVERIFY(store.image("sky").isNull());
         QCOMPARE(store.image("Image1").size(), QSize(443, 392));
         QCOMPARE(err.finish().count(QLatin1Char('\n')), 1);
+    }
+
+    // The magnifier is as large as the desktop's pointer where that is larger
+    // than its own 32 pixels, never smaller, with its hot spot at the centre,
+    // made at the screen's ratio from the picture of twice the size.
+    void thePointerIsAsLargeAsTheDesktopsPointer_data()
+    {
+        QTest::addColumn<QByteArray>("size");
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<int>("pixels");
+        QTest::addColumn<int>("centre");
+        // clang-format off
+        QTest::newRow("no size set")            << QByteArray()       << 1.0 << 32 << 16;
+        QTest::newRow("no size set, ratio 2")   << QByteArray()       << 2.0 << 64 << 16;
+        QTest::newRow("48")                     << QByteArray("48")   << 1.0 << 48 << 24;
+        QTest::newRow("48 at ratio 2")          << QByteArray("48")   << 2.0 << 96 << 24;
+        QTest::newRow("64 at ratio 1.5")        << QByteArray("64")   << 1.5 << 96 << 32;
+        QTest::newRow("24: never smaller")      << QByteArray("24")   << 1.0 << 32 << 16;
+        QTest::newRow("not a number")           << QByteArray("big")  << 1.0 << 32 << 16;
+        QTest::newRow("beyond any theme")       << QByteArray("9000") << 1.0 << 32 << 16;
+        // clang-format on
+    }
+
+    void thePointerIsAsLargeAsTheDesktopsPointer()
+    {
+        QFETCH(QByteArray, size);
+        QFETCH(qreal, ratio);
+        QFETCH(int, pixels);
+        QFETCH(int, centre);
+        const QByteArray before = qgetenv("XCURSOR_SIZE");
+        qputenv("XCURSOR_SIZE", size);
+        const AssetStore store(QStringLiteral(AYAT_SOURCE_DIR "/assets/pictures"), ratio);
+        const QCursor pointer = store.hotspotPointer();
+        qputenv("XCURSOR_SIZE", before);
+        QCOMPARE(pointer.pixmap().size(), QSize(pixels, pixels));
+        QCOMPARE(pointer.hotSpot(), QPoint(centre, centre));
+        QVERIFY(store.failures().empty());
+        // The hot spot lies on the lens's glass (cyan or white) at every size.
+        const QColor atHotSpot = pointer.pixmap().toImage().pixelColor(pixels / 2, pixels / 2);
+        QVERIFY2(atHotSpot.alpha() == 255 && atHotSpot.green() > 240 && atHotSpot.blue() > 240,
+                 qPrintable(atHotSpot.name()));
+    }
+
+    // The size as the X resources give it (xrdb's text on the root window).
+    void theXResourcesGiveThePointerSize()
+    {
+        using platform::xcursorSizeIn;
+        QCOMPARE(xcursorSizeIn("Xft.dpi:\t96\nXcursor.theme:\tAdwaita\nXcursor.size:\t48\n"), 48);
+        QCOMPARE(xcursorSizeIn("Xcursor*size: 64"), 64);
+        QCOMPARE(xcursorSizeIn("Xcursor.theme:\tAdwaita\n"), std::nullopt);
+        QCOMPARE(xcursorSizeIn("Xcursor.size:\t0\n"), std::nullopt);
+        QCOMPARE(xcursorSizeIn("Xcursor.size:\n"), std::nullopt);
+        QCOMPARE(xcursorSizeIn(""), std::nullopt);
     }
 };
 

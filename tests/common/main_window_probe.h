@@ -9,6 +9,7 @@
 
 #include "app/main_window.h"
 #include "platform/widgets.h"
+#include "sections/tables/section_tables.h"
 
 // The panel (its object name) that holds what lies at this point of the client
 // area, or "home" where no panel covers it.
@@ -24,4 +25,14 @@ inline QString seenAt(const ayat::MainWindow& w, QPoint inClient)
 inline void clickAt(ayat::MainWindow& w, QPoint inClient)
 {
     QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, w.client()->mapTo(&w, inClient));
+}
+
+// The section description that the panel of this id was built from.
+inline const ayat::SectionDescription& descriptionOf(const ayat::MainWindow& w, ayat::PanelId id)
+{
+    const QString name = w.panels().panel(id)->objectName();
+    for (const ayat::SectionDescription* d : ayat::allSections())
+        if (name == QLatin1String(d->panelName))
+            return *d;
+    qFatal("the panel %s holds no section", qPrintable(name));
 }

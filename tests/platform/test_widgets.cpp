@@ -318,6 +318,27 @@ private slots:
         QCOMPARE(s.container.childAt(50, 50)->objectName(), QStringLiteral("top"));
         QVERIFY(!child<Picture>(&s.container, "bottom")->isVisibleTo(&s.container));
     }
+
+    // A table's texts are UTF-8: captions, tooltips and accessible names come
+    // out as written, whatever lies beyond ASCII in them.
+    void tableTextsAreUtf8()
+    {
+        FixedImages images;
+        const char* caption = "Sayings in the Qur\u2019an \u2014 \u0622\u064a\u0627\u062a";
+        const char* tip = "Exit to main \u2192";
+        Screen s({ControlRow{.name = "label", .kind = ControlKind::Label, .rect = {0, 0, 6000, 600}, .text = caption},
+                  ControlRow{.name = "button",
+                             .kind = ControlKind::Button,
+                             .rect = {0, 900, 1500, 600},
+                             .text = caption,
+                             .tooltip = tip}},
+                 images);
+        QCOMPARE(child<Label>(&s.container, "label")->text(), QString::fromUtf8(caption));
+        auto* button = child<PictureButton>(&s.container, "button");
+        QCOMPARE(button->text(), QString::fromUtf8(caption));
+        QCOMPARE(button->toolTip(), QString::fromUtf8(tip));
+        QCOMPARE(button->accessibleName(), QString::fromUtf8(tip));
+    }
 };
 
 QTEST_MAIN(WidgetsTest)

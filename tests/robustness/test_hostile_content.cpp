@@ -34,7 +34,7 @@
 #include "assets/catalogue.h"
 #include "assets/loader.h"
 #include "common/files.h"
-#include "common/stderr_capture.h"
+#include "common/message_capture.h"
 #include "platform/audio.h"
 #include "random_use.h"
 #include "sound/sound.h"
@@ -521,7 +521,7 @@ private slots:
 
         QElapsedTimer clock;
         clock.start();
-        StderrCapture capture;
+        MessageCapture capture;
         AssetStore store(folder);
         const QImage picture = store.image(key.toStdString());
         const QIcon icon = store.windowIcon(key.toStdString());  // the same file, not read again
@@ -681,7 +681,7 @@ private slots:
             const QString key = keysOf(*encoding).first();
             const QString path = root + QLatin1Char('/') + fileNameOf(key);
             QVERIFY(breakFile(path, bytes, *encoding, QStringLiteral("bytes"), 0).isEmpty());
-            StderrCapture capture;
+            MessageCapture capture;
             AssetStore store(root);
             const QImage picture = store.image(key.toStdString());
             const QIcon icon = store.windowIcon(key.toStdString());

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <system_error>
 #include <thread>
@@ -17,6 +18,7 @@
 #else
 #include <dirent.h>
 #include <linux/capability.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -27,6 +29,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
 #include "common/files.h"
@@ -106,10 +109,18 @@ void waitUntil(Done done)
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
 }
 
+void report(long longestRequestUs)
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    std::printf("longest_request_us %ld\npeak_kb %ld\n", longestRequestUs, usage.ru_maxrss);
+}
+
 // Child: p:NAME requests NAME; c:N waits until the device has written N ms
 // more sound (or closed); q waits until the device has closed; w:N waits N ms;
-// i waits until the service has settled; x ends the program at once. Prints
-// the longest request time.
+// i waits until the service has settled; e:TEXT says TEXT on standard output;
+// f:PATH waits until the file PATH exists; x ends the program at once. Prints
+// the longest request time and the peak resident memory.
 int runSteps(int argc, char** argv)
 {
     long longest = 0;
@@ -131,13 +142,18 @@ int runSteps(int argc, char** argv)
             std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(step + 2)));
         } else if (std::strcmp(step, "i") == 0) {
             ayat::sound::waitUntilIdleForTesting();
+        } else if (std::strncmp(step, "e:", 2) == 0) {
+            std::printf("%s\n", step + 2);
+            std::fflush(stdout);
+        } else if (std::strncmp(step, "f:", 2) == 0) {
+            waitUntil([&] { return ::access(step + 2, F_OK) == 0; });
         } else if (std::strcmp(step, "x") == 0) {
-            std::printf("longest_request_us %ld\n", longest);
+            report(longest);
             return 0;
         }
     }
     ayat::sound::shutdown();
-    std::printf("longest_request_us %ld\n", longest);
+    report(longest);
     return 0;
 }
 
@@ -156,6 +172,7 @@ bool dropCapabilities()
 struct Child {
     QByteArray capture;
     long longestRequestUs = -1;
+    long peakKb = -1;
     qint64 elapsedMs = 0;
     int exitCode = -1;
 };
@@ -171,6 +188,7 @@ bool makeFile(const QString& dir, const QString& entry)
     if (!what.startsWith('@'))
         return writeFile(path, pattern(what.toInt(), lengthOf(what.toInt())));
     QByteArray good = pattern(3, kLength);
+    const auto quiet = [](int, int) { return 0.1; };
     auto patch = [&](int at, quint32 v) {
         for (int i = 0; i < 4; ++i)
             good[at + i] = char(v >> (8 * i));
@@ -212,6 +230,10 @@ bool makeFile(const QString& dir, const QString& entry)
         : what == "@channels"                 ? patch16(22, 0)
         : what == "@rate"                     ? patch(24, 0)
         : what == "@bits"                     ? patch16(34, 0)
+        : what == "@3hz"                      ? wave(3, 1, 16, false, 1000, quiet)
+        : what == "@7999hz"                   ? wave(7999, 1, 16, false, 4000, quiet)
+        : what == "@9channels"                ? wave(22050, 9, 16, false, 2205, quiet)
+        : what == "@8channels1hz"             ? wave(1, 8, 16, false, 10, quiet)
                                               : QByteArray("?");
     return writeFile(path, bytes);
 }
@@ -251,7 +273,10 @@ class TestSound : public QObject {
         const QByteArray out = p.readAllStandardOutput();
         const int at = out.indexOf("longest_request_us ");
         if (at >= 0)
-            c.longestRequestUs = out.mid(at + 19).trimmed().toLong();
+            c.longestRequestUs = out.mid(at + 19).split('\n').first().trimmed().toLong();
+        const int peak = out.indexOf("peak_kb ");
+        if (peak >= 0)
+            c.peakKb = out.mid(peak + 8).trimmed().toLong();
         QFile f(capture);
         if (f.open(QIODevice::ReadOnly))
             c.capture = f.readAll();
@@ -341,6 +366,11 @@ private slots:
             {"no channels", "x.exp=@channels", "x.exp"},
             {"no rate", "x.exp=@rate", "x.exp"},
             {"no bits", "x.exp=@bits", "x.exp"},
+            // Formats no recitation comes in, refused before they are converted.
+            {"3 Hz", "x.exp=@3hz", "x.exp"},
+            {"7999 Hz", "x.exp=@7999hz", "x.exp"},
+            {"9 channels", "x.exp=@9channels", "x.exp"},
+            {"8 channels at 1 Hz", "x.exp=@8channels1hz", "x.exp"},
             {"folder in name", "sub/x.exp=3", "sub/x.exp"},
             {"backslash in name", "x\\y.exp=3", "x\\y.exp"},
             {"parent in name", "../x.exp=3", "../x.exp"},
@@ -446,11 +476,17 @@ private slots:
         QTest::addColumn<int>("channels");
         QTest::addColumn<int>("bits");
         QTest::addColumn<bool>("isFloat");
-        QTest::newRow("8-bit 11025 mono") << 11025 << 1 << 8 << false;
-        QTest::newRow("16-bit 44100 stereo") << 44100 << 2 << 16 << false;
-        QTest::newRow("24-bit 48000 stereo") << 48000 << 2 << 24 << false;
-        QTest::newRow("float 48000 mono") << 48000 << 1 << 32 << true;
-        QTest::newRow("16-bit 8000 mono") << 8000 << 1 << 16 << false;
+        QTest::addColumn<QString>("encoding");  // if given, sox makes the file in it
+        QTest::newRow("8-bit 11025 mono") << 11025 << 1 << 8 << false << "";
+        QTest::newRow("16-bit 44100 stereo") << 44100 << 2 << 16 << false << "";
+        QTest::newRow("24-bit 48000 stereo") << 48000 << 2 << 24 << false << "";
+        QTest::newRow("float 48000 mono") << 48000 << 1 << 32 << true << "";
+        QTest::newRow("16-bit 8000 mono") << 8000 << 1 << 16 << false << "";
+        QTest::newRow("16-bit 192000, 5.1") << 192000 << 6 << 16 << false << "";
+        QTest::newRow("A-law 8000 mono") << 8000 << 1 << 8 << false << "a-law";
+        QTest::newRow("mu-law 8000 mono") << 8000 << 1 << 8 << false << "u-law";
+        QTest::newRow("IMA ADPCM 22050 mono") << 22050 << 1 << 4 << false << "ima-adpcm";
+        QTest::newRow("MS ADPCM 44100 stereo") << 44100 << 2 << 4 << false << "ms-adpcm";
     }
 
     void convertsOtherFormats()
@@ -459,25 +495,36 @@ private slots:
         QFETCH(int, channels);
         QFETCH(int, bits);
         QFETCH(bool, isFloat);
+        QFETCH(QString, encoding);
         QString program;
         const QString cwd = prepare({}, {}, &program);
-        QVERIFY(writeFile(cwd + "/tone.exp", wave(rate, channels, bits, isFloat, rate * 4 / 10, [rate](int f, int) {
-                              return 0.5 * std::sin(2 * M_PI * 440 * f / rate);
-                          })));
+        if (encoding.isEmpty()) {
+            QVERIFY(writeFile(cwd + "/tone.exp", wave(rate, channels, bits, isFloat, rate * 4 / 10, [rate](int f, int) {
+                                  return 0.5 * std::sin(2 * M_PI * 440 * f / rate);
+                              })));
+        } else {
+            QStringList args = QStringLiteral("-n -r %1 -c %2 -e %3").arg(rate).arg(channels).arg(encoding).split(' ');
+            args << cwd + "/tone.wav" << QStringLiteral("synth 0.4 sine 440 vol 0.5").split(' ');
+            QVERIFY2(QProcess::execute("sox", args) == 0, "sox could not make the file");
+            QVERIFY(QFile::rename(cwd + "/tone.wav", cwd + "/tone.exp"));
+        }
         const Child c = run({"p:tone.exp", "i", "c:700"}, cwd);
         QCOMPARE(c.exitCode, 0);
         const auto* s = reinterpret_cast<const qint16*>(c.capture.constData());
         const int n = int(c.capture.size() / 2);
-        int first = -1, last = -1, crossings = 0, peak = 0;
+        // Crossings counted between samples beyond the quiet band, so that
+        // the noise of the compressed kinds near zero does not count.
+        int first = -1, last = -1, crossings = 0, peak = 0, sign = 0;
         for (int i = 0; i < n; ++i) {
             if (std::abs(s[i]) > 300) {
                 if (first < 0)
                     first = i;
                 last = i;
                 peak = std::max(peak, std::abs(int(s[i])));
+                const int now = s[i] > 0 ? 1 : -1;
+                crossings += sign != 0 && now != sign;
+                sign = now;
             }
-            if (first >= 0 && i > 0 && (s[i - 1] < 0) != (s[i] < 0))
-                ++crossings;
         }
         QVERIFY(first >= 0);
         const double seconds = (last - first) / 22050.0;
@@ -485,6 +532,131 @@ private slots:
         const double hz = crossings / 2.0 / seconds;
         QVERIFY2(std::abs(hz - 440) < 15, qPrintable(QString::number(hz)));
         QVERIFY2(peak > 14000 && peak < 19000, qPrintable(QString::number(peak)));
+    }
+
+    // What a sound holds follows its file's size, not how long it lasts: 12 MB
+    // of 8-bit 8000 Hz samples play for 25 minutes, 66 MB once converted, yet
+    // the program grows by less than four times the file (the file, the
+    // loader's copy of its samples, what is played).
+    void memoryFollowsTheFile()
+    {
+        QString program;
+        const QString cwd = prepare({"b.exp=2"}, {}, &program);
+        const QByteArray slow = wave(8000, 1, 8, false, 12'000'000, [](int, int) { return 0.25; });
+        QVERIFY(writeFile(cwd + "/slow.exp", slow));
+        const Child small = run({"p:b.exp", "i", "c:100"}, cwd);
+        const Child large = run({"p:slow.exp", "i", "c:100", "p:b.exp", "i", "c:650"}, cwd);
+        QCOMPARE(small.exitCode, 0);
+        QCOMPARE(large.exitCode, 0);
+        QVERIFY(small.peakKb > 0 && large.peakKb > 0);
+        const long grownKb = large.peakKb - small.peakKb;
+        QVERIFY2(grownKb < 4 * 12'000, qPrintable(QStringLiteral("grew by %1 kB").arg(grownKb)));
+        // Both were heard: the slow file (a steady level, no pattern), then b.exp.
+        const std::vector<Run> heard = runs(large.capture);
+        const auto b = std::find_if(heard.begin(), heard.end(), [](const Run& r) { return r.id == 2; });
+        QVERIFY2(b != heard.end() && b->first == 0 && b->length == kLength, qPrintable(describe(heard)));
+        QVERIFY(std::count_if(heard.begin(), b, [](const Run& r) { return r.id != 0; }) > 2205);
+    }
+
+    // A sound server that comes up after the first request, as on a desktop
+    // whose PulseAudio starts after its autostarted programs: the next request
+    // plays through the server, as the program's own stream (not through raw
+    // ALSA's bridge to it). The first found no output at all, or only raw ALSA
+    // (here its null device), which a desktop's programs do not share.
+    void findsASoundServerThatStartsLate_data()
+    {
+        QTest::addColumn<bool>("rawAlsa");
+        QTest::newRow("no output at first") << false;
+        QTest::newRow("raw ALSA at first") << true;
+    }
+
+    void findsASoundServerThatStartsLate()
+    {
+        QFETCH(bool, rawAlsa);
+        QString program;
+        const QString cwd = prepare({"a.exp=2"}, {}, &program);
+        QVERIFY(writeFile(cwd + "/long.exp", pattern(1, 22050 * 20)));
+        const QString root = temp.filePath(rawAlsa ? "server-after-alsa" : "server");
+        QVERIFY(QDir().mkpath(root + "/run") && QDir().mkpath(root + "/home"));
+        QVERIFY(writeFile(root + "/client.conf", "autospawn = no\n"));  // the first request must not start it
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"SDL_AUDIODRIVER", "PULSE_SERVER", "PULSE_RUNTIME_PATH", "PIPEWIRE_REMOTE"})
+            env.remove(name);
+        env.insert("XDG_RUNTIME_DIR", root + "/run");
+        env.insert("HOME", root + "/home");
+        env.insert("PULSE_CLIENTCONFIG", root + "/client.conf");
+        if (rawAlsa) {
+            QVERIFY(writeFile(root + "/asound.conf", "pcm.!default { type null }\n"));
+            env.insert("ALSA_CONFIG_PATH", root + "/asound.conf");
+        }
+        const auto tool = [&](const QString& name, const QStringList& args, int ms = 5000) {
+            QProcess p;
+            p.setProcessEnvironment(env);
+            p.start(name, args);
+            const bool done = p.waitForFinished(ms);
+            return done && p.exitCode() == 0 ? p.readAllStandardOutput() : QByteArray();
+        };
+        const auto within = [](int ms, const std::function<bool()>& done) {
+            QElapsedTimer clock;
+            clock.start();
+            for (;;) {
+                if (done())
+                    return true;
+                if (clock.elapsed() > ms)
+                    return false;
+                QThread::msleep(100);
+            }
+        };
+
+        QProcess child;
+        child.setProcessEnvironment(env);
+        child.setWorkingDirectory(cwd);
+        // After a sound through raw ALSA, the device closes a second after its
+        // end (half a second of sound): the next request opens it anew.
+        child.start(QCoreApplication::applicationFilePath(),
+                    {"--play", "p:a.exp", "i", "w:2500", "e:first", "f:" + root + "/go", "p:long.exp", "i", "w:8000"});
+        QByteArray said;
+        const auto settled = [&] {
+            child.waitForReadyRead(100);
+            return (said += child.readAllStandardOutput()).contains("first");
+        };
+        QVERIFY2(within(20000, settled), "the first request did not settle");
+
+        QProcess server;
+        server.setProcessEnvironment(env);
+        server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        server.start("pulseaudio",
+                     {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--disallow-exit",
+                      "--load=module-native-protocol-unix auth-anonymous=1", "--load=module-null-sink sink_name=null"});
+        QVERIFY2(server.waitForStarted(5000), "pulseaudio could not be started");
+        QVERIFY2(within(10000, [&] { return !tool("pactl", {"info"}).isEmpty(); }), "pulseaudio did not answer");
+        QVERIFY(tool("pactl", {"list", "sink-inputs"}).trimmed().isEmpty());  // nothing of the first request
+        QVERIFY(writeFile(root + "/go", "go"));
+
+        QByteArray inputs;
+        const auto ours = [&] { return (inputs = tool("pactl", {"list", "sink-inputs"})).contains("Ayat Explorer"); };
+        QVERIFY2(within(10000, ours), inputs.constData());
+        QVERIFY2(inputs.contains("media.name = \"Recitation\""), inputs.constData());
+        // And what it sends is heard: the null sink's monitor is not silent.
+        const QByteArray recorded = [&] {
+            QProcess p;
+            p.setProcessEnvironment(env);
+            p.start("parec", {"--device=null.monitor", "--raw", "--format=s16le", "--channels=1", "--rate=22050"});
+            QByteArray got;
+            within(3000, [&] {
+                p.waitForReadyRead(100);
+                return (got += p.readAllStandardOutput()).size() > 22050 * 2;
+            });
+            p.kill();
+            p.waitForFinished();
+            return got;
+        }();
+        const QString zeros = QStringLiteral("%1 of %2 bytes zero").arg(recorded.count('\0')).arg(recorded.size());
+        QVERIFY2(recorded.size() > 22050 && recorded.count('\0') < recorded.size() / 2, qPrintable(zeros));
+        child.waitForFinished(15000);
+        QCOMPARE(child.exitCode(), 0);
+        server.terminate();
+        server.waitForFinished(5000);
     }
 
     // The program ends at once however it ends: while a long sound plays, while

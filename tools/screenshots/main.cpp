@@ -56,16 +56,17 @@ bool everyObjectChosen(ayat::MainWindow& window, const QDir& folder)
 {
     bool ok = true;
     for (const ayat::SectionDescription* d : ayat::allSections()) {
-        window.panels().panelNamed(d->panelName)->show();
+        ayat::child<ayat::Panel>(window.client(), d->panelName)->show();
         for (const ayat::SectionItem& item : d->items)
             for (const ayat::HotspotSpec& h : item.hotspots) {
-                const QWidget* spot = ayat::findControl(window.panels().panelNamed(d->panelName), h.name);
+                const QWidget* spot =
+                    ayat::findControl(ayat::child<ayat::Panel>(window.client(), d->panelName), h.name);
                 QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
                                   spot->mapTo(&window, spot->rect().center()));
                 const std::string file = std::string(d->panelName) + "-" + h.name + ".png";
                 ok = save(&window, folder, file.c_str()) && ok;
             }
-        window.panels().panelNamed(d->panelName)->hide();
+        ayat::child<ayat::Panel>(window.client(), d->panelName)->hide();
     }
     return ok;
 }
@@ -127,7 +128,8 @@ int main(int argc, char** argv)
     ok = save(&window, folder, "home.png") && ok;
     for (const ayat::SectionDescription* d : ayat::allSections()) {
         window.findChild<QAction*>(QString::fromLatin1(d->menuItem))->trigger();
-        const QWidget* spot = ayat::findControl(window.panels().panelNamed(d->panelName), longestVerseHotspot(*d));
+        const QWidget* spot =
+            ayat::findControl(ayat::child<ayat::Panel>(window.client(), d->panelName), longestVerseHotspot(*d));
         // A real click at the hotspot's centre, delivered to whatever lies there.
         QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, spot->mapTo(&window, spot->rect().center()));
         ok = save(&window, folder, (std::string(d->panelName) + ".png").c_str()) && ok;
