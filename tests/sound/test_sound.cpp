@@ -15,6 +15,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+// After windows.h:
+#include <psapi.h>
 #else
 #include <dirent.h>
 #include <linux/capability.h>
@@ -111,9 +113,16 @@ void waitUntil(Done done)
 
 void report(long longestRequestUs)
 {
+#ifdef _WIN32
+    PROCESS_MEMORY_COUNTERS usage{};
+    ::K32GetProcessMemoryInfo(::GetCurrentProcess(), &usage, sizeof usage);
+    const long peakKb = long(usage.PeakWorkingSetSize / 1024);
+#else
     rusage usage{};
     ::getrusage(RUSAGE_SELF, &usage);
-    std::printf("longest_request_us %ld\npeak_kb %ld\n", longestRequestUs, usage.ru_maxrss);
+    const long peakKb = usage.ru_maxrss;
+#endif
+    std::printf("longest_request_us %ld\npeak_kb %ld\n", longestRequestUs, peakKb);
 }
 
 // Child: p:NAME requests NAME; c:N waits until the device has written N ms
@@ -146,7 +155,7 @@ int runSteps(int argc, char** argv)
             std::printf("%s\n", step + 2);
             std::fflush(stdout);
         } else if (std::strncmp(step, "f:", 2) == 0) {
-            waitUntil([&] { return ::access(step + 2, F_OK) == 0; });
+            waitUntil([&] { return std::filesystem::exists(step + 2); });
         } else if (std::strcmp(step, "x") == 0) {
             report(longest);
             return 0;
