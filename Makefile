@@ -47,7 +47,7 @@ windows:
 # under Wine; the installer and the installed program under Wine.
 test-windows: windows
 	$(EPOCH) JOBS=$(JOBS) tools/windows/check-reproducible . $(WINDOWS_BUILD)
-	tools/windows/test-suite $(WINDOWS_BUILD)
+	tools/windows/test-suite $(WINDOWS_BUILD) --path $(WINDOWS_BUILD) --plugins $(WINDOWS_BUILD)
 	tools/windows/check-installed $(WINDOWS_BUILD)/ayat-explorer-*-setup.exe . $(WINDOWS_BUILD)/installed
 
 -include tools/tools.mk
