@@ -32,6 +32,26 @@ test: build
 clean:
 	rm -rf $(BUILD)
 
+.PHONY: windows test-windows
+# The program for 64-bit Windows, cross-built in build-windows/ (tools/windows/):
+# the toolchain (a kept Debian 13 root with its mingw-w64, and Qt and SDL2
+# built from Debian 13's source packages, kept in /var/cache/ayat-explorer/),
+# then the program and its tests, then the zip and the installer, dated by the
+# commit like the Debian package.
+WINDOWS_BUILD := build-windows
+windows:
+	@tools/install-packages tools/windows/packages.txt
+	tools/windows/toolchain
+	JOBS=$(JOBS) tools/windows/build-program . $(WINDOWS_BUILD)
+	$(EPOCH) tools/windows/package . $(WINDOWS_BUILD)
+
+# The zip and the installer built again to the same bytes; the QtTest suite
+# under Wine; the installer and the installed program under Wine.
+test-windows: windows
+	$(EPOCH) JOBS=$(JOBS) tools/windows/check-reproducible . $(WINDOWS_BUILD)
+	tools/windows/test-suite $(WINDOWS_BUILD) --path $(WINDOWS_BUILD) --plugins $(WINDOWS_BUILD)
+	tools/windows/check-installed $(WINDOWS_BUILD)/ayat-explorer-*-setup.exe . $(WINDOWS_BUILD)/installed
+
 -include tools/tools.mk
 
 .PHONY: package package-test
