@@ -16,6 +16,7 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 
+#include "art.h"
 #include "paint.h"
 
 namespace ayat::art {
@@ -277,18 +278,6 @@ bool writeHicolorIcons(const QString& dirName, const QString& name, QString* err
 }
 
 namespace {
-
-void put16(QByteArray& out, quint32 v)
-{
-    out.append(char(v & 0xFF));
-    out.append(char((v >> 8) & 0xFF));
-}
-
-void put32(QByteArray& out, quint32 v)
-{
-    put16(out, v & 0xFFFF);
-    put16(out, v >> 16);
-}
 
 // One image of the icon file as Windows reads it: BITMAPINFOHEADER (its height
 // counts the mask too), the BGRA rows bottom-up, then the 1-bit mask rows (set

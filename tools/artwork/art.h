@@ -2,9 +2,11 @@
 // The artwork generator's pieces: each draws some of the catalogue's pictures as
 // full-colour images of exactly the catalogue's size; the encoders then write
 // them in the catalogue's encodings.
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -39,5 +41,9 @@ bool writeIcon16(const QString& path, const std::vector<QImage>& images, QString
 QImage drawPicture(std::string_view key, int scale = 1);
 // The source tree's root, for content files the generator reads (verses.json).
 QString sourcePath(const QString& relative);
+
+// Appends a little-endian 16- or 32-bit value, as icon and bitmap files hold them.
+void put16(QByteArray& out, uint32_t v);
+void put32(QByteArray& out, uint32_t v);
 
 }  // namespace ayat::art

@@ -9,12 +9,6 @@
 #include "icons/palette.h"
 
 namespace ayat::art {
-namespace {
-
-constexpr int kDirHeaderBytes = 6;
-constexpr int kDirEntryBytes = 16;
-constexpr int kInfoHeaderBytes = 40;
-constexpr int kPaletteBytes = 16 * 4;
 
 void put16(QByteArray& out, uint32_t v)
 {
@@ -27,6 +21,13 @@ void put32(QByteArray& out, uint32_t v)
     put16(out, v & 0xFFFF);
     put16(out, v >> 16);
 }
+
+namespace {
+
+constexpr int kDirHeaderBytes = 6;
+constexpr int kDirEntryBytes = 16;
+constexpr int kInfoHeaderBytes = 40;
+constexpr int kPaletteBytes = 16 * 4;
 
 // Bytes of one bitmap row of width pixels at bits per pixel, padded to 4 bytes.
 int rowBytes(int width, int bits) { return (width * bits + 31) / 32 * 4; }
