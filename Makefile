@@ -49,7 +49,7 @@ windows:
 # under Wine; the installer and the installed program under Wine.
 test-windows: windows
 	$(EPOCH) JOBS=$(JOBS) tools/windows/check-reproducible . $(WINDOWS_BUILD)
-	tools/windows/test-suite $(WINDOWS_BUILD) --path $(WINDOWS_BUILD) --plugins $(WINDOWS_BUILD)
+	tools/windows/test-suite $(abspath $(WINDOWS_BUILD)) --path $(abspath $(WINDOWS_BUILD)) --plugins $(abspath $(WINDOWS_BUILD))
 	tools/windows/check-installed $(WINDOWS_BUILD)/ayat-explorer-*-setup.exe . $(WINDOWS_BUILD)/installed
 
 -include tools/tools.mk
