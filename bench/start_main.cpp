@@ -8,7 +8,12 @@
 //   main-shown  the main window receives its show event (it has been made)
 //   main-frame-start / main-frame-end       the main window's first frame
 // With the argument "splash", it ends after the splash window's first frame
-// (for profiling the start alone).
+// (for profiling the start alone). "--without NAME" leaves one of the start's
+// mechanisms out, for measuring what it buys:
+//   resource-check   the check of file handles and threads before anything else
+//   fonts-ahead      the font configuration read on a thread of its own
+//   worker-held      the sound worker held until the first frame (it starts at
+//                    the opening recitation's request instead)
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -22,6 +27,7 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/splash.h"
+#include "platform/process_limits.h"
 #include "probe.h"
 
 namespace {
@@ -78,9 +84,23 @@ int main(int argc, char** argv)
 {
     stamp("main");
     const bool splashOnly = argc > 1 && std::string(argv[argc - 1]) == "splash";
-    ayat::prepareStart();
+    std::string without;
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::string(argv[i]) == "--without")
+            without += std::string(argv[i + 1]) + " ";
+    const auto with = [&](const char* name) { return without.find(std::string(name) + " ") == std::string::npos; };
+    // As app/main.cpp has them.
+    if (with("resource-check") && !ayat::platform::shortOfResources(64, 8).empty())
+        return 1;
+    if (with("fonts-ahead"))
+        ayat::prepareStart();
     bench::ObservedApplication app(argc, argv);
     watch(app, splashOnly);
-    ayat::startProgram(app);
+    if (with("worker-held")) {
+        ayat::startProgram(app);
+    } else {
+        ayat::setUpApplication(app);
+        (new ayat::SplashWindow)->show();
+    }
     return app.exec();
 }
