@@ -522,6 +522,55 @@ int runAll(int argc, char** argv)
         starts.push_back(std::move(r));
     }
 
+    // 1b. Each of the start's mechanisms: the program without it (or, for SDL2,
+    // with it loaded at exec), against the program as it is, taking turns on the
+    // desktop platforms, seen from outside: exec to the first drawing.
+    struct Mechanism {
+        const char* what;
+        std::vector<std::string> without;  // the command of the program without it
+    };
+    const std::vector<Mechanism> mechanisms{
+        {"SDL2 loaded at its first use, not at exec", {folder + "ayat-bench-start-sdl-linked"}},
+        {"the font configuration read on a thread of its own", {startProgram, "--without", "fonts-ahead"}},
+        {"the sound worker held until the first frame", {startProgram, "--without", "worker-held"}},
+        {"the check of file handles and threads (a cost, not a gain)", {startProgram, "--without", "resource-check"}},
+    };
+    struct MechanismResult {
+        std::string platform;
+        Values with;
+        std::vector<Values> without;
+    };
+    std::vector<MechanismResult> mechanismResults;
+    for (const Platform& p : platforms) {
+        if (!p.desktop)
+            continue;
+        MechanismResult r{p.label, {}, std::vector<Values>(mechanisms.size())};
+        const Env env = with(quietSound, p.env);
+        const std::size_t n = mechanisms.size() + 1;
+        for (int round = 0; round < o.rounds + 1; ++round) {
+            for (std::size_t turn = 0; turn < n; ++turn) {
+                const std::size_t which = (turn + std::size_t(round)) % n;  // 0 the program as it is
+                displayWatch->drain();
+                Child c = spawn(which == 0 ? std::vector<std::string>{startProgram, "splash"}
+                                           : [&] {
+                                                 auto args = mechanisms[which - 1].without;
+                                                 args.push_back("splash");
+                                                 return args;
+                                             }(),
+                                env, true);
+                if (c.pid < 0)
+                    return 1;
+                const std::int64_t mapped = displayWatch->waitForMap(10000);
+                const std::int64_t drawn = mapped > 0 ? displayWatch->waitForFirstDamage(2000) : -1;
+                finish(c, 10000);
+                if (round == 0 || drawn <= 0)
+                    continue;
+                (which == 0 ? r.with : r.without[which - 1]).push_back(double(drawn - c.spawned));
+            }
+        }
+        mechanismResults.push_back(std::move(r));
+    }
+
     // 2. Decoding, each run a fresh process.
     std::map<std::string, Values> decode;
     for (int i = 0; i < 5; ++i) {
@@ -665,6 +714,17 @@ int runAll(int argc, char** argv)
                    + ", main() to first paint event " + phase(*f, "main", "splash-frame-start")
                    + ", painting and flushing the frame " + phase(*f, "splash-frame-start", "splash-frame-end"));
         }
+    }
+    for (const MechanismResult& r : mechanismResults) {
+        const double w = median(r.with);
+        for (std::size_t i = 0; i < mechanisms.size(); ++i) {
+            const double wo = median(r.without[i]);
+            rows.push_back({"Start-up mechanism: " + std::string(mechanisms[i].what) + " (" + r.platform + ")",
+                            ms(wo) + " without it: " + (wo >= w ? "gains " + ms(wo - w) : "costs " + ms(w - wo)),
+                            "—", ms(w) + " (the program as it is)", "—"});
+        }
+        detail("start-up mechanisms (" + r.platform + "): exec to the first drawing, medians of "
+               + std::to_string(r.with.size()) + " runs of the program as it is and of each variant, taking turns");
     }
     {
         const StartResult& r = starts.front();
