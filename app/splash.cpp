@@ -12,6 +12,7 @@
 
 #include "panels/credits.h"
 #include "platform/controls.h"
+#include "platform/image_formats.h"
 #include "platform/widgets.h"
 #include "sound/sound.h"
 
@@ -48,6 +49,14 @@ std::vector<std::string> pictureKeysOf(std::span<const ControlRow> rows)
     return keys;
 }
 
+// The rows' pictures, decoded on a thread of their own, once Qt's format plugins
+// are looked up here (platform/image_formats.h says why).
+std::unique_ptr<ImagesAhead> decodeAhead(std::span<const ControlRow> rows)
+{
+    platform::lookUpImageFormats();
+    return std::make_unique<ImagesAhead>(pictureKeysOf(rows));
+}
+
 // What the builder is given for the pictures: nothing yet. They are decoded
 // meanwhile and put in at the first paint (see paintEvent).
 class NoImagesYet final : public ImageSource {
@@ -58,7 +67,7 @@ public:
 
 }  // namespace
 
-SplashWindow::SplashWindow() : imagesAhead_(std::make_unique<ImagesAhead>(pictureKeysOf(kSplashControls)))
+SplashWindow::SplashWindow() : imagesAhead_(decodeAhead(kSplashControls))
 {
     // The design names the splash window "nature", as it names the nature section's
     // panel in the main window; the two are unrelated.
