@@ -115,8 +115,12 @@ void SplashWindow::Form_Load() { RequestSound("bism.exp"); }
 void SplashWindow::Timer2_Timer()
 {
     // Show the main window; it is made first if there is none (at the first tick,
-    // or after the user closed it, which destroyed it).
-    if (!mainWindow_)
+    // or after the user closed it, which destroys it). A closed window is
+    // destroyed when the event loop gets to it, which on Windows may come after
+    // this tick (seen under Wine: the closed window shown again, and the fresh one
+    // only a tick later); closed, it is hidden, which nothing else makes it, and
+    // it is replaced all the same.
+    if (!mainWindow_ || mainWindow_->isHidden())
         mainWindow_ = new MainWindow;
     mainWindow_->show();
 }
