@@ -9,14 +9,16 @@ namespace ayat::platform {
 void lookUpImageFormats()
 {
 #ifdef _WIN32
-    // The first QImageReader looks for Qt's format plugins, matching their file
-    // names with a regular expression, which gives its thread a thread_local
-    // match stack. With MinGW's runtime, a thread that has one crashes as it
-    // ends, in Qt's freeing of that stack (seen under Wine 8: a page fault in
-    // pcre2's JIT stack free called from libstdc++'s thread-exit destructors,
-    // the splash's decoding thread, every run of test_info_panels). Looked up
-    // here, on the thread that lives as long as the program, the lookup is not
-    // made again. It reads the plugins' metadata and loads none of them.
+    // A std::thread that is the first to read a picture, and so the one on
+    // which Qt looks its format plugins up, crashes as it ends: under Wine 8, a
+    // page fault in the freeing of Qt's thread_local regular-expression stack,
+    // called by libstdc++'s thread-exit destructors, in every run of
+    // test_info_panels, test_startup and ayat-screenshots (the splash's
+    // decoding thread) and of a 20-line program that reads one BMP on a thread.
+    // A thread that only matches a regular expression ends cleanly: the fault
+    // itself, in MinGW's runtime or Qt's, was not pinned down. Looked up here,
+    // on the thread that lives as long as the program, the plugins are not
+    // looked up again; this reads their metadata and loads none of them.
     QImageReader::supportedImageFormats();
 #endif
     // Linux's runtime ends such a thread cleanly.

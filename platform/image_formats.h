@@ -3,9 +3,9 @@
 
 namespace ayat::platform {
 
-// Has Qt look up its picture format plugins on the calling thread, where a
-// thread that decodes pictures and then ends must not be the first to do so.
-// Does nothing where no such thread needs it.
+// Has Qt look up its picture format plugins on the calling thread, so that a
+// thread that decodes pictures and then ends is not the first to do it (on
+// Windows such a thread crashes as it ends). Does nothing on Linux.
 void lookUpImageFormats();
 
 }  // namespace ayat::platform
