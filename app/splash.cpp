@@ -12,6 +12,7 @@
 
 #include "panels/credits.h"
 #include "platform/controls.h"
+#include "platform/image_formats.h"
 #include "platform/widgets.h"
 #include "sound/sound.h"
 
@@ -61,6 +62,14 @@ std::vector<std::string> pictureKeysOf(std::span<const ControlRow> rows)
     return keys;
 }
 
+// The rows' pictures, decoded on a thread of their own, once Qt's format plugins
+// are looked up here (platform/image_formats.h says why).
+std::unique_ptr<ImagesAhead> decodeAhead(std::span<const ControlRow> rows)
+{
+    platform::lookUpImageFormats();
+    return std::make_unique<ImagesAhead>(pictureKeysOf(rows));
+}
+
 // What the builder is given for the pictures: nothing yet. They are decoded
 // meanwhile and put in at the first paint (see paintEvent).
 class NoImagesYet final : public ImageSource {
@@ -71,8 +80,7 @@ public:
 
 }  // namespace
 
-SplashWindow::SplashWindow()
-    : imagesAhead_(AYAT_SPLASH_PICTURES_AHEAD ? std::make_unique<ImagesAhead>(pictureKeysOf(kSplashControls)) : nullptr)
+SplashWindow::SplashWindow() : imagesAhead_(AYAT_SPLASH_PICTURES_AHEAD ? decodeAhead(kSplashControls) : nullptr)
 {
     // The design names the splash window "nature", as it names the nature section's
     // panel in the main window; the two are unrelated.
@@ -125,8 +133,12 @@ void SplashWindow::Form_Load() { RequestSound("bism.exp"); }
 void SplashWindow::Timer2_Timer()
 {
     // Show the main window; it is made first if there is none (at the first tick,
-    // or after the user closed it, which destroyed it).
-    if (!mainWindow_)
+    // or after the user closed it, which destroys it). A closed window is
+    // destroyed when the event loop gets to it, which on Windows may come after
+    // this tick (seen under Wine: the closed window shown again, and the fresh one
+    // only a tick later); closed, it is hidden, which nothing else makes it, and
+    // it is replaced all the same.
+    if (!mainWindow_ || mainWindow_->isHidden())
         mainWindow_ = new MainWindow;
     mainWindow_->show();
 }

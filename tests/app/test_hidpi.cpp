@@ -255,7 +255,11 @@ private slots:
             b.open(QIODevice::WriteOnly);
             QImage(kPictures + "sky.bmp").save(&b, "png");
         }
+#ifdef _WIN32
+        QTest::newRow("missing") << QByteArray() << "";  // the system's own words, in its language
+#else
         QTest::newRow("missing") << QByteArray() << "No such file";
+#endif
         QTest::newRow("empty") << QByteArray("") << "empty file";
         QTest::newRow("random bytes") << QByteArray::fromHex("8f3a77e10045ffee0102030405060708") << "not a PNG";
         QTest::newRow("cut short") << png.left(png.size() / 2) << "cut short";

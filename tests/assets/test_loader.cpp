@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -268,11 +269,31 @@ private slots:
         QFETCH(qreal, ratio);
         QFETCH(int, pixels);
         QFETCH(int, centre);
+#ifdef _WIN32
+        // The accessibility settings' pointer size, a number (an integer is
+        // written as a DWORD) or, for "not a number", text.
+        QSettings cursors(QStringLiteral("HKEY_CURRENT_USER\\Control Panel\\Cursors"), QSettings::NativeFormat);
+        const QVariant before = cursors.value("CursorBaseSize");
+        bool isNumber = false;
+        const int number = size.toInt(&isNumber);
+        if (size.isEmpty())
+            cursors.remove("CursorBaseSize");
+        else
+            cursors.setValue("CursorBaseSize", isNumber ? QVariant(number) : QVariant(QString::fromLatin1(size)));
+        cursors.sync();
+        const AssetStore store(QStringLiteral(AYAT_SOURCE_DIR "/assets/pictures"), ratio);
+        const QCursor pointer = store.hotspotPointer();
+        if (before.isValid())
+            cursors.setValue("CursorBaseSize", before);
+        else
+            cursors.remove("CursorBaseSize");
+#else
         const QByteArray before = qgetenv("XCURSOR_SIZE");
         qputenv("XCURSOR_SIZE", size);
         const AssetStore store(QStringLiteral(AYAT_SOURCE_DIR "/assets/pictures"), ratio);
         const QCursor pointer = store.hotspotPointer();
         qputenv("XCURSOR_SIZE", before);
+#endif
         QCOMPARE(pointer.pixmap().size(), QSize(pixels, pixels));
         QCOMPARE(pointer.hotSpot(), QPoint(centre, centre));
         QVERIFY(store.failures().empty());

@@ -21,6 +21,9 @@ namespace {
 
 const QString kSourceDir = QStringLiteral(AYAT_SOURCE_DIR);
 
+#ifndef _WIN32
+// The generator is a CMake script of the build machine (Debian): its tests run
+// there. On Windows only the tables it wrote are judged.
 struct Outcome {
     int exitCode = -1;
     QString messages;
@@ -122,6 +125,7 @@ QList<QByteArray> stringLiterals(const QByteArray& source)
 // JSON written with single quotes, for reading in a C++ string.
 QByteArray json(const char* singleQuoted) { return QByteArray(singleQuoted).replace('\'', '"'); }
 
+#endif
 }  // namespace
 
 class VersesTest : public QObject {
@@ -162,6 +166,7 @@ private slots:
         QCOMPARE(seen.size(), std::size_t(25));
     }
 
+#ifndef _WIN32
     // Quotes, backslashes, semicolons, line breaks and letters beyond ASCII reach
     // the table unchanged, as the compiler reads its string literals.
     void textIsWrittenExactly()
@@ -230,6 +235,7 @@ private slots:
         QVERIFY2(out.messages.simplified().contains(message), qPrintable(out.messages));
         QVERIFY(out.header.isEmpty());
     }
+#endif
 };
 
 QTEST_GUILESS_MAIN(VersesTest)

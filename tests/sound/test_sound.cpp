@@ -492,10 +492,13 @@ private slots:
         QTest::newRow("float 48000 mono") << 48000 << 1 << 32 << true << "";
         QTest::newRow("16-bit 8000 mono") << 8000 << 1 << 16 << false << "";
         QTest::newRow("16-bit 192000, 5.1") << 192000 << 6 << 16 << false << "";
+#ifndef _WIN32
+        // Made by sox, which a Windows program under Wine cannot start.
         QTest::newRow("A-law 8000 mono") << 8000 << 1 << 8 << false << "a-law";
         QTest::newRow("mu-law 8000 mono") << 8000 << 1 << 8 << false << "u-law";
         QTest::newRow("IMA ADPCM 22050 mono") << 22050 << 1 << 4 << false << "ima-adpcm";
         QTest::newRow("MS ADPCM 44100 stereo") << 44100 << 2 << 4 << false << "ms-adpcm";
+#endif
     }
 
     void convertsOtherFormats()
@@ -567,6 +570,7 @@ private slots:
         QVERIFY(std::count_if(heard.begin(), b, [](const Run& r) { return r.id != 0; }) > 2205);
     }
 
+#ifndef _WIN32  // PulseAudio and PipeWire, Linux's sound servers
     // A sound server that comes up after the first request, as on a desktop
     // whose PulseAudio starts after its autostarted programs: the next request
     // plays through the server, as the program's own stream (not through raw
@@ -669,6 +673,7 @@ private slots:
         server.terminate();
         server.waitForFinished(5000);
     }
+#endif
 
     // The program ends at once however it ends: while a long sound plays, while
     // a big file is decoded, through shutdown() or without it, with no device.
