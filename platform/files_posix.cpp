@@ -50,6 +50,22 @@ std::int64_t readSome(const OpenedFile& file, std::byte* into, std::size_t size,
     }
 }
 
+std::int64_t readSomeAt(const OpenedFile& file, std::uint64_t offset, std::byte* into, std::size_t size,
+                        std::string* reason)
+{
+    if (offset > std::uint64_t(INT64_MAX))
+        return 0;  // past any end a file can have
+    for (;;) {
+        const ssize_t got = ::pread(int(file.native()), into, size, off_t(offset));
+        if (got >= 0)
+            return got;
+        if (errno != EINTR) {
+            say(reason, std::strerror(errno));
+            return -1;
+        }
+    }
+}
+
 }  // namespace system
 
 OpenedFile openRegularFile(const Path& path, std::string* reason)
