@@ -118,8 +118,6 @@ bool readOpenFile(const OpenedFile& file, std::size_t maxBytes, std::vector<std:
     return true;
 }
 
-std::int64_t sizeOfOpenFile(const OpenedFile& file) { return system::sizeOf(file, nullptr); }
-
 bool readOpenFileAt(const OpenedFile& file, std::uint64_t offset, std::byte* into, std::size_t size)
 {
     while (size > 0) {

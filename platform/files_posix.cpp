@@ -92,6 +92,14 @@ OpenedFile openRegularFile(const Path& path, std::string* reason)
     return file;
 }
 
+FileVersion versionOfOpenFile(const OpenedFile& file)
+{
+    struct stat st {};
+    if (::fstat(int(file.native()), &st) != 0)
+        return {};
+    return {st.st_size, std::int64_t(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
+}
+
 const Path& programFolder()
 {
     // Left alive at exit: the sound worker may still look here meanwhile.

@@ -114,6 +114,16 @@ OpenedFile openRegularFile(const Path& path, std::string* reason)
     return file;
 }
 
+FileVersion versionOfOpenFile(const OpenedFile& file)
+{
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!::GetFileInformationByHandle(handleOf(file), &info))
+        return {};
+    const auto join = [](DWORD high, DWORD low) { return std::int64_t((std::uint64_t(high) << 32) | low); };
+    return {join(info.nFileSizeHigh, info.nFileSizeLow),
+            join(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime)};
+}
+
 const Path& programFolder()
 {
     // Left alive at exit: the sound worker may still look here meanwhile.

@@ -64,22 +64,24 @@ bool isBareName(std::string_view name)
         && name.find("..") == std::string_view::npos;
 }
 
-// A sound file, read as it plays. Its size is taken once, when it is opened: a
-// file that is shorter or longer when read again (cut short, or written anew)
-// is not the one whose header was checked, and its sound ends there.
+// A sound file, read as it plays. The file is taken as it was when it was
+// opened: one that is shorter, longer or written anew when read again is not
+// the one whose header was checked, and its sound ends there.
 class FileSource final : public platform::WaveSource {
 public:
-    FileSource(platform::OpenedFile file, std::uint64_t size) : file_(std::move(file)), size_(size) {}
-    std::uint64_t size() const override { return size_; }
+    FileSource(platform::OpenedFile file, platform::FileVersion version)
+        : file_(std::move(file)), version_(version)
+    {
+    }
+    std::uint64_t size() const override { return std::uint64_t(version_.size); }
     bool readAt(std::uint64_t offset, std::byte* into, std::size_t count) override
     {
-        return platform::sizeOfOpenFile(file_) == std::int64_t(size_)
-            && platform::readOpenFileAt(file_, offset, into, count);
+        return platform::versionOfOpenFile(file_) == version_ && platform::readOpenFileAt(file_, offset, into, count);
     }
 
 private:
     platform::OpenedFile file_;
-    std::uint64_t size_;
+    platform::FileVersion version_;
 };
 
 // Finds the file in the working directory, else in the program's folder, and
@@ -94,10 +96,10 @@ std::unique_ptr<platform::Wave> openSound(std::string_view name)
         platform::OpenedFile file = platform::openRegularFileAnyCase(folder, name);
         if (!file)
             continue;
-        const std::int64_t size = platform::sizeOfOpenFile(file);
-        if (size <= 0 || std::uint64_t(size) > kMaxFileBytes)
+        const platform::FileVersion version = platform::versionOfOpenFile(file);
+        if (version.size <= 0 || std::uint64_t(version.size) > kMaxFileBytes)
             return nullptr;
-        return platform::Wave::open(std::make_unique<FileSource>(std::move(file), std::uint64_t(size)));
+        return platform::Wave::open(std::make_unique<FileSource>(std::move(file), version));
     }
     return nullptr;
 }

@@ -253,6 +253,8 @@ class TestSound : public QObject {
     Q_OBJECT
 
     QTemporaryDir temp;
+    // Called by run() once the child has started, while it runs.
+    std::function<void(QProcess&)> meanwhile;
 
     Child run(const QStringList& steps, const QString& cwd, const QString& program = {},
               const QString& driver = QStringLiteral("disk"), bool unprivileged = false)
@@ -270,6 +272,8 @@ class TestSound : public QObject {
         QElapsedTimer clock;
         clock.start();
         p.start(program.isEmpty() ? QCoreApplication::applicationFilePath() : program, QStringList{"--play"} + steps);
+        if (meanwhile)
+            meanwhile(p);
         Child c;
         if (!p.waitForFinished(60000)) {
             p.kill();
@@ -565,6 +569,94 @@ private slots:
         const auto b = std::find_if(heard.begin(), heard.end(), [](const Run& r) { return r.id == 2; });
         QVERIFY2(b != heard.end() && b->first == 0 && b->length == kLength, qPrintable(describe(heard)));
         QVERIFY(std::count_if(heard.begin(), b, [](const Run& r) { return r.id != 0; }) > 2205);
+    }
+
+    // Files near the size limit are read as they play: the program holds
+    // neither the file nor its samples whole, and grows by less than a quarter
+    // of the file (a second read ahead of 192000 Hz, 8 channels of float is 6 MiB).
+    void memoryStaysBoundedNearTheSizeLimit_data()
+    {
+        QTest::addColumn<bool>("isFloat");
+        QTest::newRow("PCM 22050 Hz mono") << false;
+        QTest::newRow("float 192000 Hz, 8 channels") << true;
+    }
+
+    void memoryStaysBoundedNearTheSizeLimit()
+    {
+        QFETCH(bool, isFloat);
+        constexpr int kLimit = 64 << 20;  // the service's size limit
+        QString program;
+        const QString cwd = prepare({"b.exp=2"}, {}, &program);
+        const QByteArray big = isFloat ? wave(192000, 8, 32, true, (kLimit - 44) / 32, [](int, int) { return 0.25; })
+                                       : pattern(kBigId, (kLimit - 44) / 2);
+        QVERIFY(big.size() > kLimit - 64 && big.size() <= kLimit);
+        QVERIFY(writeFile(cwd + "/big.exp", big));
+        const Child small = run({"p:b.exp", "i", "c:100"}, cwd);
+        const Child large = run({"p:big.exp", "i", "c:300", "p:b.exp", "i", "c:650"}, cwd);
+        QCOMPARE(small.exitCode, 0);
+        QCOMPARE(large.exitCode, 0);
+        QVERIFY(small.peakKb > 0 && large.peakKb > 0);
+        const long grownKb = large.peakKb - small.peakKb;
+        QVERIFY2(grownKb < kLimit / 4 / 1024, qPrintable(QStringLiteral("grew by %1 kB").arg(grownKb)));
+        // Both were heard: the big file from its start (its pattern, or a steady level), then b.exp.
+        const std::vector<Run> heard = runs(large.capture);
+        const auto b = std::find_if(heard.begin(), heard.end(), [](const Run& r) { return r.id == 2; });
+        QVERIFY2(b != heard.end() && b->first == 0 && b->length == kLength, qPrintable(describe(heard)));
+        if (isFloat)
+            QVERIFY(std::count_if(heard.begin(), b, [](const Run& r) { return r.id != 0; }) > 2205);
+        else
+            QVERIFY2(heard.front().id == kBigId && heard.front().first == 0 && heard.front().length > 2205,
+                     qPrintable(describe(heard)));
+    }
+
+    // A file that changes while it plays is not the one whose header was
+    // checked: its sound ends in silence (within the second read ahead of it),
+    // nothing of what is in the file now is heard, and the next request plays.
+    void endsWhenItsFileChangesWhilePlaying_data()
+    {
+        QTest::addColumn<bool>("cutShort");
+        QTest::newRow("cut short") << true;
+        QTest::newRow("written over, same size") << false;
+    }
+
+    void endsWhenItsFileChangesWhilePlaying()
+    {
+        QFETCH(bool, cutShort);
+        QString program;
+        const QString cwd = prepare({"b.exp=2"}, {}, &program);
+        const QString path = cwd + "/long.exp";
+        QVERIFY(writeFile(path, pattern(1, 22050 * 20)));
+        const QString go = temp.filePath("changed");
+        QFile::remove(go);
+        bool changed = false;
+        meanwhile = [&](QProcess& p) {
+            QByteArray said;
+            for (int i = 0; i < 200 && !said.contains("playing"); ++i) {
+                p.waitForReadyRead(100);
+                said += p.readAllStandardOutput();
+            }
+            QFile f(path);
+            if (said.contains("playing") && f.open(QIODevice::ReadWrite)) {
+                const QByteArray other = pattern(3, 22050 * 20);
+                changed = cutShort ? f.resize(f.size() / 2) : f.write(other.mid(44)) == other.size() - 44;
+                f.close();
+            }
+            changed = changed && writeFile(go, "go");
+        };
+        const Child c = run({"p:long.exp", "i", "c:300", "e:playing", "f:" + go, "c:2500", "p:b.exp", "i", "c:650"},
+                            cwd);
+        meanwhile = {};
+        QVERIFY(changed);
+        QCOMPARE(c.exitCode, 0);
+        const std::vector<Run> all = runs(c.capture);
+        std::vector<Run> heard;
+        std::copy_if(all.begin(), all.end(), std::back_inserter(heard), [](const Run& r) { return r.id != 0; });
+        QVERIFY2(heard.size() == 2 && heard[0].id == 1 && heard[0].first == 0 && heard[1].id == 2
+                     && heard[1].first == 0 && heard[1].length == kLength,
+                 qPrintable(describe(all)));
+        // Between them, the silence of a sound that ended: half a second or more.
+        const auto gap = std::find_if(all.begin(), all.end(), [](const Run& r) { return r.id == 1; }) + 1;
+        QVERIFY2(gap != all.end() && gap->id == 0 && gap->length > 11025, qPrintable(describe(all)));
     }
 
     // A sound server that comes up after the first request, as on a desktop
