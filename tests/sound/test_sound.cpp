@@ -118,9 +118,16 @@ void report(long longestRequestUs)
     ::K32GetProcessMemoryInfo(::GetCurrentProcess(), &usage, sizeof usage);
     const long peakKb = long(usage.PeakWorkingSetSize / 1024);
 #else
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    const long peakKb = usage.ru_maxrss;
+    // The peak of this program's own memory since it started (getrusage's
+    // would count the peak of the test that forked it, which exec keeps).
+    long peakKb = -1;
+    if (FILE* status = std::fopen("/proc/self/status", "r")) {
+        char line[256];
+        while (std::fgets(line, sizeof line, status))
+            if (std::sscanf(line, "VmHWM: %ld kB", &peakKb) == 1)
+                break;
+        std::fclose(status);
+    }
 #endif
     std::printf("longest_request_us %ld\npeak_kb %ld\n", longestRequestUs, peakKb);
 }
@@ -587,10 +594,14 @@ private slots:
         constexpr int kLimit = 64 << 20;  // the service's size limit
         QString program;
         const QString cwd = prepare({"b.exp=2"}, {}, &program);
-        const QByteArray big = isFloat ? wave(192000, 8, 32, true, (kLimit - 44) / 32, [](int, int) { return 0.25; })
-                                       : pattern(kBigId, (kLimit - 44) / 2);
-        QVERIFY(big.size() > kLimit - 64 && big.size() <= kLimit);
-        QVERIFY(writeFile(cwd + "/big.exp", big));
+        {
+            // Let go before the children start: a child's peak counts what it was forked with.
+            const QByteArray big = isFloat
+                ? wave(192000, 8, 32, true, (kLimit - 44) / 32, [](int, int) { return 0.25; })
+                : pattern(kBigId, (kLimit - 44) / 2);
+            QVERIFY(big.size() > kLimit - 64 && big.size() <= kLimit);
+            QVERIFY(writeFile(cwd + "/big.exp", big));
+        }
         const Child small = run({"p:b.exp", "i", "c:100"}, cwd);
         const Child large = run({"p:big.exp", "i", "c:300", "p:b.exp", "i", "c:650"}, cwd);
         QCOMPARE(small.exitCode, 0);
@@ -602,10 +613,11 @@ private slots:
         const std::vector<Run> heard = runs(large.capture);
         const auto b = std::find_if(heard.begin(), heard.end(), [](const Run& r) { return r.id == 2; });
         QVERIFY2(b != heard.end() && b->first == 0 && b->length == kLength, qPrintable(describe(heard)));
+        const auto first = std::find_if(heard.begin(), b, [](const Run& r) { return r.id != 0; });
         if (isFloat)
-            QVERIFY(std::count_if(heard.begin(), b, [](const Run& r) { return r.id != 0; }) > 2205);
+            QVERIFY(std::count_if(first, b, [](const Run& r) { return r.id != 0; }) > 2205);
         else
-            QVERIFY2(heard.front().id == kBigId && heard.front().first == 0 && heard.front().length > 2205,
+            QVERIFY2(first != b && first->id == kBigId && first->first == 0 && first->length > 2205,
                      qPrintable(describe(heard)));
     }
 
