@@ -507,6 +507,9 @@ private slots:
         QTest::newRow("mu-law 8000 mono") << 8000 << 1 << 8 << false << "u-law";
         QTest::newRow("IMA ADPCM 22050 mono") << 22050 << 1 << 4 << false << "ima-adpcm";
         QTest::newRow("MS ADPCM 44100 stereo") << 44100 << 2 << 4 << false << "ms-adpcm";
+        // sox writes these behind an extensible header, with a fact chunk.
+        QTest::newRow("32-bit 96000 mono, extensible") << 96000 << 1 << 32 << false << "signed-integer";
+        QTest::newRow("32-bit 48000 5.1, extensible") << 48000 << 6 << 32 << false << "signed-integer";
     }
 
     void convertsOtherFormats()
