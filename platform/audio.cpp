@@ -237,8 +237,8 @@ struct Wave::Format {
             const std::uint32_t id = little(chunk, 4);
             const std::uint64_t bytes = little(chunk + 4, 4);
             const std::uint64_t body = at + 8;
-            if (bytes > size - body)
-                return std::nullopt;  // cut short
+            if (bytes > size - body)  // cut short
+                return std::nullopt;
             if (id == 0x20746d66 && !format) {  // "fmt "
                 std::byte f[40] = {};
                 if (bytes < 16 || !source.readAt(body, f, std::size_t(std::min<std::uint64_t>(bytes, sizeof f))))
@@ -319,10 +319,7 @@ struct Wave::Ahead {
 
 Wave::Wave() = default;
 
-std::unique_ptr<Wave> Wave::open(std::span<const std::byte> file)
-{
-    return open(std::make_unique<MemorySource>(file));
-}
+std::unique_ptr<Wave> Wave::open(std::span<const std::byte> file) { return open(std::make_unique<MemorySource>(file)); }
 
 std::unique_ptr<Wave> Wave::open(std::unique_ptr<WaveSource> source)
 {

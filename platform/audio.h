@@ -92,11 +92,11 @@ private:
 
     std::uint8_t* data_ = nullptr;  // the samples as SDL's loader gives them, for the compressed kinds
     std::size_t bytes_ = 0;
-    std::size_t fed_ = 0;               // bytes of data_ taken
-    std::unique_ptr<Ahead> ahead_;      // for PCM and float: what is read ahead of the source
-    std::vector<std::byte> scratch_;    // the converter's next input
-    std::size_t frameBytes_ = 0;        // of the converter's input
-    std::size_t tail_ = 0;  // bytes of silence still to give after them
+    std::size_t fed_ = 0;             // bytes of data_ taken
+    std::unique_ptr<Ahead> ahead_;    // for PCM and float: what is read ahead of the source
+    std::vector<std::byte> scratch_;  // the converter's next input
+    std::size_t frameBytes_ = 0;      // of the converter's input
+    std::size_t tail_ = 0;            // bytes of silence still to give after them
     std::uint8_t silence_ = 0;
     _SDL_AudioStream* convert_ = nullptr;  // null when the samples are in the output's format already
     std::size_t length_ = 0;

@@ -69,10 +69,7 @@ bool isBareName(std::string_view name)
 // the one whose header was checked, and its sound ends there.
 class FileSource final : public platform::WaveSource {
 public:
-    FileSource(platform::OpenedFile file, platform::FileVersion version)
-        : file_(std::move(file)), version_(version)
-    {
-    }
+    FileSource(platform::OpenedFile file, platform::FileVersion version) : file_(std::move(file)), version_(version) {}
     std::uint64_t size() const override { return std::uint64_t(version_.size); }
     bool readAt(std::uint64_t offset, std::byte* into, std::size_t count) override
     {

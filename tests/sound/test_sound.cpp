@@ -658,16 +658,16 @@ private slots:
             }
             changed = changed && writeFile(go, "go");
         };
-        const Child c = run({"p:long.exp", "i", "c:300", "e:playing", "f:" + go, "c:2500", "p:b.exp", "i", "c:650"},
-                            cwd);
+        const Child c =
+            run({"p:long.exp", "i", "c:300", "e:playing", "f:" + go, "c:2500", "p:b.exp", "i", "c:650"}, cwd);
         meanwhile = {};
         QVERIFY(changed);
         QCOMPARE(c.exitCode, 0);
         const std::vector<Run> all = runs(c.capture);
         std::vector<Run> heard;
         std::copy_if(all.begin(), all.end(), std::back_inserter(heard), [](const Run& r) { return r.id != 0; });
-        QVERIFY2(heard.size() == 2 && heard[0].id == 1 && heard[0].first == 0 && heard[1].id == 2
-                     && heard[1].first == 0 && heard[1].length == kLength,
+        QVERIFY2(heard.size() == 2 && heard[0].id == 1 && heard[0].first == 0 && heard[1].id == 2 && heard[1].first == 0
+                     && heard[1].length == kLength,
                  qPrintable(describe(all)));
         // Between them, the silence of a sound that ended: half a second or more.
         const auto gap = std::find_if(all.begin(), all.end(), [](const Run& r) { return r.id == 1; }) + 1;
