@@ -310,11 +310,14 @@ struct Wave::Ahead {
     bool widen = false;                  // 24-bit samples, given to the converter as 32-bit
     std::size_t capacity = 0;            // bytes held at most: a second of sound
 
+    std::vector<std::byte> raw;  // 24-bit samples as read, before widening
+
     std::mutex mutex;  // guards what follows, between topUp() and read()
     std::deque<std::vector<std::byte>> pieces;
-    std::size_t used = 0;  // bytes of the first piece already taken
-    std::size_t held = 0;  // bytes of all pieces not yet taken
-    bool ended = false;    // nothing more will come
+    std::vector<std::vector<std::byte>> spare;  // pieces taken, kept to be filled again
+    std::size_t used = 0;                       // bytes of the first piece already taken
+    std::size_t held = 0;                       // bytes of all pieces not yet taken
+    bool ended = false;                         // nothing more will come
 };
 
 Wave::Wave() = default;
@@ -375,7 +378,8 @@ bool Wave::stream(std::unique_ptr<WaveSource> source, const Format& format)
     ahead_->readBytes = kFeedFrames * format.block;
     ahead_->widen = format.bits == 24;
     ahead_->capacity = std::max<std::size_t>(format.rate, kFeedFrames) * frameBytes_;
-    return topUp() || ahead_->held > 0;  // unless its first read failed
+    ahead_->spare.reserve(ahead_->capacity / (kFeedFrames * frameBytes_) + 2);  // as many as are ever held
+    return topUp() || ahead_->held > 0;                                         // unless its first read failed
 }
 
 // What both kinds share, once their format and length are known.
@@ -420,14 +424,23 @@ bool Wave::topUp()
         const std::size_t asked = std::size_t(std::min<std::uint64_t>(a->readBytes, a->end - a->at));
         bool read = false;
         std::vector<std::byte> piece;
+        {
+            const std::lock_guard lock(a->mutex);
+            if (!a->spare.empty()) {
+                piece.swap(a->spare.back());
+                a->spare.pop_back();
+            }
+        }
         try {
-            piece.resize(asked);
-            read = a->source->readAt(a->at, piece.data(), asked);
-            if (read && a->widen) {  // 24-bit samples into the high bytes of 32-bit ones
-                std::vector<std::byte> wide(asked / 3 * 4);
-                for (std::size_t i = 0; i < asked / 3; ++i)
-                    std::memcpy(&wide[4 * i + 1], &piece[3 * i], 3);
-                piece.swap(wide);
+            if (a->widen) {  // 24-bit samples into the high bytes of 32-bit ones
+                a->raw.resize(asked);
+                piece.assign(asked / 3 * 4, std::byte{0});
+                read = a->source->readAt(a->at, a->raw.data(), asked);
+                for (std::size_t i = 0; read && i < asked / 3; ++i)
+                    std::memcpy(&piece[4 * i + 1], &a->raw[3 * i], 3);
+            } else {
+                piece.resize(asked);
+                read = a->source->readAt(a->at, piece.data(), asked);
             }
         } catch (const std::bad_alloc&) {
             read = false;  // no memory for the next piece: the sound ends there
@@ -473,6 +486,9 @@ std::size_t Wave::take(std::byte* into, std::size_t bytes, bool& waiting)
         a.used += k;
         a.held -= k;
         if (a.used == first.size()) {
+            // Kept for topUp() to fill again, not freed here on the device's thread.
+            if (a.spare.size() < a.spare.capacity())
+                a.spare.push_back(std::move(a.pieces.front()));
             a.pieces.pop_front();
             a.used = 0;
         }
