@@ -1,12 +1,15 @@
 // Fuzz target: a WAVE file held in memory, from its bytes to the samples the
-// audio device would be given (platform::Wave, as the output's callback reads
-// it), SDL's loader and converter included. The first byte of an input sets
+// audio device would be given (platform::Wave over a source in memory: the
+// header checks and the reading ahead that a file gets as it plays, SDL's
+// loader and converter included; read as the output's callback reads it, the
+// worker's top-up before each read). The first byte of an input sets
 // how many samples each read asks for (times 7, plus 1: as the device's buffer
 // size varies); the rest is the file.
 //
 // Beyond crashes, it checks the decoder's promises: a sound it opens lasts at
 // least one sample and at most kMaxDecodedSamples, and gives exactly the
-// samples its length says, each read all it asks for until the end.
+// samples its length says, each read after a top-up all it asks for until the
+// end.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -40,9 +43,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         broken("a sound without samples, or with more than kMaxDecodedSamples");
     std::vector<std::int16_t> out(step);
     std::size_t total = 0;
-    for (std::size_t got; (got = wave->read(out.data(), step)) > 0;) {
+    for (std::size_t got; wave->topUp(), (got = wave->read(out.data(), step)) > 0;) {
         total += got;
-        if (got < step && wave->read(out.data(), step) != 0)
+        if (got < step && (wave->topUp(), wave->read(out.data(), step)) != 0)
             broken("samples after a read that came short");
     }
     if (total != length)

@@ -118,6 +118,19 @@ bool readOpenFile(const OpenedFile& file, std::size_t maxBytes, std::vector<std:
     return true;
 }
 
+bool readOpenFileAt(const OpenedFile& file, std::uint64_t offset, std::byte* into, std::size_t size)
+{
+    while (size > 0) {
+        const std::int64_t got = system::readSomeAt(file, offset, into, size, nullptr);
+        if (got <= 0)
+            return false;  // the end came first, or an error
+        offset += std::uint64_t(got);
+        into += got;
+        size -= std::size_t(got);
+    }
+    return true;
+}
+
 bool readRegularFile(const Path& path, std::size_t maxBytes, std::vector<std::byte>& out, std::string* reason)
 {
     const OpenedFile file = openRegularFile(path, reason);

@@ -52,6 +52,22 @@ OpenedFile openRegularFileAnyCase(const Path& folder, std::string_view name);
 bool readOpenFile(const OpenedFile& file, std::size_t maxBytes, std::vector<std::byte>& out,
                   std::string* reason = nullptr, const std::function<bool()>& cancelled = {});
 
+// For a file read a piece at a time while it is open (a sound as it plays).
+// What tells one version of it from the next: its size and when it was last
+// written (-1 each where the system does not say; on Windows the time may
+// change only once the writer has closed the file).
+struct FileVersion {
+    std::int64_t size = -1;
+    std::int64_t written = -1;
+    bool operator==(const FileVersion&) const = default;
+};
+FileVersion versionOfOpenFile(const OpenedFile& file);
+
+// Exactly `size` bytes from `offset`: false when fewer came (the file is
+// shorter now) or on a read error. Not to be mixed with readOpenFile on the
+// same file (on Windows a read at an offset moves the file's position).
+bool readOpenFileAt(const OpenedFile& file, std::uint64_t offset, std::byte* into, std::size_t size);
+
 // openRegularFile and readOpenFile on a path; the file is closed again.
 bool readRegularFile(const Path& path, std::size_t maxBytes, std::vector<std::byte>& out,
                      std::string* reason = nullptr);

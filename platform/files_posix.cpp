@@ -50,6 +50,22 @@ std::int64_t readSome(const OpenedFile& file, std::byte* into, std::size_t size,
     }
 }
 
+std::int64_t readSomeAt(const OpenedFile& file, std::uint64_t offset, std::byte* into, std::size_t size,
+                        std::string* reason)
+{
+    if (offset > std::uint64_t(INT64_MAX))
+        return 0;  // past any end a file can have
+    for (;;) {
+        const ssize_t got = ::pread(int(file.native()), into, size, off_t(offset));
+        if (got >= 0)
+            return got;
+        if (errno != EINTR) {
+            say(reason, std::strerror(errno));
+            return -1;
+        }
+    }
+}
+
 }  // namespace system
 
 OpenedFile openRegularFile(const Path& path, std::string* reason)
@@ -74,6 +90,14 @@ OpenedFile openRegularFile(const Path& path, std::string* reason)
         return {};
     }
     return file;
+}
+
+FileVersion versionOfOpenFile(const OpenedFile& file)
+{
+    struct stat st {};
+    if (::fstat(int(file.native()), &st) != 0)
+        return {};
+    return {st.st_size, std::int64_t(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
 }
 
 const Path& programFolder()

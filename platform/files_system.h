@@ -19,4 +19,8 @@ std::int64_t sizeOf(const OpenedFile& file, std::string* reason);
 // error (an interrupted read is tried again).
 std::int64_t readSome(const OpenedFile& file, std::byte* into, std::size_t size, std::string* reason);
 
+// Reads up to `size` bytes from `offset`, as readSome does (0 at or past the end).
+std::int64_t readSomeAt(const OpenedFile& file, std::uint64_t offset, std::byte* into, std::size_t size,
+                        std::string* reason);
+
 }  // namespace ayat::platform::system

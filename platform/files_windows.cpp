@@ -59,6 +59,26 @@ std::int64_t readSome(const OpenedFile& file, std::byte* into, std::size_t size,
     return got;
 }
 
+std::int64_t readSomeAt(const OpenedFile& file, std::uint64_t offset, std::byte* into, std::size_t size,
+                        std::string* reason)
+{
+    // On a handle opened for plain (not overlapped) reads, ReadFile reads from
+    // the offset the OVERLAPPED gives and waits until it is done.
+    OVERLAPPED at{};
+    at.Offset = DWORD(offset & 0xffffffffu);
+    at.OffsetHigh = DWORD(offset >> 32);
+    DWORD got = 0;
+    const DWORD ask = DWORD(std::min<std::size_t>(size, std::size_t{1} << 30));
+    if (!::ReadFile(handleOf(file), into, ask, &got, &at)) {
+        const DWORD error = ::GetLastError();
+        if (error == ERROR_HANDLE_EOF)
+            return 0;  // the offset lies at or past the end
+        say(reason, describe(error));
+        return -1;
+    }
+    return got;
+}
+
 }  // namespace system
 
 OpenedFile openRegularFile(const Path& path, std::string* reason)
@@ -92,6 +112,16 @@ OpenedFile openRegularFile(const Path& path, std::string* reason)
         return {};
     }
     return file;
+}
+
+FileVersion versionOfOpenFile(const OpenedFile& file)
+{
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!::GetFileInformationByHandle(handleOf(file), &info))
+        return {};
+    const auto join = [](DWORD high, DWORD low) { return std::int64_t((std::uint64_t(high) << 32) | low); };
+    return {join(info.nFileSizeHigh, info.nFileSizeLow),
+            join(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime)};
 }
 
 const Path& programFolder()

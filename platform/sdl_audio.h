@@ -22,7 +22,8 @@ namespace ayat::platform {
     X(SDL_GetNumAudioDrivers)                                                                                          \
     X(SDL_GetAudioDriver)                                                                                              \
     X(SDL_GetCurrentAudioDriver)                                                                                       \
-    X(SDL_RWFromConstMem)                                                                                              \
+    X(SDL_AllocRW)                                                                                                     \
+    X(SDL_FreeRW)                                                                                                      \
     X(SDL_LoadWAV_RW)                                                                                                  \
     X(SDL_FreeWAV)                                                                                                     \
     X(SDL_NewAudioStream)                                                                                              \

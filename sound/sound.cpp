@@ -1,16 +1,16 @@
 #include "sound/sound.h"
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
+#include <memory>
 #include <new>
-#include <optional>
 #include <string>
 #include <system_error>
 #include <thread>
-#include <vector>
 
 #include "platform/audio.h"
 #include "platform/files.h"
@@ -64,24 +64,41 @@ bool isBareName(std::string_view name)
         && name.find("..") == std::string_view::npos;
 }
 
+// A sound file, read as it plays. The file is taken as it was when it was
+// opened: one that is shorter, longer or written anew when read again is not
+// the one whose header was checked, and its sound ends there.
+class FileSource final : public platform::WaveSource {
+public:
+    FileSource(platform::OpenedFile file, platform::FileVersion version) : file_(std::move(file)), version_(version) {}
+    std::uint64_t size() const override { return std::uint64_t(version_.size); }
+    bool readAt(std::uint64_t offset, std::byte* into, std::size_t count) override
+    {
+        return platform::versionOfOpenFile(file_) == version_ && platform::readOpenFileAt(file_, offset, into, count);
+    }
+
+private:
+    platform::OpenedFile file_;
+    platform::FileVersion version_;
+};
+
 // Finds the file in the working directory, else in the program's folder, and
-// reads it. The file is closed again before this returns.
-std::optional<std::vector<std::byte>> readSound(std::string_view name, const std::function<bool()>& cancelled)
+// opens its sound. The file stays open for as long as the sound reads from it.
+std::unique_ptr<platform::Wave> openSound(std::string_view name)
 {
     if (!isBareName(name))
-        return std::nullopt;
+        return nullptr;
     for (const platform::Path& folder : {platform::Path("."), platform::programFolder()}) {
         if (folder.empty())
             continue;
-        const platform::OpenedFile file = platform::openRegularFileAnyCase(folder, name);
+        platform::OpenedFile file = platform::openRegularFileAnyCase(folder, name);
         if (!file)
             continue;
-        std::vector<std::byte> bytes;
-        if (!platform::readOpenFile(file, kMaxFileBytes, bytes, nullptr, cancelled))
-            return std::nullopt;
-        return bytes;
+        const platform::FileVersion version = platform::versionOfOpenFile(file);
+        if (version.size <= 0 || std::uint64_t(version.size) > kMaxFileBytes)
+            return nullptr;
+        return platform::Wave::open(std::make_unique<FileSource>(std::move(file), version));
     }
-    return std::nullopt;
+    return nullptr;
 }
 
 // Plays the named sound; returns how long what it started will sound (zero
@@ -90,11 +107,8 @@ std::chrono::milliseconds play(Service& s, const std::string& name, std::uint64_
 {
     if (!s.output.open())
         return {};  // no device: every request is silent
-    const std::function<bool()> overtaken = [&] { return s.output.voided(ticket); };
-    std::unique_ptr<platform::Wave> sound;
-    if (const auto bytes = readSound(name, overtaken))
-        sound = platform::Wave::open(*bytes);
-    if (overtaken())
+    std::unique_ptr<platform::Wave> sound = openSound(name);
+    if (s.output.voided(ticket))
         return {};
     const auto length = std::chrono::milliseconds(sound ? sound->length() * 1000 / platform::kAudioRate : 0);
     s.output.play(std::move(sound), ticket);  // null: silence in place of the sound in progress
@@ -105,18 +119,28 @@ std::chrono::milliseconds play(Service& s, const std::string& name, std::uint64_
 // follows at once; then it is closed, so that a quiet program is not woken.
 constexpr std::chrono::milliseconds kKeepOpen{1000};
 
+// While a sound is read as it plays, the worker reads on ahead of it this
+// often (platform::Wave keeps a second read ahead).
+constexpr std::chrono::milliseconds kTopUpEvery{200};
+
 void work(Service& s)
 {
     std::unique_lock lock(s.mutex);
-    constexpr auto kNoDevice = std::chrono::steady_clock::time_point::max();
-    auto closeAt = kNoDevice;  // when to close the device, if it may be open
+    constexpr auto kNever = std::chrono::steady_clock::time_point::max();
+    auto closeAt = kNever;  // when to close the device, if it may be open
+    auto topUpAt = kNever;  // when to read on for the sound in progress
     for (;;) {
         const auto requested = [&] { return s.quitting || s.pendingTicket != s.takenTicket; };
-        if (closeAt != kNoDevice) {
-            if (!s.wake.wait_until(lock, closeAt, requested)) {
-                closeAt = kNoDevice;
+        if (const auto wakeAt = std::min(closeAt, topUpAt); wakeAt != kNever) {
+            if (!s.wake.wait_until(lock, wakeAt, requested)) {
                 lock.unlock();
-                s.output.release();
+                const auto now = std::chrono::steady_clock::now();
+                if (topUpAt <= now)
+                    topUpAt = s.output.topUp() ? now + kTopUpEvery : kNever;
+                if (closeAt <= now) {
+                    closeAt = topUpAt = kNever;
+                    s.output.release();
+                }
                 lock.lock();
                 continue;
             }
@@ -136,7 +160,9 @@ void work(Service& s)
         } catch (const std::bad_alloc&) {
             // a sound too large for the memory left: that request stays silent
         }
-        closeAt = std::chrono::steady_clock::now() + length + kKeepOpen;
+        const auto now = std::chrono::steady_clock::now();
+        closeAt = now + length + kKeepOpen;
+        topUpAt = s.output.topUp() ? now + kTopUpEvery : kNever;
         lock.lock();
         s.busy = false;
         s.settled.notify_all();
