@@ -41,7 +41,7 @@ clean:
 WINDOWS_BUILD := build-windows
 windows:
 	@tools/install-packages tools/windows/packages.txt
-	tools/windows/toolchain
+	JOBS=$(JOBS) tools/windows/toolchain
 	JOBS=$(JOBS) tools/windows/build-program . $(WINDOWS_BUILD)
 	$(EPOCH) tools/windows/package . $(WINDOWS_BUILD)
 
