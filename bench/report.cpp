@@ -533,7 +533,8 @@ int runAll(int argc, char** argv)
         {"SDL2 loaded at its first use, not at exec", {folder + "ayat-bench-start-sdl-linked"}},
         {"the font configuration read on a thread of its own", {startProgram, "--without", "fonts-ahead"}},
         {"the sound worker held until the first frame", {startProgram, "--without", "worker-held"}},
-        {"the splash window's pictures decoded on a thread of their own", {folder + "ayat-bench-start-pictures-in-place"}},
+        {"the splash window's pictures decoded on a thread of their own",
+         {folder + "ayat-bench-start-pictures-in-place"}},
         {"the splash window's icon set after its first frame", {folder + "ayat-bench-start-icon-at-once"}},
         {"the check of file handles and threads (a cost, not a gain)", {startProgram, "--without", "resource-check"}},
     };
@@ -546,8 +547,8 @@ int runAll(int argc, char** argv)
     for (const Platform& p : platforms) {
         if (!p.desktop)
             continue;
-        MechanismResult r{p.label, {}, {}, std::vector<Values>(mechanisms.size()),
-                          std::vector<Values>(mechanisms.size())};
+        MechanismResult r{
+            p.label, {}, {}, std::vector<Values>(mechanisms.size()), std::vector<Values>(mechanisms.size())};
         const Env env = with(quietSound, p.env);
         const std::size_t n = mechanisms.size() + 1;
         for (int round = 0; round < o.rounds + 1; ++round) {
@@ -733,8 +734,9 @@ int runAll(int argc, char** argv)
                             "—", ms(w) + " with it, " + ms(wo) + " without (drawn: " + ms(wd) + ", " + ms(wod) + ")",
                             "—"});
         }
-        detail("start-up mechanisms (" + r.platform + "): exec to the splash window's first frame flushed, as the "
-               "program stamps it, and to the first drawing into it, as the X server reports it; medians of "
+        detail("start-up mechanisms (" + r.platform
+               + "): exec to the splash window's first frame flushed, as the "
+                 "program stamps it, and to the first drawing into it, as the X server reports it; medians of "
                + std::to_string(r.with.size()) + " runs of the program as it is and of each variant, taking turns");
     }
     {

@@ -584,7 +584,8 @@ private slots:
         QVERIFY(std::count_if(heard.begin(), b, [](const Run& r) { return r.id != 0; }) > 2205);
     }
 
-#ifndef _WIN32  // not tried under Wine: files near the size limit, files changed as they play; and Linux's sound servers
+#ifndef _WIN32  // not tried under Wine: files near the size limit, files changed as they play; and Linux's sound
+                // servers
     // Files near the size limit are read as they play: the program holds
     // neither the file nor its samples whole, and grows by less than a quarter
     // of the file (a second read ahead of 192000 Hz, 8 channels of float is 6 MiB).
