@@ -5,24 +5,13 @@
 
 #include "app/program.h"
 #include "platform/diagnostics.h"
-#include "platform/process_limits.h"
 #include "sound/sound.h"
-
-namespace {
-
-// At most 23 file handles and 8 threads are in use at once, measured on a
-// desktop with a session bus and a sound server (the opening recitation
-// playing); the files read while the windows load come on top of the handles.
-constexpr int kFileHandles = 64;
-constexpr int kThreads = 8;
-
-}  // namespace
 
 int main(int argc, char** argv)
 {
     // Short of either, the program would crash or freeze on its way up: it
     // says so and ends instead.
-    if (const std::string shortage = ayat::platform::shortOfResources(kFileHandles, kThreads); !shortage.empty()) {
+    if (const std::string shortage = ayat::shortOfResources(); !shortage.empty()) {
         qCCritical(ayat::lcProgram, "cannot start: %s", shortage.c_str());
         return 1;
     }

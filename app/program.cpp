@@ -7,10 +7,21 @@
 
 #include "app/splash.h"
 #include "platform/fonts.h"
+#include "platform/process_limits.h"
 #include "platform/widgets.h"
 #include "sound/sound.h"
 
 namespace ayat {
+
+std::string shortOfResources()
+{
+    // At most 23 file handles and 8 threads are in use at once, measured on a
+    // desktop with a session bus and a sound server (the opening recitation
+    // playing); the files read while the windows load come on top of the handles.
+    constexpr int kFileHandles = 64;
+    constexpr int kThreads = 8;
+    return platform::shortOfResources(kFileHandles, kThreads);
+}
 
 void prepareStart() { platform::prepareFonts(); }
 

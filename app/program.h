@@ -1,8 +1,14 @@
 #pragma once
 // Program-wide set-up, the program's start and the end command.
+#include <string>
+
 class QApplication;
 
 namespace ayat {
+
+// What the program is short of to start, file handles or threads, as a sentence;
+// empty when it has enough. Short of either, it would crash or freeze on its way up.
+std::string shortOfResources();
 
 // The first thing main() calls, before the application object is made. The font
 // configuration, which the first text drawn needs and which takes longer to

@@ -27,7 +27,6 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/splash.h"
-#include "platform/process_limits.h"
 #include "probe.h"
 
 namespace {
@@ -90,7 +89,7 @@ int main(int argc, char** argv)
             without += std::string(argv[i + 1]) + " ";
     const auto with = [&](const char* name) { return without.find(std::string(name) + " ") == std::string::npos; };
     // As app/main.cpp has them.
-    if (with("resource-check") && !ayat::platform::shortOfResources(64, 8).empty())
+    if (with("resource-check") && !ayat::shortOfResources().empty())
         return 1;
     if (with("fonts-ahead"))
         ayat::prepareStart();
